@@ -1,0 +1,9 @@
+#include "app/StartUp.h"
+
+namespace brelvane {
+
+int RunProgram(int, char**) {
+    return 0;
+}
+
+} // namespace brelvane

@@ -1,0 +1,46 @@
+# Each layer is one library whose headers are published into a private include
+# tree of its own. A target sees only the trees of the layers it links, so an
+# include that points up the layer stack does not resolve and the build fails.
+
+set(BRELVANE_LAYER_ROOT "${CMAKE_BINARY_DIR}/layers")
+
+function(brelvane_publish_headers layer dir)
+    file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/${dir}/*.h")
+    set(published "${BRELVANE_LAYER_ROOT}/${layer}/${dir}")
+    file(MAKE_DIRECTORY "${published}")
+    foreach(header IN LISTS headers)
+        get_filename_component(name "${header}" NAME)
+        if(NOT EXISTS "${published}/${name}")
+            file(CREATE_LINK "${header}" "${published}/${name}" SYMBOLIC)
+        endif()
+    endforeach()
+endfunction()
+
+# brelvane_layer(<target> DIRS <dir>... [DEPS <target>...])
+function(brelvane_layer target)
+    cmake_parse_arguments(ARG "" "" "DIRS;DEPS" ${ARGN})
+    set(sources "")
+    foreach(dir IN LISTS ARG_DIRS)
+        file(GLOB dir_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/${dir}/*.cpp")
+        list(APPEND sources ${dir_sources})
+        brelvane_publish_headers(${target} ${dir})
+    endforeach()
+    if(sources)
+        add_library(${target} STATIC ${sources})
+        target_include_directories(${target} PUBLIC "${BRELVANE_LAYER_ROOT}/${target}")
+        target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+        brelvane_warnings(${target})
+    else()
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE "${BRELVANE_LAYER_ROOT}/${target}")
+        target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+    endif()
+endfunction()
+
+function(brelvane_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local
+                                             -Wnon-virtual-dtor)
+    if(BRELVANE_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "storage/ByteStream.h"
+
+#include <cstdint>
+#include <string>
+
+namespace brelvane {
+
+enum : int { kWriteFontError = 1051, kReadFontError = 1052 };
+
+enum TFontStyle : std::uint8_t {
+    fsBold = 1 << 0,
+    fsItalic = 1 << 1,
+    fsUnderline = 1 << 2,
+    fsStrikeOut = 1 << 3,
+};
+
+// Colour values of the system palette (high byte 0x80).
+inline constexpr std::int32_t clWindowText = static_cast<std::int32_t>(0x80000008u);
+
+// A font as stored; the defaults are those of a newly created font.
+struct TFont {
+    std::string Name = "Tahoma";
+    std::int32_t Color = clWindowText;
+    std::int32_t Size = 8;
+    std::uint8_t Style = 0;
+
+    bool operator==(const TFont&) const = default;
+};
+
+bool WriteFont(TStream& stream, const TFont& font);
+bool ReadFont(TStream& stream, TFont& font);
+
+} // namespace brelvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "storage/ByteStream.h"
+#include "storage/EffectBlock.h"
+#include "storage/FontBlock.h"
+
+#include <string>
+#include <vector>
+
+namespace brelvane {
+
+enum : int { kWriteFontLabelsError = 1059, kReadFontLabelsError = 1060 };
+
+// A named font and effect that tags inside a text switch to.
+struct TFontLabel {
+    std::string Name;
+    TFont Font;
+    TAAEffect Effect;
+    bool operator==(const TFontLabel&) const = default;
+};
+
+// Names are unique in a collection.
+class TFontLabels {
+public:
+    // Adds a label; a name that is already there leaves the collection unchanged.
+    bool Add(TFontLabel label);
+    const TFontLabel* Find(const std::string& name) const;
+    void Clear() { labels_.clear(); }
+    const std::vector<TFontLabel>& Items() const { return labels_; }
+    bool operator==(const TFontLabels&) const = default;
+
+private:
+    friend bool ReadFontLabels(TStream&, TFontLabels&);
+    std::vector<TFontLabel> labels_;
+};
+
+bool WriteFontLabels(TStream& stream, const TFontLabels& labels);
+bool ReadFontLabels(TStream& stream, TFontLabels& labels);
+
+} // namespace brelvane
