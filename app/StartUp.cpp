@@ -1,9 +1,102 @@
 #include "app/StartUp.h"
 
+#include "app/Cleanup.h"
+#include "app/ErrorBoxes.h"
+#include "app/FirstRunFolders.h"
+#include "app/ProjectData.h"
+#include "app/RunMode.h"
+#include "platform/FilePaths.h"
+#include "platform/IniFile.h"
+#include "platform/SingleInstance.h"
+#include "platform/SpecialFolders.h"
+#include "render/AnsiText.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <cstdio>
+
 namespace brelvane {
 
-int RunProgram(int, char**) {
+namespace {
+constexpr char kApplicationTitle[] = "Brelvane";
+constexpr char kPlayerTitle[] = "AutoRun";
+
+// The program's path as it was started: a link named "autorun.exe" to the
+// designer's executable plays, so links are not resolved.
+std::string ExecutablePath(char** argv) {
+    const QString started = QString::fromLocal8Bit(argv[0]);
+    if (started.contains('/'))
+        return QDir::cleanPath(QDir::current().absoluteFilePath(started)).toStdString();
+    return QCoreApplication::applicationFilePath().toStdString();
+}
+} // namespace
+
+std::string DesignerStartFolder(const TProcessState& state) {
+    const auto ini = state.ProgramFolder + "/Brelvane.ini";
+    std::string folder;
+    if (platform::FileExists(ini))
+        folder = platform::IniFile::Load(ini).Value("START", "DefaultPath", "");
+    const auto samples = state.DocumentsFolder + "/Brelvane Projects/CDROM";
+    if (folder.empty() && platform::FolderExists(samples)) folder = samples;
+    return folder;
+}
+
+int RunDesignerMode(TProcessState& state, bool installationRun) {
+    platform::SingleInstance instance(kApplicationTitle);
+    if (!installationRun && instance.ActivateRunningInstance()) return 0;
+    state.DesignerMode = true;
+    state.BaseFolder.clear();
+    state.DocumentsFolder = platform::DocumentsFolder();
+    CreateDefaultProjectFolders(state.DocumentsFolder, state.ProgramFolder);
+    state.BaseFolder = DesignerStartFolder(state);
+    QApplication::setApplicationName(kApplicationTitle);
+    instance.Listen([] {});
+    // The designer's windows are not built yet; report what start-up prepared.
+    std::printf("Brelvane designer: base folder \"%s\"\n", state.BaseFolder.c_str());
     return 0;
+}
+
+int RunPlayerMode(TProcessState& state) {
+    state.DesignerMode = false;
+    QApplication::setApplicationName(kPlayerTitle);
+    state.BaseFolder = state.ProgramFolder;
+    state.DataSource = ChooseDataSource(state.BaseFolder, state);
+    const bool loaded = LoadProjectData(state);
+    if (loaded) {
+        const auto& settings = state.Project.Settings;
+        if (!settings.ApplicationTitle.empty())
+            QApplication::setApplicationName(FromAnsi(settings.ApplicationTitle));
+        const auto icon = platform::ResolvePath(state.BaseFolder + "/autorun.ico");
+        if (platform::FileExists(icon))
+            QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
+        // The page windows are not built yet; list the pages the menu would run.
+        for (const auto& page : state.Project.Pages)
+            std::printf("%s page \"%s\"\n", std::string(PageKindName(page->Kind)).c_str(),
+                        FromAnsi(page->Name).toStdString().c_str());
+    }
+    // Unpacked package files go even when loading failed after unpacking.
+    RunCleanup(state.CleanupList);
+    return loaded ? 0 : 1;
+}
+
+int RunProgram(int argc, char** argv) {
+    auto& state = Process();
+    // This system always offers what the fades and shadows need.
+    state.IsNtPlatform = true;
+    state.CanFade = true;
+    ResetSettings(state.Project.Settings);
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(kApplicationTitle);
+    InstallErrorBoxSink();
+    SetProgramPaths(state, ExecutablePath(argv));
+
+    const int code = IsDesignerName(FileNameOf(state.ProgramPath))
+                         ? RunDesignerMode(state, IsInstallationRun(argc, argv))
+                         : RunPlayerMode(state);
+    FreeSettings(state.Project.Settings);
+    return code;
 }
 
 } // namespace brelvane

@@ -27,10 +27,10 @@ TSettings& TSettings::operator=(const TSettings& other) {
 
 bool TSettings::operator==(const TSettings& other) const {
     const auto sameHint = (!Hint && !other.Hint) || (Hint && other.Hint && *Hint == *other.Hint);
-    const auto sameWares = InstallWares.size() == other.InstallWares.size() &&
-                           std::equal(InstallWares.begin(), InstallWares.end(),
-                                      other.InstallWares.begin(),
-                                      [](const auto& a, const auto& b) { return *a == *b; });
+    const auto sameWares =
+        InstallWares.size() == other.InstallWares.size() &&
+        std::equal(InstallWares.begin(), InstallWares.end(), other.InstallWares.begin(),
+                   [](const auto& a, const auto& b) { return *a == *b; });
     return sameHint && sameWares && ApplicationTitle == other.ApplicationTitle &&
            ApplicationStyle == other.ApplicationStyle && TabSheetList == other.TabSheetList &&
            TabFont == other.TabFont && ShowSheetIcons == other.ShowSheetIcons &&

@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace brelvane {

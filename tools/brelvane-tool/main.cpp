@@ -1,3 +1,41 @@
-int main() {
-    return 0;
+#include "Commands.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Command {
+    std::function<int(const std::vector<std::string>&)> run;
+    const char* usage;
+};
+
+const std::map<std::string, Command>& CommandTable() {
+    static const std::map<std::string, Command> table{
+        {"index", {brelvane::RunIndexCommand, "index FILE          print a project index as JSON"}},
+    };
+    return table;
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: brelvane-tool COMMAND [ARGS]\n");
+    for (const auto& [name, command] : CommandTable())
+        std::fprintf(stderr, "  %s\n", command.usage);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Rendering commands need a GUI application object; no display is needed.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    if (argc < 2) return Usage();
+    const auto found = CommandTable().find(argv[1]);
+    if (found == CommandTable().end()) return Usage();
+    return found->second.run(std::vector<std::string>(argv + 2, argv + argc));
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/ProcessState.h"
+
+#include <string>
+
+namespace brelvane {
+
+// Player mode: the project source beside the program if it is there, else the
+// target file, else the package appended to the program itself.
+TDataSource ChooseDataSource(const std::string& baseFolder, const TProcessState& state);
+
+// Loads the project index and settings from the chosen source; errors are
+// reported through the error report. Returns success.
+bool LoadProjectData(TProcessState& state);
+
+// The paths of the two file sources.
+std::string ProjectIndexPath(const TProcessState& state);
+std::string TargetFilePath(const TProcessState& state);
+
+} // namespace brelvane

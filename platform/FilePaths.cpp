@@ -1,0 +1,67 @@
+#include "platform/FilePaths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace brelvane::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+bool EqualNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The entry of `folder` named `name` in some case, or nothing.
+std::string FindNoCase(const fs::path& folder, const std::string& name) {
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const auto entry = it->path().filename().string();
+        if (EqualNoCase(entry, name)) return entry;
+    }
+    return "";
+}
+} // namespace
+
+std::string ResolvePath(const std::string& path) {
+    std::string slashed = path;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    std::error_code error;
+    if (fs::exists(slashed, error)) return slashed;
+
+    fs::path resolved;
+    const fs::path input(slashed);
+    auto part = input.begin();
+    for (; part != input.end(); ++part) {
+        const auto name = part->string();
+        const fs::path exact = resolved / *part;
+        if (name.empty() || name == "/" || name == "." || name == ".." ||
+            fs::exists(exact, error)) {
+            resolved = exact;
+            continue;
+        }
+        const auto match = FindNoCase(resolved.empty() ? fs::path(".") : resolved, name);
+        if (match.empty()) break;
+        resolved /= match;
+    }
+    for (; part != input.end(); ++part)
+        resolved /= *part;
+    return resolved.string();
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(ResolvePath(path), error);
+}
+
+bool FolderExists(const std::string& path) {
+    std::error_code error;
+    return fs::is_directory(ResolvePath(path), error);
+}
+
+} // namespace brelvane::platform

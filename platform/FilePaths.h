@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace brelvane::platform {
+
+// Projects authored on Windows name files in any case: a path component that
+// does not exist in its exact case is matched case-insensitively against the
+// entries of its folder. Backslashes become slashes. The path is returned
+// unchanged from the first component that matches nothing.
+std::string ResolvePath(const std::string& path);
+
+// Whether the resolved path exists (file or folder), and which kind.
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+
+} // namespace brelvane::platform

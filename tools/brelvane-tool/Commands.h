@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace brelvane {
+
+// Each command takes its own arguments (without the command name) and returns
+// the process exit code.
+int RunIndexCommand(const std::vector<std::string>& args);
+
+} // namespace brelvane

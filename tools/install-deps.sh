@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running Brelvane needs on Debian 12.
+set -euo pipefail
+packages=(
+    cmake ninja-build g++ pkg-config git
+    qt6-base-dev qt6-base-dev-tools
+    libpng-dev libjpeg-dev libgif-dev zlib1g-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation2 fonts-dejavu-core xvfb xauth
+)
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+export DEBIAN_FRONTEND=noninteractive
+as_root apt-get update -qq
+as_root apt-get install -y -qq --no-install-recommends "${packages[@]}"
