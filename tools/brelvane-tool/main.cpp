@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace {
 struct Command {
     std::function<int(const std::vector<std::string>&)> run;
     const char* usage;
+    // Commands that draw need a GUI application object (no display).
+    bool draws = false;
 };
 
 const std::map<std::string, Command>& CommandTable() {
@@ -31,11 +34,13 @@ int Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Rendering commands need a GUI application object; no display is needed.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
     if (argc < 2) return Usage();
     const auto found = CommandTable().find(argv[1]);
     if (found == CommandTable().end()) return Usage();
+    std::unique_ptr<QGuiApplication> application;
+    if (found->second.draws) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    }
     return found->second.run(std::vector<std::string>(argv + 2, argv + argc));
 }

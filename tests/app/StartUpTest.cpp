@@ -1,0 +1,147 @@
+#include "app/StartUp.h"
+
+#include "app/ProjectData.h"
+#include "storage/LittleEndian.h"
+#include "storage/StorageTestSupport.h"
+
+#include <QApplication>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace brelvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PlayerStart : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "app_tests";
+        static char* argv[] = {name};
+        if (!QCoreApplication::instance()) new QApplication(argc, argv);
+    }
+
+    // A player executable path inside the base folder.
+    TProcessState PlayerIn(const std::string& folder) {
+        TProcessState state;
+        SetProgramPaths(state, folder + "/autorun.exe");
+        return state;
+    }
+
+    static TProjectIndex
+    IndexWithPages(std::initializer_list<std::pair<const char*, std::uint8_t>> pages) {
+        TProjectIndex index;
+        for (const auto& [name, kind] : pages) {
+            auto page = std::make_unique<TAutoFormInfo>();
+            page->Name = name;
+            page->Kind = kind;
+            index.Pages.push_back(std::move(page));
+        }
+        return index;
+    }
+
+    test::TempFolder base;
+    ErrorCollector errors;
+};
+
+TEST_F(PlayerStart, ProjectSourceWinsOverTargetFile) {
+    fs::create_directory(base.File("AutoRunSource"));
+    ASSERT_TRUE(SaveIndexFile(base.File("AutoRunSource/AutoRun.src"),
+                              IndexWithPages({{"FromSource", pkMainPage}})));
+    ASSERT_TRUE(
+        SaveIndexFile(base.File("autorun.tgt"), IndexWithPages({{"FromTarget", pkMainPage}})));
+    auto state = PlayerIn(base.Path());
+    EXPECT_EQ(RunPlayerMode(state), 0);
+    EXPECT_EQ(state.DataSource, dsProjectSource);
+    EXPECT_EQ(state.BaseFolder, base.Path());
+    ASSERT_EQ(state.Project.Pages.size(), 1u);
+    EXPECT_EQ(state.Project.Pages[0]->Name, "FromSource");
+    EXPECT_TRUE(errors.Messages().empty());
+}
+
+TEST_F(PlayerStart, ProjectSourceIsFoundInAnyCase) {
+    fs::create_directory(base.File("autorunsource"));
+    ASSERT_TRUE(SaveIndexFile(base.File("autorunsource/AUTORUN.SRC"),
+                              IndexWithPages({{"Main", pkMainPage}})));
+    auto state = PlayerIn(base.Path());
+    EXPECT_EQ(RunPlayerMode(state), 0);
+    EXPECT_EQ(state.DataSource, dsProjectSource);
+}
+
+TEST_F(PlayerStart, TargetFileIsReadFromItsBeginning) {
+    // The index stands first; page streams follow it in a target file.
+    TMemoryStream stream;
+    ASSERT_TRUE(
+        WriteProjectIndex(stream, IndexWithPages({{"Main", pkMainPage}, {"Sub", pkSubPage}})));
+    WriteIndexTrailer(stream);
+    auto bytes = stream.Bytes();
+    bytes.insert(bytes.end(), {9, 9, 9, 9});
+    test::WriteFileBytes(base.File("autorun.tgt"), bytes);
+
+    auto state = PlayerIn(base.Path());
+    EXPECT_EQ(RunPlayerMode(state), 0);
+    EXPECT_EQ(state.DataSource, dsTargetFile);
+    ASSERT_EQ(state.Project.Pages.size(), 2u);
+    EXPECT_EQ(state.Project.Pages[1]->Name, "Sub");
+}
+
+TEST_F(PlayerStart, DamagedIndexShowsOneNumberedErrorAndFails) {
+    fs::create_directory(base.File("AutoRunSource"));
+    // Marker, then an ApplicationTitle whose length runs past the end.
+    test::WriteFileBytes(base.File("AutoRunSource/AutoRun.src"),
+                         test::Concat({test::Int32Bytes(-1), test::Int32Bytes(1000), {'a', 'b'}}));
+    auto state = PlayerIn(base.Path());
+    EXPECT_EQ(RunPlayerMode(state), 1);
+    test::ExpectOneError(errors, 1054);
+}
+
+TEST_F(PlayerStart, NoProjectDataReportsTheExecutable) {
+    auto state = PlayerIn(base.Path());
+    EXPECT_EQ(RunPlayerMode(state), 1);
+    EXPECT_EQ(state.DataSource, dsAppendedPackage);
+    test::ExpectOneError(errors, 1070);
+    EXPECT_NE(errors.Messages()[0].find("\"" + base.File("autorun.exe") + "\", "),
+              std::string::npos);
+}
+
+TEST_F(PlayerStart, CleanupRunsAfterThePlayerEnds) {
+    fs::create_directory(base.File("AutoRunSource"));
+    ASSERT_TRUE(SaveIndexFile(base.File("AutoRunSource/AutoRun.src"),
+                              IndexWithPages({{"Main", pkMainPage}})));
+    fs::create_directory(base.File("unpacked"));
+    test::WriteFileBytes(base.File("unpacked/file"), {1});
+    auto state = PlayerIn(base.Path());
+    state.CleanupList = {"D" + base.File("unpacked"), "F" + base.File("unpacked/file")};
+    EXPECT_EQ(RunPlayerMode(state), 0);
+    EXPECT_FALSE(fs::exists(base.File("unpacked")));
+}
+
+TEST(DesignerStartFolder, IniDefaultPathFirstThenSamplesFolder) {
+    test::TempFolder program, documents;
+    TProcessState state;
+    SetProgramPaths(state, program.File("Brelvane"));
+    state.DocumentsFolder = documents.Path();
+    EXPECT_EQ(DesignerStartFolder(state), "");
+
+    fs::create_directories(documents.File("Brelvane Projects/CDROM"));
+    EXPECT_EQ(DesignerStartFolder(state), documents.File("Brelvane Projects/CDROM"));
+
+    const std::string ini = "[START]\r\nDefaultPath=/media/project\r\n";
+    test::WriteFileBytes(program.File("Brelvane.ini"), test::Bytes(ini.begin(), ini.end()));
+    EXPECT_EQ(DesignerStartFolder(state), "/media/project");
+}
+
+TEST(ProcessPaths, FoldersComeFromTheExecutablePath) {
+    TProcessState state;
+    state.CleanupList = {"Dold"};
+    SetProgramPaths(state, "/opt/brelvane/Brelvane");
+    EXPECT_EQ(state.ProgramFolder, "/opt/brelvane");
+    EXPECT_EQ(state.DesignerTempFolder, "/opt/brelvane/Temp");
+    EXPECT_TRUE(state.CleanupList.empty());
+    EXPECT_EQ(FileNameOf(state.ProgramPath), "Brelvane");
+    EXPECT_EQ(FolderOf("/autorun.exe"), "/");
+}
+
+} // namespace
+} // namespace brelvane

@@ -1,0 +1,2 @@
+// Must not build: the storage layer is free of Qt.
+#include <QString>

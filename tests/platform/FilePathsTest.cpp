@@ -1,0 +1,38 @@
+#include "platform/FilePaths.h"
+
+#include "storage/StorageTestSupport.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace brelvane::platform {
+namespace {
+
+TEST(FilePaths, ComponentsMatchWithoutRegardToCaseWhenExactCaseIsMissing) {
+    test::TempFolder folder;
+    std::filesystem::create_directories(folder.Path() + "/AutoRunSource/Media");
+    test::WriteFileBytes(folder.Path() + "/AutoRunSource/Media/Intro.WAV", {1});
+
+    EXPECT_EQ(ResolvePath(folder.Path() + "/autorunsource/MEDIA/intro.wav"),
+              folder.Path() + "/AutoRunSource/Media/Intro.WAV");
+    EXPECT_TRUE(FileExists(folder.Path() + "\\AUTORUNSOURCE\\media\\INTRO.wav"));
+    EXPECT_TRUE(FolderExists(folder.Path() + "/autorunsource"));
+    EXPECT_FALSE(FileExists(folder.Path() + "/autorunsource"));
+}
+
+TEST(FilePaths, ExactPathsAndMissingTailsAreKept) {
+    test::TempFolder folder;
+    std::filesystem::create_directories(folder.Path() + "/Data");
+    EXPECT_EQ(ResolvePath(folder.Path() + "/Data"), folder.Path() + "/Data");
+    // The tail that matches nothing stays as given, after the part that did match.
+    EXPECT_EQ(ResolvePath(folder.Path() + "/data/New/File.txt"),
+              folder.Path() + "/Data/New/File.txt");
+    EXPECT_FALSE(FileExists(folder.Path() + "/data/New/File.txt"));
+}
+
+TEST(FilePaths, BackslashesBecomeSlashes) {
+    EXPECT_EQ(ResolvePath("\\nonexistent\\a\\b.txt"), "/nonexistent/a/b.txt");
+}
+
+} // namespace
+} // namespace brelvane::platform
