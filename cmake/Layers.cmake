@@ -38,8 +38,9 @@ function(brelvane_layer target)
 endfunction()
 
 function(brelvane_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local
-                                             -Wnon-virtual-dtor)
+    # Clang (the fuzz build) spells the local-shadow warning differently.
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wnon-virtual-dtor
+                                             $<IF:$<CXX_COMPILER_ID:GNU>,-Wshadow=local,-Wshadow-uncaptured-local>)
     if(BRELVANE_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
     endif()

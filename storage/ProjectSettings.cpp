@@ -4,6 +4,7 @@
 #include "storage/StringBlock.h"
 #include "storage/Transfer.h"
 
+#include <bit>
 #include <cerrno>
 
 namespace brelvane {
@@ -36,9 +37,11 @@ bool TSettings::operator==(const TSettings& other) const {
            TabFont == other.TabFont && ShowSheetIcons == other.ShowSheetIcons &&
            IconSize == other.IconSize && RequireAdmin == other.RequireAdmin &&
            AdminMessage == other.AdminMessage && Reserved1 == other.Reserved1 &&
-           Reserved2 == other.Reserved2 && Reserved3 == other.Reserved3 &&
-           Reserved4 == other.Reserved4 && Reserved5 == other.Reserved5 &&
-           Reserved6 == other.Reserved6;
+           // Opaque stored bytes: a NaN or -0 must compare like any other value.
+           std::bit_cast<std::uint64_t>(Reserved2) ==
+               std::bit_cast<std::uint64_t>(other.Reserved2) &&
+           Reserved3 == other.Reserved3 && Reserved4 == other.Reserved4 &&
+           Reserved5 == other.Reserved5 && Reserved6 == other.Reserved6;
 }
 
 void ResetSettings(TSettings& settings) {

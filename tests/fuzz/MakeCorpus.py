@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus: a few valid and a few damaged blocks per fuzz target."""
+import os
+import struct
+import sys
+
+
+def i32(v):
+    return struct.pack('<i', v)
+
+
+def u8(v):
+    return struct.pack('<B', v)
+
+
+def string(text):
+    data = text if isinstance(text, bytes) else text.encode('latin-1')
+    return i32(len(data)) + data
+
+
+def font(name='Tahoma', color=-2147483640, size=8, style=0):
+    return string(name) + i32(color) + i32(size) + u8(style)
+
+
+PNG = bytes.fromhex(
+    '89504e470d0a1a0a0000000d4948445200000004000000040806000000a9f19e7e'
+    '0000000c4944415478da6360a01c000000440001e91e9b510000000049454e44ae426082')
+BMP = (b'BM' + i32(58) + i32(0) + i32(54) + i32(40) + i32(1) + i32(1) + struct.pack('<HH', 1, 24)
+       + i32(0) + i32(4) + i32(0) * 4 + b'\xff\xff\xff\x00')
+JPEG = bytes.fromhex('ffd8ffe000104a46494600010100000100010000ffd9')
+GIF = (b'GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00'
+       b',\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00;')
+ICO = bytes([0, 0, 1, 0, 1, 0, 16, 16, 0, 0, 1, 0, 32, 0, 0x68, 4, 0, 0, 22, 0, 0, 0])
+EMF = bytes([1, 0, 0, 0, 88]) + bytes(35) + b' EMF' + bytes(44)
+WMF = bytes.fromhex('d7cdc69a') + bytes(18)
+
+
+def picture(cls='', data=b''):
+    return string(cls) + (i32(len(data)) + data if cls else b'')
+
+
+def effect(angle=0, offset_x=2, texture=b''):
+    return (i32(100) + i32(angle) + i32(0) + u8(0) + i32(0) + u8(1) + i32(0) + u8(0)
+            + u8(1) + i32(0) + i32(0xffffff) + u8(2)
+            + i32(70) + i32(80) + i32(0x444444) + u8(1) + i32(offset_x) + i32(2)
+            + u8(1) + u8(0) + (texture or picture()))
+
+
+def install_ware(n):
+    return (string('\\Setup\\setup%d.exe' % n) + string('/q') + string('\\Setup') + u8(1) + i32(n % 2)
+            + string('.pdf (Adobe Acrobat Document)') + string('') + i32(0) + u8(1)
+            + string('Install Software') + string('Install it?') + u8(n == 0))
+
+
+def settings(wares=0, back_image=b''):
+    return (string('Demo') + i32(1) + string('Sub 1\r\nSub 2\r\n') + font('Arial', 0, 10, 1) + u8(1)
+            + i32(16) + u8(1) + u8(2) + font('Tahoma', 0, 10, 1) + i32(65535) + i32(500)
+            + i32(2500) + i32(0) + i32(8421504) + i32(1) + i32(255) + (back_image or picture())
+            + i32(5) + u8(0) + i32(0) + struct.pack('<d', 0.0) + i32(0) + u8(0)
+            + string('You need the administrative privilege to launch this CD.') + string('')
+            + string('') + i32(wares) + b''.join(install_ware(n) for n in range(wares)))
+
+
+def pages(entries):
+    return i32(len(entries)) + b''.join(string(n) + u8(k) + i32(o) for n, k, o in entries)
+
+
+FULL_INDEX = (i32(-1) + settings(3, picture('TBitmap', BMP))
+              + pages([('Splash', 0, 0), ('Main Page', 2, 120), ('', 3, 0)]) + u8(1))
+
+CORPUS = {
+    'string': {
+        'empty': string(''),
+        'text': string('Main Page'),
+        'ansi': string(b'Caf\xe9\r\n\x80\xff'),
+        'length_beyond': i32(0x7fffffff) + b'abc',
+        'negative_length': i32(-1),
+        'cut_length': b'\x05\x00',
+    },
+    'font': {
+        'default': font(),
+        'bold_italic': font('Arial', 0x0000ff, 12, 3),
+        'cut_style': font()[:-1],
+        'bad_name': i32(-5),
+    },
+    'picture': {
+        'empty': picture(),
+        'bitmap': picture('TBitmap', BMP),
+        'bitmap_lower_case': picture('tbitmap', BMP),
+        'png': picture('TPNGObject', PNG),
+        'png_prototype_spelling': picture('TPngObject', PNG),
+        'jpeg': picture('TJPEGImage', JPEG),
+        'gif': picture('TGIFImage', GIF),
+        'icon': picture('TIcon', ICO),
+        'emf': picture('TMetafile', EMF),
+        'wmf': picture('TMetafile', WMF),
+        'unknown_class': picture('TWicImage', b'\x00\x01'),
+        'damaged_signature': picture('TPNGObject', b'\x89PNX' + PNG[4:]),
+        'size_beyond': string('TGIFImage') + i32(1 << 30) + GIF,
+    },
+    'effect': {
+        'default': effect(),
+        'negative': effect(-45, -2),
+        'textured': effect(10, 3, picture('TJPEGImage', JPEG)),
+        'cut': effect()[:30],
+    },
+    'font_labels': {
+        'none': i32(0),
+        'two': i32(2) + effect() + font() + string('title') + effect(-45, -2) + font('Arial')
+        + string('small'),
+        'negative_count': i32(-1),
+        'huge_count': i32(0x7fffffff) + effect() + font() + string('x'),
+    },
+    'index': {
+        'full': FULL_INDEX,
+        'zero_pages': i32(-1) + settings() + i32(0) + u8(1),
+        'no_marker': pages([('Main Page', 2, 0), ('Sub Page', 3, 0)]),
+        'no_trailer': FULL_INDEX[:-1],
+        'cut_in_settings': FULL_INDEX[:60],
+        'bad_string_in_settings': i32(-1) + string('T') + i32(0) + i32(0x7ffffff0),
+    },
+}
+
+
+def main():
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), 'corpus')
+    for target, seeds in CORPUS.items():
+        folder = os.path.join(root, target)
+        os.makedirs(folder, exist_ok=True)
+        for name, data in seeds.items():
+            with open(os.path.join(folder, name), 'wb') as out:
+                out.write(data)
+
+
+if __name__ == '__main__':
+    main()

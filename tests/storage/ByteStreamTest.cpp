@@ -1,0 +1,202 @@
+#include "storage/ByteStream.h"
+
+#include "StorageTestSupport.h"
+#include "storage/LittleEndian.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <numeric>
+
+namespace brelvane {
+namespace {
+
+using test::Bytes;
+
+constexpr std::size_t kBuffer = 64 * 1024;
+
+Bytes Pattern(std::size_t size) {
+    Bytes bytes(size);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>((i * 131 + i / 251) & 0xff);
+    return bytes;
+}
+
+class FileStreamTest : public ::testing::Test {
+protected:
+    test::TempFolder folder;
+    std::string path = folder.File("stream.bin");
+};
+
+TEST_F(FileStreamTest, FieldsStraddlingTheBufferBoundaryReadWhole) {
+    // 65534 filler bytes put the third int32 across the first refill.
+    TFileStream out(path, TFileStream::Mode::Create);
+    const Bytes filler(kBuffer - 6, 0xaa);
+    out.Write(filler.data(), filler.size());
+    for (std::int32_t value : {0x11223344, -2, 0x55667788, 0x7fffffff})
+        WriteField(out, value);
+    out.Close();
+
+    TFileStream in(path, TFileStream::Mode::Read);
+    Bytes skipped(filler.size());
+    in.Read(skipped.data(), skipped.size());
+    EXPECT_EQ(ReadField<std::int32_t>(in), 0x11223344);
+    EXPECT_EQ(ReadField<std::int32_t>(in), -2);
+    EXPECT_EQ(ReadField<std::int32_t>(in), 0x55667788);
+    EXPECT_EQ(ReadField<std::int32_t>(in), 0x7fffffff);
+    EXPECT_EQ(in.Remaining(), 0u);
+}
+
+TEST_F(FileStreamTest, OddChunksAcrossSeveralBuffersRoundTrip) {
+    const Bytes data = Pattern(3 * kBuffer + 17);
+    const std::size_t writeChunks[] = {7, kBuffer - 1, 1, kBuffer + 5, 3, kBuffer};
+    const std::size_t readChunks[] = {kBuffer + 1, 2, kBuffer - 3, 5, 2 * kBuffer};
+    {
+        TFileStream out(path, TFileStream::Mode::Create);
+        std::size_t done = 0;
+        for (std::size_t i = 0; done < data.size(); ++i) {
+            const auto n = std::min(writeChunks[i % std::size(writeChunks)], data.size() - done);
+            out.Write(data.data() + done, n);
+            done += n;
+            EXPECT_EQ(out.Position(), done);
+            EXPECT_EQ(out.Size(), done);
+        }
+        out.Close();
+    }
+    EXPECT_EQ(test::ReadFileBytes(path), data);
+
+    TFileStream in(path, TFileStream::Mode::Read);
+    EXPECT_EQ(in.Size(), data.size());
+    Bytes back(data.size());
+    std::size_t done = 0;
+    for (std::size_t i = 0; done < data.size(); ++i) {
+        const auto n = std::min(readChunks[i % std::size(readChunks)], data.size() - done);
+        in.Read(back.data() + done, n);
+        done += n;
+        EXPECT_EQ(in.Position(), done);
+        EXPECT_EQ(in.Remaining(), data.size() - done);
+    }
+    EXPECT_EQ(back, data);
+}
+
+TEST_F(FileStreamTest, LargeTransfersInOneCall) {
+    const Bytes data = Pattern(5 * kBuffer + 3);
+    {
+        TFileStream out(path, TFileStream::Mode::Create);
+        const std::uint8_t head = 9;
+        out.Write(&head, 1); // leaves a buffered byte before the large write
+        out.Write(data.data(), data.size());
+        out.Close();
+    }
+    TFileStream in(path, TFileStream::Mode::Read);
+    EXPECT_EQ(ReadField<std::uint8_t>(in), 9);
+    Bytes back(data.size());
+    EXPECT_EQ(in.ReadSome(back.data(), back.size()), data.size());
+    EXPECT_EQ(back, data);
+    EXPECT_EQ(in.ReadSome(back.data(), 1), 0u);
+}
+
+TEST_F(FileStreamTest, SeekThenReadAndOverwrite) {
+    test::WriteFileBytes(path, Pattern(2 * kBuffer));
+    TFileStream stream(path, TFileStream::Mode::ReadWrite);
+    stream.Seek(kBuffer + 10);
+    EXPECT_EQ(stream.Position(), kBuffer + 10);
+    EXPECT_EQ(ReadField<std::uint8_t>(stream), Pattern(2 * kBuffer)[kBuffer + 10]);
+
+    stream.Seek(kBuffer - 2);
+    WriteField<std::int32_t>(stream, -1);
+    EXPECT_EQ(stream.Size(), 2 * kBuffer);
+    stream.Seek(kBuffer - 2);
+    EXPECT_EQ(ReadField<std::int32_t>(stream), -1);
+    stream.Close();
+
+    Bytes expected = Pattern(2 * kBuffer);
+    std::fill(expected.begin() + kBuffer - 2, expected.begin() + kBuffer + 2, 0xff);
+    EXPECT_EQ(test::ReadFileBytes(path), expected);
+}
+
+TEST_F(FileStreamTest, WriteAfterBufferedReadLandsAtTheLogicalPosition) {
+    test::WriteFileBytes(path, Pattern(1000));
+    TFileStream stream(path, TFileStream::Mode::ReadWrite);
+    Bytes head(10);
+    stream.Read(head.data(), head.size()); // the buffer now holds the whole file
+    WriteField<std::uint16_t>(stream, 0xbeef);
+    EXPECT_EQ(stream.Position(), 12u);
+    // Reading on continues after the written bytes.
+    EXPECT_EQ(ReadField<std::uint8_t>(stream), Pattern(1000)[12]);
+    stream.Close();
+
+    Bytes expected = Pattern(1000);
+    expected[10] = 0xef;
+    expected[11] = 0xbe;
+    EXPECT_EQ(test::ReadFileBytes(path), expected);
+}
+
+TEST_F(FileStreamTest, WritesAppendedAtTheEndGrowTheFile) {
+    test::WriteFileBytes(path, Pattern(100));
+    TFileStream stream(path, TFileStream::Mode::ReadWrite);
+    stream.Seek(100);
+    WriteField<std::int32_t>(stream, 7);
+    EXPECT_EQ(stream.Size(), 104u);
+    EXPECT_EQ(stream.Remaining(), 0u);
+    std::uint8_t byte = 0;
+    EXPECT_EQ(stream.ReadSome(&byte, 1), 0u);
+    stream.Seek(96);
+    EXPECT_EQ(stream.Remaining(), 8u);
+}
+
+TEST_F(FileStreamTest, ReadingPastTheEndThrowsWithNoSystemError) {
+    test::WriteFileBytes(path, {1, 2, 3});
+    TFileStream stream(path, TFileStream::Mode::Read);
+    errno = EINVAL;
+    EXPECT_THROW(ReadField<std::int32_t>(stream), StreamError);
+    EXPECT_EQ(errno, 0);
+}
+
+TEST_F(FileStreamTest, OpenFailuresLeaveTheSystemError) {
+    errno = 0;
+    EXPECT_THROW(TFileStream(folder.File("missing"), TFileStream::Mode::Read), StreamError);
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_THROW(TFileStream(folder.Path(), TFileStream::Mode::Read), StreamError);
+    EXPECT_EQ(errno, EISDIR);
+}
+
+TEST_F(FileStreamTest, DestructorFlushesPendingBytes) {
+    {
+        TFileStream out(path, TFileStream::Mode::Create);
+        WriteField<std::int32_t>(out, 0x01020304);
+    }
+    EXPECT_EQ(test::ReadFileBytes(path), (Bytes{4, 3, 2, 1}));
+}
+
+TEST(MemoryStream, ReadsWritesAndSeeks) {
+    TMemoryStream stream;
+    WriteField<std::int32_t>(stream, -45);
+    WriteField(stream, true);
+    EXPECT_EQ(stream.Bytes(), (Bytes{0xd3, 0xff, 0xff, 0xff, 1}));
+    EXPECT_EQ(stream.Remaining(), 0u);
+
+    stream.Seek(0);
+    EXPECT_EQ(ReadField<std::int32_t>(stream), -45);
+    bool flag = false;
+    ReadField(stream, flag);
+    EXPECT_TRUE(flag);
+    EXPECT_THROW(ReadField<std::uint8_t>(stream), StreamError);
+
+    // Writing past the end fills the gap with zeros.
+    stream.Seek(7);
+    WriteField<std::uint8_t>(stream, 9);
+    EXPECT_EQ(stream.Bytes(), (Bytes{0xd3, 0xff, 0xff, 0xff, 1, 0, 0, 9}));
+}
+
+TEST(MemoryStream, OptionalFieldKeepsItsValueAtTheEnd) {
+    TMemoryStream stream(Bytes{5});
+    std::uint8_t first = 0;
+    ReadOptionalField(stream, first);
+    EXPECT_EQ(first, 5);
+    std::uint8_t second = 42;
+    ReadOptionalField(stream, second);
+    EXPECT_EQ(second, 42);
+}
+
+} // namespace
+} // namespace brelvane
