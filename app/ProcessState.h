@@ -1,14 +1,13 @@
 #pragma once
 
 #include "storage/ProjectIndex.h"
+#include "storage/project/PageSource.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace brelvane {
-
-enum TDataSource : std::uint8_t { dsProjectSource = 0, dsTargetFile = 1, dsAppendedPackage = 2 };
 
 // Set once at start and read everywhere. Folders carry no trailing separator.
 struct TProcessState {

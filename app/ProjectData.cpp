@@ -1,7 +1,7 @@
 #include "app/ProjectData.h"
 
-#include "platform/FilePaths.h"
 #include "storage/ErrorReport.h"
+#include "storage/FilePaths.h"
 #include "storage/Transfer.h"
 
 #include <cerrno>
@@ -12,7 +12,7 @@ namespace {
 constexpr int kLoadTargetError = 1070;
 
 bool LoadTargetFile(TProcessState& state) {
-    const auto path = platform::ResolvePath(TargetFilePath(state));
+    const auto path = ResolvePath(TargetFilePath(state));
     return FileTransfer(kLoadTargetError, path, [&] {
         TFileStream stream(path, TFileStream::Mode::Read);
         if (!ReadProjectIndex(stream, state.Project)) return false;
@@ -31,17 +31,16 @@ std::string TargetFilePath(const TProcessState& state) {
 }
 
 TDataSource ChooseDataSource(const std::string& baseFolder, const TProcessState& state) {
-    if (platform::FileExists(baseFolder + state.SourceSubfolder + "/" + state.IndexFileName))
+    if (FileExists(baseFolder + state.SourceSubfolder + "/" + state.IndexFileName))
         return dsProjectSource;
-    if (platform::FileExists(baseFolder + "/autorun.tgt")) return dsTargetFile;
+    if (FileExists(baseFolder + "/autorun.tgt")) return dsTargetFile;
     return dsAppendedPackage;
 }
 
 bool LoadProjectData(TProcessState& state) {
     switch (state.DataSource) {
     case dsProjectSource:
-        return LoadIndexFile(platform::ResolvePath(ProjectIndexPath(state)), state.Project,
-                             TTrailer::Read);
+        return LoadIndexFile(ResolvePath(ProjectIndexPath(state)), state.Project, TTrailer::Read);
     case dsTargetFile:
         return LoadTargetFile(state);
     case dsAppendedPackage:

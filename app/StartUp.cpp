@@ -5,11 +5,11 @@
 #include "app/FirstRunFolders.h"
 #include "app/ProjectData.h"
 #include "app/RunMode.h"
-#include "platform/FilePaths.h"
 #include "platform/IniFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/SpecialFolders.h"
 #include "render/AnsiText.h"
+#include "storage/FilePaths.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,10 +35,9 @@ std::string ExecutablePath(char** argv) {
 std::string DesignerStartFolder(const TProcessState& state) {
     const auto ini = state.ProgramFolder + "/Brelvane.ini";
     std::string folder;
-    if (platform::FileExists(ini))
-        folder = platform::IniFile::Load(ini).Value("START", "DefaultPath", "");
+    if (FileExists(ini)) folder = platform::IniFile::Load(ini).Value("START", "DefaultPath", "");
     const auto samples = state.DocumentsFolder + "/Brelvane Projects/CDROM";
-    if (folder.empty() && platform::FolderExists(samples)) folder = samples;
+    if (folder.empty() && FolderExists(samples)) folder = samples;
     return folder;
 }
 
@@ -67,9 +66,8 @@ int RunPlayerMode(TProcessState& state) {
         const auto& settings = state.Project.Settings;
         if (!settings.ApplicationTitle.empty())
             QApplication::setApplicationName(FromAnsi(settings.ApplicationTitle));
-        const auto icon = platform::ResolvePath(state.BaseFolder + "/autorun.ico");
-        if (platform::FileExists(icon))
-            QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
+        const auto icon = ResolvePath(state.BaseFolder + "/autorun.ico");
+        if (FileExists(icon)) QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
         // The page windows are not built yet; list the pages the menu would run.
         for (const auto& page : state.Project.Pages)
             std::printf("%s page \"%s\"\n", std::string(PageKindName(page->Kind)).c_str(),

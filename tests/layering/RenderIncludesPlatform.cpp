@@ -1,2 +1,2 @@
 // Must not build: the render layer cannot see the platform layer.
-#include "platform/FilePaths.h"
+#include "platform/IniFile.h"

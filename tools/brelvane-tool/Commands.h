@@ -8,5 +8,8 @@ namespace brelvane {
 // Each command takes its own arguments (without the command name) and returns
 // the process exit code.
 int RunIndexCommand(const std::vector<std::string>& args);
+int RunPageCommand(const std::vector<std::string>& args);
+int RunRoundTripCommand(const std::vector<std::string>& args);
+int RunMakeDemoCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

@@ -20,6 +20,11 @@ struct Command {
 const std::map<std::string, Command>& CommandTable() {
     static const std::map<std::string, Command> table{
         {"index", {brelvane::RunIndexCommand, "index FILE          print a project index as JSON"}},
+        {"page", {brelvane::RunPageCommand, "page FILE           print a page stream as JSON"}},
+        {"roundtrip",
+         {brelvane::RunRoundTripCommand, "roundtrip FILE      read a page and write it to stdout"}},
+        {"make-demo",
+         {brelvane::RunMakeDemoCommand, "make-demo BASEFOLDER  write the demo project", true}},
     };
     return table;
 }

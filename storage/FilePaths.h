@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace brelvane::platform {
+namespace brelvane {
 
 // Projects authored on Windows name files in any case: a path component that
 // does not exist in its exact case is matched case-insensitively against the
@@ -14,4 +14,4 @@ std::string ResolvePath(const std::string& path);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 
-} // namespace brelvane::platform
+} // namespace brelvane

@@ -1,11 +1,11 @@
-#include "platform/FilePaths.h"
+#include "storage/FilePaths.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
 
-namespace brelvane::platform {
+namespace brelvane {
 
 namespace fs = std::filesystem;
 
@@ -64,4 +64,4 @@ bool FolderExists(const std::string& path) {
     return fs::is_directory(ResolvePath(path), error);
 }
 
-} // namespace brelvane::platform
+} // namespace brelvane

@@ -1,11 +1,11 @@
-#include "platform/FilePaths.h"
+#include "storage/FilePaths.h"
 
 #include "storage/StorageTestSupport.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 
-namespace brelvane::platform {
+namespace brelvane {
 namespace {
 
 TEST(FilePaths, ComponentsMatchWithoutRegardToCaseWhenExactCaseIsMissing) {
@@ -35,4 +35,4 @@ TEST(FilePaths, BackslashesBecomeSlashes) {
 }
 
 } // namespace
-} // namespace brelvane::platform
+} // namespace brelvane

@@ -1,0 +1,149 @@
+#include "objects/records/CommandStream.h"
+
+#include "storage/LittleEndian.h"
+#include "storage/StringBlock.h"
+#include "storage/Transfer.h"
+
+#include <array>
+#include <string_view>
+
+namespace brelvane {
+
+namespace {
+constexpr char kPieceEnd = '\x01';
+constexpr char kSelectSeparator = '\x02';
+
+std::string Flag(bool value) {
+    return value ? "Y" : " ";
+}
+
+// Hands out the pieces of a packed string that end with the piece byte.
+class PieceReader {
+public:
+    explicit PieceReader(std::string_view text) : text_(text) {}
+    // The next complete piece, or false when its end byte is missing.
+    bool Next(std::string& piece) {
+        const auto end = text_.find(kPieceEnd, position_);
+        if (end == std::string_view::npos) return false;
+        piece.assign(text_.substr(position_, end - position_));
+        position_ = end + 1;
+        return true;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
+} // namespace
+
+std::string PackStringB(const TCommand& command) {
+    std::string packed;
+    for (const auto* field :
+         {&command.Name, &command.Comment, &command.CommentViewer, &command.GraphicCommentViewer}) {
+        packed += *field;
+        packed += kPieceEnd;
+    }
+    return packed;
+}
+
+std::string PackStringA(const TCommand& command) {
+    std::string packed;
+    for (const auto* field : {&command.SelectForOpenRun, &command.SelectForOpenRunParams,
+                              &command.SelectForOpenRunDir, &command.SelectForOpenRunWait}) {
+        packed += *field;
+        packed += kSelectSeparator;
+    }
+    packed += kPieceEnd;
+    for (const bool flag : {command.WindowMoveHandle, command.Enabled, command.Visible})
+        packed += Flag(flag) + kPieceEnd;
+    packed += command.GroupName + kPieceEnd;
+    for (const bool flag : {command.CheckStyleInGroup, command.Checked})
+        packed += Flag(flag) + kPieceEnd;
+    return packed;
+}
+
+void UnpackStringB(const std::string& packed, TCommand& command) {
+    const std::array fields{&command.Name, &command.Comment, &command.CommentViewer,
+                            &command.GraphicCommentViewer};
+    for (auto* field : fields)
+        field->clear();
+    PieceReader pieces(packed);
+    for (auto* field : fields)
+        if (!pieces.Next(*field)) return;
+}
+
+void UnpackStringA(const std::string& packed, TCommand& command) {
+    const std::array selects{&command.SelectForOpenRun, &command.SelectForOpenRunParams,
+                             &command.SelectForOpenRunDir, &command.SelectForOpenRunWait};
+    for (auto* field : selects)
+        field->clear();
+    command.WindowMoveHandle = false;
+    command.Enabled = true;
+    command.Visible = true;
+    command.GroupName.clear();
+    command.CheckStyleInGroup = false;
+    command.Checked = false;
+
+    PieceReader pieces(packed);
+    std::string piece;
+    if (!pieces.Next(piece)) return;
+    // The first piece holds the four open/run strings, each ended by byte 02.
+    std::size_t start = 0;
+    for (auto* field : selects) {
+        const auto end = piece.find(kSelectSeparator, start);
+        if (end == std::string::npos) {
+            field->assign(piece, start);
+            break;
+        }
+        field->assign(piece, start, end - start);
+        start = end + 1;
+    }
+    for (bool* flag : {&command.WindowMoveHandle, &command.Enabled, &command.Visible}) {
+        if (!pieces.Next(piece)) return;
+        *flag = piece == "Y";
+    }
+    if (!pieces.Next(command.GroupName)) return;
+    for (bool* flag : {&command.CheckStyleInGroup, &command.Checked}) {
+        if (!pieces.Next(piece)) return;
+        *flag = piece == "Y";
+    }
+}
+
+bool WriteCommand(TStream& stream, const TCommand& command) {
+    return Transfer(kWriteCommandError, [&] {
+        WriteField(stream, command.ActionType);
+        WriteField(stream, command.ShowCommand);
+        if (!WriteString(stream, PackStringA(command))) return false;
+        for (const auto* text : {&command.ActionFile, &command.ActionParams, &command.ActionDir})
+            if (!WriteString(stream, *text)) return false;
+        WriteField(stream, command.CloseAfterAction);
+        for (const auto* text :
+             {&command.ClickSound, &command.MouseDownSound, &command.MouseUpSound,
+              &command.MouseEnterSound, &command.MouseLeaveSound, &command.Cursor})
+            if (!WriteString(stream, *text)) return false;
+        return WriteString(stream, PackStringB(command));
+    });
+}
+
+bool ReadCommand(TStream& stream, TCommand& command, std::string* packedB) {
+    return Transfer(kReadCommandError, [&] {
+        ReadField(stream, command.ActionType);
+        ReadField(stream, command.ShowCommand);
+        std::string packedA;
+        if (!ReadString(stream, packedA)) return false;
+        for (auto* text : {&command.ActionFile, &command.ActionParams, &command.ActionDir})
+            if (!ReadString(stream, *text)) return false;
+        ReadField(stream, command.CloseAfterAction);
+        for (auto* text : {&command.ClickSound, &command.MouseDownSound, &command.MouseUpSound,
+                           &command.MouseEnterSound, &command.MouseLeaveSound, &command.Cursor})
+            if (!ReadString(stream, *text)) return false;
+        std::string packed;
+        if (!ReadString(stream, packed)) return false;
+        UnpackStringA(packedA, command);
+        UnpackStringB(packed, command);
+        if (packedB) *packedB = std::move(packed);
+        return true;
+    });
+}
+
+} // namespace brelvane
