@@ -1,0 +1,62 @@
+#include "objects/controls/ObjectWidget.h"
+
+#include "render/AnsiText.h"
+
+#include <QMouseEvent>
+
+namespace brelvane {
+
+TObjectWidget::TObjectWidget(TAutoObject& object, QWidget* parent) : QWidget(parent) {
+    Object = &object;
+    setMouseTracking(true);
+    ApplyGeometry();
+}
+
+void TObjectWidget::Refresh() {
+    update();
+}
+
+void TObjectWidget::ApplyGeometry() {
+    if (const auto* payload = Object->Payload.get())
+        setGeometry(payload->Left, payload->Top, payload->Width, payload->Height);
+    if (Object->Payload) setToolTip(FromAnsi(Object->Payload->Hint));
+}
+
+void TObjectWidget::ReportPress(QMouseEvent* event) {
+    emit MouseDown(this, event->button(), event->position().toPoint());
+}
+
+void TObjectWidget::ReportRelease(QMouseEvent* event) {
+    emit MouseUp(this);
+    // A release inside the control after a left press is a click.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Clicked(this);
+}
+
+void TObjectWidget::ReportMove(QMouseEvent* event) {
+    emit MouseMoved(this, event->buttons(), event->position().toPoint());
+}
+
+void TObjectWidget::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    emit HoverEntered(this);
+}
+
+void TObjectWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit HoverLeft(this);
+}
+
+void TObjectWidget::mousePressEvent(QMouseEvent* event) {
+    ReportPress(event);
+}
+
+void TObjectWidget::mouseReleaseEvent(QMouseEvent* event) {
+    ReportRelease(event);
+}
+
+void TObjectWidget::mouseMoveEvent(QMouseEvent* event) {
+    ReportMove(event);
+}
+
+} // namespace brelvane

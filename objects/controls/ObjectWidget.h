@@ -1,0 +1,52 @@
+#pragma once
+
+#include "objects/records/AutoObject.h"
+
+#include <QWidget>
+
+namespace brelvane {
+
+// The base of every object's control: a widget that is also the record's
+// control. It reports the pointer to the page through signals; the page wires
+// them to the shared object behaviour when it runs.
+class TObjectWidget : public QWidget, public TObjectControl {
+    Q_OBJECT
+public:
+    TObjectWidget(TAutoObject& object, QWidget* parent);
+
+    void SetShown(bool visible) override { setVisible(visible); }
+    void SetActive(bool enabled) override { setEnabled(enabled); }
+    // Re-reads the record (payload and properties) and repaints.
+    void Refresh() override;
+
+    TAutoObject& Record() const { return *Object; }
+
+    // Looks the page drives: the hover look of image buttons, images and
+    // simple texts, and the picture an image shows for a graphic comment.
+    virtual void ClearHoverLook() {}
+    virtual void ShowCommentPicture(const TPicture* /*picture*/) {}
+
+    // Applies the payload's position and size to the widget.
+    void ApplyGeometry();
+
+signals:
+    void Clicked(TObjectWidget* control);
+    void MouseDown(TObjectWidget* control, Qt::MouseButton button, QPoint position);
+    void MouseUp(TObjectWidget* control);
+    void MouseMoved(TObjectWidget* control, Qt::MouseButtons buttons, QPoint position);
+    void HoverEntered(TObjectWidget* control);
+    void HoverLeft(TObjectWidget* control);
+
+protected:
+    // Subclasses call these from their event handlers.
+    void ReportPress(QMouseEvent* event);
+    void ReportRelease(QMouseEvent* event);
+    void ReportMove(QMouseEvent* event);
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+} // namespace brelvane
