@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace brelvane {
 
@@ -49,8 +50,13 @@ void ApplyCheckGroupClick(TAutoObjects& objects, TAutoObject& clicked) {
 }
 
 void ApplyCheckGroupsAfterLoad(TAutoObjects& objects) {
+    // Taken before any rule runs: the rule unchecks later objects, which must
+    // still get their turn so that the last checked one wins.
+    std::vector<TAutoObject*> checked;
     for (auto& object : objects)
-        if (object->Props.Checked) ApplyCheckGroupClick(objects, *object);
+        if (object->Props.Checked) checked.push_back(object.get());
+    for (auto* object : checked)
+        ApplyCheckGroupClick(objects, *object);
 }
 
 } // namespace brelvane

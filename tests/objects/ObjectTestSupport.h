@@ -1,0 +1,107 @@
+#pragma once
+
+#include "objects/records/AutoObject.h"
+#include "objects/records/ObjectHost.h"
+#include "storage/FontBlock.h"
+#include "storage/PictureBlock.h"
+#include "storage/StorageTestSupport.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace brelvane::test {
+
+inline Bytes U8Bytes(std::uint8_t value) {
+    return {value};
+}
+
+inline Bytes Int16Bytes(std::int16_t value) {
+    const auto bits = static_cast<std::uint16_t>(value);
+    return {static_cast<std::uint8_t>(bits & 0xff), static_cast<std::uint8_t>(bits >> 8)};
+}
+
+inline Bytes FontBytes(const TFont& font) {
+    return Concat({StringBytes(font.Name), Int32Bytes(font.Color), Int32Bytes(font.Size),
+                   U8Bytes(font.Style)});
+}
+
+inline Bytes PictureBytes(const TPicture& picture) {
+    if (picture.Empty()) return StringBytes("");
+    return Concat({StringBytes(PictureClassName(picture.Kind)),
+                   Int32Bytes(static_cast<std::int32_t>(picture.Data.size())), picture.Data});
+}
+
+// A text-viewer kind whose real payload does not exist in this build: only
+// the viewer text matters to the shared behaviour.
+struct TViewerPayload : TPayloadOf<TViewerPayload> {
+    std::string Text;
+    std::string* ViewerText() override { return &Text; }
+    void VisitFields(TFieldVisitor& visitor) const override { visitor.Field("Text", Text); }
+};
+
+// Records what the shared behaviour asks of a control.
+class RecordingControl : public TObjectControl {
+public:
+    explicit RecordingControl(std::vector<std::string>& log) : log_(log) {}
+    void SetShown(bool visible) override {
+        log_.push_back(Who() + (visible ? " shown" : " hidden"));
+    }
+    void SetActive(bool enabled) override {
+        log_.push_back(Who() + (enabled ? " enabled" : " disabled"));
+    }
+    void Refresh() override { log_.push_back(Who() + " refresh"); }
+
+private:
+    std::string Who() const { return Object ? Object->Props.Name : "?"; }
+    std::vector<std::string>& log_;
+};
+
+// A page stand-in that writes every call into Calls, in order.
+class RecordingHost : public TObjectHost {
+public:
+    std::vector<std::string> Calls;
+    std::vector<std::string> Panels;
+    // What ClickCommandOf answers; the object's own properties when unset.
+    bool NothingToRun = false;
+
+    void PlayEventSound(const std::string& file) override { Calls.push_back("sound " + file); }
+    int StatusPanelCount() const override { return static_cast<int>(Panels.size()); }
+    std::string StatusPanelText(int index) const override { return Panels.at(index); }
+    void SetStatusPanelText(int index, const std::string& text) override {
+        Panels.at(index) = text;
+        Calls.push_back("panel " + std::to_string(index) + " " + text);
+    }
+    void ClearHoverLook(TAutoObject& object) override {
+        Calls.push_back("dark " + object.Props.Name);
+    }
+    void ShowInImage(TAutoObject& image, const TPicture* picture) override {
+        Calls.push_back("image " + image.Props.Name + (picture ? " comment" : " own"));
+    }
+    void ClosePage() override { Calls.push_back("close"); }
+    void SetResult(bool accepted) override { Calls.push_back(accepted ? "result 1" : "result 0"); }
+    void ValidateForm() override { Calls.push_back("validate"); }
+    const TCommand* ClickCommandOf(TAutoObject& object) override {
+        return NothingToRun ? nullptr : &object.Props;
+    }
+    void ExecuteAction(const TCommand& command) override {
+        Calls.push_back("action " + command.ActionFile);
+    }
+};
+
+// An object of `kind` named `name` with `payload` (none when null).
+inline std::unique_ptr<TAutoObject> MakeObject(std::uint8_t kind, const std::string& name,
+                                               std::unique_ptr<TPayload> payload = nullptr) {
+    auto object = std::make_unique<TAutoObject>();
+    object->Kind = kind;
+    object->Props.Name = name;
+    object->Payload = std::move(payload);
+    return object;
+}
+
+inline TAutoObject& Add(TAutoObjects& objects, std::unique_ptr<TAutoObject> object) {
+    objects.push_back(std::move(object));
+    return *objects.back();
+}
+
+} // namespace brelvane::test
