@@ -35,8 +35,13 @@ std::size_t TMemoryStream::ReadSome(void* target, std::size_t count) {
 
 void TMemoryStream::Write(const void* source, std::size_t count) {
     if (count == 0) return;
-    if (bytes_.size() < position_ + count) bytes_.resize(position_ + count);
-    std::memcpy(bytes_.data() + position_, source, count);
+    const auto* in = static_cast<const std::uint8_t*>(source);
+    // A seek past the end leaves a gap of zeros.
+    if (position_ > bytes_.size()) bytes_.resize(position_);
+    const std::size_t overwritten = std::min(count, bytes_.size() - position_);
+    if (overwritten > 0) std::memcpy(bytes_.data() + position_, in, overwritten);
+    // Appending grows the vector geometrically and copies once, without zero-filling first.
+    bytes_.insert(bytes_.end(), in + overwritten, in + count);
     position_ += count;
 }
 
@@ -163,6 +168,13 @@ std::size_t TFileStream::ReadSome(void* target, std::size_t count) {
 }
 
 void TFileStream::Write(const void* source, std::size_t count) {
+    if (count == 0) return;
+    // Fields land in the write buffer without any further bookkeeping.
+    if (readStart_ == readEnd_ && pendingWrite_ + count <= kBufferSize) {
+        std::memcpy(buffer_.data() + pendingWrite_, source, count);
+        pendingWrite_ += count;
+        return;
+    }
     DropReadBuffer();
     if (pendingWrite_ + count > kBufferSize) {
         Flush();

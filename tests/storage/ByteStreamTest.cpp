@@ -188,6 +188,14 @@ TEST(MemoryStream, ReadsWritesAndSeeks) {
     EXPECT_EQ(stream.Bytes(), (Bytes{0xd3, 0xff, 0xff, 0xff, 1, 0, 0, 9}));
 }
 
+TEST(MemoryStream, WriteAcrossTheEndOverwritesThenAppends) {
+    TMemoryStream stream(Bytes{1, 2, 3});
+    stream.Seek(2);
+    WriteField<std::uint16_t>(stream, 0x0908);
+    EXPECT_EQ(stream.Bytes(), (Bytes{1, 2, 8, 9}));
+    EXPECT_EQ(stream.Position(), 4u);
+}
+
 TEST(MemoryStream, OptionalFieldKeepsItsValueAtTheEnd) {
     TMemoryStream stream(Bytes{5});
     std::uint8_t first = 0;
