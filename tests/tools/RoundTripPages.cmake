@@ -1,0 +1,20 @@
+# Every page file in PAGES read and written again by the tool gives the same bytes.
+file(GLOB pages "${PAGES}/*.pg")
+if(NOT pages)
+    message(FATAL_ERROR "no pages in ${PAGES}")
+endif()
+file(MAKE_DIRECTORY "${OUT}")
+foreach(page IN LISTS pages)
+    get_filename_component(name "${page}" NAME)
+    execute_process(COMMAND ${TOOL} roundtrip "${page}" OUTPUT_FILE "${OUT}/${name}"
+                    RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "roundtrip of ${name} exited with ${status}")
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${page}" "${OUT}/${name}"
+                    RESULT_VARIABLE differs)
+    if(NOT differs EQUAL 0)
+        message(FATAL_ERROR "roundtrip of ${name} changed its bytes")
+    endif()
+    message("identical: ${name}")
+endforeach()
