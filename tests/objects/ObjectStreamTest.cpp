@@ -12,14 +12,6 @@
 namespace brelvane::test {
 namespace {
 
-Bytes CommandBytes(const TCommand& command) {
-    return Stored([](TStream& s, const TCommand& c) { return WriteCommand(s, c); }, command);
-}
-
-Bytes MenuItemBytes(const TMenuItem& item) {
-    return Stored([](TStream& s, const TMenuItem& i) { return WriteMenuItem(s, i); }, item);
-}
-
 // Two sub-items, the second with one of its own.
 TMenuItem MenuTree() {
     TMenuItem root;
@@ -54,17 +46,6 @@ std::unique_ptr<TAutoObject> ShapeObject() {
     object->GraphicComment = SamplePicture(TPictureKind::Png);
     object->Props.Comment = "round";
     return object;
-}
-
-// Nested items, each with one child, `depth` levels deep.
-Bytes NestedMenuBytes(int depth) {
-    const Bytes level = Concat({StringBytes(""), StringBytes(""), Int16Bytes(0), Bytes(6, 0),
-                                StringBytes(""), Int32Bytes(1)});
-    Bytes bytes;
-    bytes.reserve(level.size() * depth);
-    for (int i = 0; i < depth; ++i)
-        bytes.insert(bytes.end(), level.begin(), level.end());
-    return bytes;
 }
 
 TEST(MenuItems, TreeOfDepthThreeReadsBackIdentically) {
@@ -108,8 +89,7 @@ TEST(MenuItems, NegativeChildCountIsDamage) {
 TEST(ObjectRecord, WritesMarkerPopupKindPropertiesPayloadAndComment) {
     auto object = ShapeObject();
     object->PopupMenu.push_back(MenuTree());
-    const auto bytes =
-        Stored([](TStream& s, const TAutoObject& o) { return WriteObject(s, o); }, *object);
+    const auto bytes = ObjectBytes(*object);
     EXPECT_EQ(bytes, Concat({U8Bytes(127), Int32Bytes(1), MenuItemBytes(MenuTree()),
                              U8Bytes(okShape), CommandBytes(object->Props),
                              Stored(WriteShapePayload,
@@ -146,11 +126,7 @@ TEST(ObjectRecord, FirstByteOtherThanTheMarkerIsTheKind) {
 }
 
 TEST(ObjectRecord, EmptyPackedStringBMeansNoCommentPicture) {
-    // An all-empty command record: packed B is "" in this stream.
-    const auto command =
-        Concat({U8Bytes(0), Int32Bytes(1), StringBytes(""), StringBytes(""), StringBytes(""),
-                StringBytes(""), U8Bytes(0), StringBytes(""), StringBytes(""), StringBytes(""),
-                StringBytes(""), StringBytes(""), StringBytes(""), StringBytes("")});
+    const auto command = EmptyCommandBytes();
     TMemoryStream stream(Concat({U8Bytes(127), Int32Bytes(0), U8Bytes(okButton), command,
                                  Stored(WriteButtonPayload, TButtonPayload{})}));
     TAutoObject back;
@@ -197,8 +173,7 @@ TEST(ObjectRecord, KnownKindWithoutCodecIsRefusedWithOneBox) {
 
 TEST(ObjectRecord, DamageInsideIsReportedOnceByTheInnermostBlock) {
     auto object = ShapeObject();
-    const auto bytes =
-        Stored([](TStream& s, const TAutoObject& o) { return WriteObject(s, o); }, *object);
+    const auto bytes = ObjectBytes(*object);
     // Cut in the pop-up count, in the kind byte and in the payload's fields.
     const std::vector<std::pair<std::size_t, int>> cuts = {{3, kReadObjectError},
                                                            {5, kReadObjectError}};
@@ -228,8 +203,7 @@ TEST(ObjectFile, SavesAndLoadsOneRecord) {
     const auto path = folder.File("shape.obj");
     auto object = ShapeObject();
     ASSERT_TRUE(SaveObjectFile(path, *object));
-    EXPECT_EQ(ReadFileBytes(path),
-              Stored([](TStream& s, const TAutoObject& o) { return WriteObject(s, o); }, *object));
+    EXPECT_EQ(ReadFileBytes(path), ObjectBytes(*object));
     const auto back = LoadObjectFile(path);
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->Props, object->Props);

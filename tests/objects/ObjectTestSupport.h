@@ -1,7 +1,10 @@
 #pragma once
 
 #include "objects/records/AutoObject.h"
+#include "objects/records/CommandStream.h"
+#include "objects/records/MenuItem.h"
 #include "objects/records/ObjectHost.h"
+#include "objects/records/ObjectStream.h"
 #include "storage/FontBlock.h"
 #include "storage/PictureBlock.h"
 #include "storage/StorageTestSupport.h"
@@ -30,6 +33,36 @@ inline Bytes PictureBytes(const TPicture& picture) {
     if (picture.Empty()) return StringBytes("");
     return Concat({StringBytes(PictureClassName(picture.Kind)),
                    Int32Bytes(static_cast<std::int32_t>(picture.Data.size())), picture.Data});
+}
+
+inline Bytes CommandBytes(const TCommand& command) {
+    return Stored([](TStream& s, const TCommand& c) { return WriteCommand(s, c); }, command);
+}
+
+// A command record of an older stream: both packed strings empty.
+inline Bytes EmptyCommandBytes() {
+    return Concat({U8Bytes(0), Int32Bytes(1), StringBytes(""), StringBytes(""), StringBytes(""),
+                   StringBytes(""), U8Bytes(0), StringBytes(""), StringBytes(""), StringBytes(""),
+                   StringBytes(""), StringBytes(""), StringBytes(""), StringBytes("")});
+}
+
+inline Bytes MenuItemBytes(const TMenuItem& item) {
+    return Stored([](TStream& s, const TMenuItem& i) { return WriteMenuItem(s, i); }, item);
+}
+
+inline Bytes ObjectBytes(const TAutoObject& object) {
+    return Stored([](TStream& s, const TAutoObject& o) { return WriteObject(s, o); }, object);
+}
+
+// Menu items each with one child, `depth` levels deep (the last count still says one).
+inline Bytes NestedMenuBytes(int depth) {
+    const Bytes level = Concat({StringBytes("m"), StringBytes(""), Int16Bytes(0), Bytes(6, 0),
+                                StringBytes(""), Int32Bytes(1)});
+    Bytes bytes;
+    bytes.reserve(level.size() * depth);
+    for (int i = 0; i < depth; ++i)
+        bytes.insert(bytes.end(), level.begin(), level.end());
+    return bytes;
 }
 
 // A text-viewer kind whose real payload does not exist in this build: only

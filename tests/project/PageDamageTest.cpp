@@ -40,13 +40,11 @@ TEST(PageDamage, EveryCutGivesOneNumberedBox) {
 }
 
 TEST(PageDamage, MenusNestedTooDeepAreOneMenuBox) {
-    const Bytes level = Concat({StringBytes("m"), StringBytes(""), Int16Bytes(0), Bytes(6, 0),
-                                StringBytes(""), Int32Bytes(1)});
     auto bytes = NewPageStart();
     const auto marker = Concat({Int32Bytes(-1), Int32Bytes(1)});
     bytes.insert(bytes.end(), marker.begin(), marker.end());
-    for (int i = 0; i < 100000; ++i)
-        bytes.insert(bytes.end(), level.begin(), level.end());
+    const auto deep = NestedMenuBytes(100000);
+    bytes.insert(bytes.end(), deep.begin(), deep.end());
     EXPECT_EQ(OneFailure(bytes), kReadMenuItemError);
     EXPECT_EQ(OneFailure(bytes, TPageReadMode::Replace), kReadMenuItemError);
 }
@@ -60,9 +58,7 @@ TEST(PageDamage, BadCountsAndObjects) {
     // An object of a kind this build cannot read.
     TCommand props;
     const auto label =
-        Concat({U8Bytes(127), Int32Bytes(0), U8Bytes(okLabel),
-                Stored([](TStream& s, const TCommand& c) { return WriteCommand(s, c); }, props),
-                Bytes(40, 0)});
+        Concat({U8Bytes(127), Int32Bytes(0), U8Bytes(okLabel), CommandBytes(props), Bytes(40, 0)});
     EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(1), label})), kReadObjectError);
 }
 

@@ -7,14 +7,6 @@
 namespace brelvane::test {
 namespace {
 
-Bytes CommandBytes(const TCommand& command) {
-    return Stored([](TStream& s, const TCommand& c) { return WriteCommand(s, c); }, command);
-}
-
-Bytes ObjectBytes(const TAutoObject& object) {
-    return Stored([](TStream& s, const TAutoObject& o) { return WriteObject(s, o); }, object);
-}
-
 // Fields 1 to 42 of a new page.
 Bytes NewPageHead() {
     const TPageRecord page;
@@ -125,9 +117,7 @@ TEST(PageStream, OlderFormHasTheObjectCountAfterTheStartAction) {
 
     // A menu bar but neither pop-up menu nor bars.
     const auto withMenu =
-        Concat({NewPageHead(), Int32Bytes(-1), Int32Bytes(1),
-                Stored([](TStream& s, const TMenuItem& i) { return WriteMenuItem(s, i); },
-                       MenuTree("File")),
+        Concat({NewPageHead(), Int32Bytes(-1), Int32Bytes(1), MenuItemBytes(MenuTree("File")),
                 Int32Bytes(0), StringBytes("P")});
     ASSERT_TRUE(ReadPageBytes(withMenu, page));
     EXPECT_EQ(page.MenuBar, std::vector<TMenuItem>{MenuTree("File")});
