@@ -1,11 +1,24 @@
 #include "objects/controls/ControlFactory.h"
 
+#include "objects/controls/AuButton.h"
+#include "objects/controls/AuImage.h"
+#include "objects/controls/AuImageButton.h"
+#include "objects/controls/AuShape.h"
+#include "objects/records/ObjectKinds.h"
+
 namespace brelvane {
 
 std::unique_ptr<TObjectWidget> CreateObjectControl(TAutoObject& object, QWidget* parent) {
     switch (object.Kind) {
+    case okButton:
+        return std::make_unique<TAuButton>(object, parent);
+    case okImageButton:
+        return std::make_unique<TAuImageButton>(object, parent);
+    case okImage:
+        return std::make_unique<TAuImage>(object, parent);
+    case okShape:
+        return std::make_unique<TAuShape>(object, parent);
     default:
-        (void)parent;
         return nullptr;
     }
 }

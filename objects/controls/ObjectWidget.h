@@ -20,6 +20,9 @@ public:
     void Refresh() override;
 
     TAutoObject& Record() const { return *Object; }
+    // The record's payload as the kind's payload type; null when it has none
+    // or another.
+    template <class P> P* PayloadAs() const { return dynamic_cast<P*>(Object->Payload.get()); }
 
     // Looks the page drives: the hover look of image buttons, images and
     // simple texts, and the picture an image shows for a graphic comment.
