@@ -15,14 +15,8 @@ int MulDiv(int a, int b, int c) {
     return static_cast<int>(negative ? -quotient : quotient);
 }
 
-Pixel* PixelRow(QImage& image, int y) {
-    return reinterpret_cast<Pixel*>(image.bits() +
-                                    static_cast<qsizetype>(y) * image.bytesPerLine());
-}
-
-const Pixel* PixelRow(const QImage& image, int y) {
-    return reinterpret_cast<const Pixel*>(image.constBits() +
-                                          static_cast<qsizetype>(y) * image.bytesPerLine());
+ConstPixelRows RowsOf(const QImage& image) {
+    return {image.constBits(), image.bytesPerLine()};
 }
 
 Box AxisBox(Axis along, Interval alongRange, Interval acrossRange) {
@@ -44,6 +38,8 @@ TransitionFrame::TransitionFrame(QImage& frameImage, const QImage& pictureImage,
         X = MulDiv(Y, W, H);
     }
     S = MulDiv(std::max(W, H), step, 90);
+    out = {frame.bits(), frame.bytesPerLine()};
+    in = RowsOf(picture);
 }
 
 bool TransitionFrame::Drawable() const {

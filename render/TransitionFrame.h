@@ -16,9 +16,20 @@ constexpr int Half(int v) {
 
 using Pixel = std::uint32_t;
 
-// Row y of a 32-bit image.
-Pixel* PixelRow(QImage& image, int y);
-const Pixel* PixelRow(const QImage& image, int y);
+// The rows of a 32-bit image, taken once so that per-row and per-box work stays cheap.
+struct PixelRows {
+    uchar* bits = nullptr;
+    qsizetype stride = 0;
+    Pixel* Row(int y) const { return reinterpret_cast<Pixel*>(bits + y * stride); }
+};
+
+struct ConstPixelRows {
+    const uchar* bits = nullptr;
+    qsizetype stride = 0;
+    const Pixel* Row(int y) const { return reinterpret_cast<const Pixel*>(bits + y * stride); }
+};
+
+ConstPixelRows RowsOf(const QImage& image);
 
 enum class Axis { Horizontal, Vertical };
 
@@ -57,6 +68,8 @@ struct TransitionFrame {
 
     QImage& frame;
     const QImage& picture;
+    PixelRows out;     // the frame's rows, detached from any shared copy
+    ConstPixelRows in; // the new picture's rows
     int W = 0;
     int H = 0;
     int P = 0;

@@ -1,26 +1,94 @@
 #include "render/TransitionPixels.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 
 namespace brelvane {
+namespace {
+
+// Square tiles keep the turned source rows of neighbouring pixels in the cache.
+constexpr int kTile = 64;
+
+// One channel of ((100 - P) old + P new) div 100. The sum is an exact integer in floating
+// point and adding a half keeps the product with 0.01 clear of every integer, so the
+// truncation equals the integer division; the loop vectorises in this form.
+float Blend(Pixel o, Pixel n, int shift, float oldWeight, float newWeight) {
+    return (oldWeight * static_cast<float>(static_cast<int>((o >> shift) & 0xFFu)) +
+            newWeight * static_cast<float>(static_cast<int>((n >> shift) & 0xFFu)) + 0.5f) *
+           0.01f;
+}
+
+// The source of a frame pixel: the pivot plus its offset turned by (c, s) in 16.16.
+struct Turn {
+    std::int64_t px, py, c, s;
+
+    std::int64_t SourceX(std::int64_t x, std::int64_t y) const {
+        return (px << 16) + c * (x - px) - s * (y - py) + (1 << 15);
+    }
+    std::int64_t SourceY(std::int64_t x, std::int64_t y) const {
+        return (py << 16) + s * (x - px) + c * (y - py) + (1 << 15);
+    }
+};
+
+// The columns [from, to) of row y whose source falls inside the picture. Along a row both
+// source coordinates move monotonically, so they form one run; it is found from a real-valued
+// estimate and then settled pixel by pixel.
+std::pair<int, int> InsideRun(const Turn& t, int y, int from, int to, int W, int H) {
+    const auto inside = [&](int x) {
+        const std::int64_t u = t.SourceX(x, y) >> 16;
+        const std::int64_t v = t.SourceY(x, y) >> 16;
+        return u >= 0 && u < W && v >= 0 && v < H;
+    };
+    double low = from;
+    double high = to;
+    const auto limit = [&](std::int64_t start, std::int64_t rate, std::int64_t size) {
+        // start + rate * (x - from) within [0, size * 65536)
+        if (rate == 0) {
+            if (start < 0 || start >= size << 16) high = low;
+            return;
+        }
+        const double a = (0.0 - static_cast<double>(start)) / static_cast<double>(rate);
+        const double b = (static_cast<double>(size << 16) - static_cast<double>(start)) /
+                         static_cast<double>(rate);
+        low = std::max(low, from + std::min(a, b));
+        high = std::min(high, from + std::max(a, b));
+    };
+    limit(t.SourceX(from, y), t.c, W);
+    limit(t.SourceY(from, y), t.s, H);
+    int first = std::clamp(static_cast<int>(std::floor(low)), from, to);
+    int last = std::clamp(static_cast<int>(std::ceil(high)), first, to);
+    while (first < last && !inside(first))
+        ++first;
+    while (first > from && inside(first - 1))
+        --first;
+    while (last > first && !inside(last - 1))
+        --last;
+    while (last < to && inside(last))
+        ++last;
+    return {first, last};
+}
+
+} // namespace
 
 void Fade(TransitionFrame& f) {
-    const Pixel oldWeight = static_cast<Pixel>(100 - f.P);
-    const Pixel newWeight = static_cast<Pixel>(f.P);
-    const auto blend = [&](Pixel o, Pixel n, int shift) {
-        const Pixel mixed =
-            (oldWeight * ((o >> shift) & 0xFFu) + newWeight * ((n >> shift) & 0xFFu));
-        return (mixed / 100u) << shift;
-    };
+    const float oldWeight = static_cast<float>(100 - f.P);
+    const float newWeight = static_cast<float>(f.P);
+    const int W = f.W;
     for (int y = 0; y < f.H; ++y) {
-        Pixel* out = PixelRow(f.frame, y);
-        const Pixel* in = PixelRow(f.picture, y);
-        for (int x = 0; x < f.W; ++x) {
+        Pixel* out = f.out.Row(y);
+        const Pixel* in = f.in.Row(y);
+        for (int x = 0; x < W; ++x) {
             const Pixel o = out[x];
             const Pixel n = in[x];
-            out[x] = (o & 0xFF000000u) | blend(o, n, 16) | blend(o, n, 8) | blend(o, n, 0);
+            const auto red =
+                static_cast<Pixel>(static_cast<int>(Blend(o, n, 16, oldWeight, newWeight)));
+            const auto green =
+                static_cast<Pixel>(static_cast<int>(Blend(o, n, 8, oldWeight, newWeight)));
+            const auto blue =
+                static_cast<Pixel>(static_cast<int>(Blend(o, n, 0, oldWeight, newWeight)));
+            out[x] = (o & 0xFF000000u) | (red << 16) | (green << 8) | blue;
         }
     }
 }
@@ -29,26 +97,21 @@ void DrawPivot(TransitionFrame& f, Corner corner) {
     // The pivot lies one pixel outside the picture; at progress 0 the turn is a quarter.
     const bool left = corner == Corner::TopLeft || corner == Corner::BottomLeft;
     const bool top = corner == Corner::TopLeft || corner == Corner::TopRight;
-    const std::int64_t px = left ? -1 : f.W;
-    const std::int64_t py = top ? -1 : f.H;
     const bool turnsForward = corner == Corner::TopLeft || corner == Corner::BottomRight;
     const double angle = (turnsForward ? 100 - f.P : f.P - 100) * std::numbers::pi / 200;
-    const std::int64_t s = std::llround(std::sin(-angle) * 65536);
-    const std::int64_t c = std::llround(std::cos(-angle) * 65536);
-    constexpr std::int64_t roundHalf = 1 << 15;
-    const uchar* source = f.picture.constBits();
-    const qsizetype stride = f.picture.bytesPerLine();
-    for (int y = 0; y < f.H; ++y) {
-        Pixel* out = PixelRow(f.frame, y);
-        const std::int64_t dy = y - py;
-        // Source position of x = 0 in 16.16, stepped by (c, s) along the row.
-        std::int64_t sx = (px << 16) + c * (0 - px) - s * dy + roundHalf;
-        std::int64_t sy = (py << 16) + s * (0 - px) + c * dy + roundHalf;
-        for (int x = 0; x < f.W; ++x, sx += c, sy += s) {
-            const std::int64_t u = sx >> 16;
-            const std::int64_t v = sy >> 16;
-            if (u >= 0 && u < f.W && v >= 0 && v < f.H)
-                out[x] = reinterpret_cast<const Pixel*>(source + v * stride)[u];
+    const Turn turn{left ? -1 : f.W, top ? -1 : f.H, std::llround(std::cos(-angle) * 65536),
+                    std::llround(std::sin(-angle) * 65536)};
+    for (int tileY = 0; tileY < f.H; tileY += kTile) {
+        for (int tileX = 0; tileX < f.W; tileX += kTile) {
+            const int endX = std::min(tileX + kTile, f.W);
+            for (int y = tileY; y < std::min(tileY + kTile, f.H); ++y) {
+                const auto [first, last] = InsideRun(turn, y, tileX, endX, f.W, f.H);
+                Pixel* out = f.out.Row(y);
+                std::int64_t sx = turn.SourceX(first, y);
+                std::int64_t sy = turn.SourceY(first, y);
+                for (int x = first; x < last; ++x, sx += turn.c, sy += turn.s)
+                    out[x] = f.in.Row(static_cast<int>(sy >> 16))[sx >> 16];
+            }
         }
     }
 }

@@ -13,55 +13,83 @@ int SourceIndex(int i, int count, int span, bool mirrored) {
     return mirrored ? span - 1 - index : index;
 }
 
-// Copies the part of `area` inside the first W x H pixels from `from` to `to`.
-void CopyArea(QImage& to, const QImage& from, int W, int H, QRect area) {
-    // QRect normalises a turned-over rectangle when intersecting; such a box shows nothing.
-    if (area.width() <= 0 || area.height() <= 0) return;
-    area &= QRect(0, 0, W, H);
-    if (area.isEmpty()) return;
-    const std::size_t bytes = static_cast<std::size_t>(area.width()) * sizeof(Pixel);
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        std::memcpy(PixelRow(to, y) + area.left(), PixelRow(from, y) + area.left(), bytes);
+// The part of a box inside the first W x H pixels; empty (right <= left or bottom <= top) when
+// none is, or when the box is turned over.
+Box Clipped(Box box, int W, int H) {
+    return {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, W),
+            std::min(box.bottom, H)};
 }
 
-void Stretch(QImage& to, int W, int H, Box d, const QImage& from, Box s, Mirror mirror) {
+bool IsEmpty(Box box) {
+    return box.right <= box.left || box.bottom <= box.top;
+}
+
+void CopySpan(const TransitionFrame& f, int y, int from, int to) {
+    std::memcpy(f.out.Row(y) + from, f.in.Row(y) + from,
+                static_cast<std::size_t>(to - from) * sizeof(Pixel));
+}
+
+void Stretch(PixelRows to, int W, int H, Box d, ConstPixelRows from, Box s, Mirror mirror) {
     const int sw = s.right - s.left;
     const int sh = s.bottom - s.top;
     const int dw = d.right - d.left;
     const int dh = d.bottom - d.top;
     if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
-    const int x0 = std::max(d.left, 0);
-    const int x1 = std::min(d.right, W);
-    const int y0 = std::max(d.top, 0);
-    const int y1 = std::min(d.bottom, H);
-    if (x0 >= x1 || y0 >= y1) return;
+    const Box area = Clipped(d, W, H);
+    if (IsEmpty(area)) return;
 
     const bool rowsAsIs = sw == dw && !mirror.leftRight;
     std::vector<int> columns;
     if (!rowsAsIs) {
-        columns.resize(static_cast<std::size_t>(x1 - x0));
-        for (int x = x0; x < x1; ++x)
-            columns[static_cast<std::size_t>(x - x0)] =
+        columns.resize(static_cast<std::size_t>(area.right - area.left));
+        for (int x = area.left; x < area.right; ++x)
+            columns[static_cast<std::size_t>(x - area.left)] =
                 s.left + SourceIndex(x - d.left, dw, sw, mirror.leftRight);
     }
-    const std::size_t bytes = static_cast<std::size_t>(x1 - x0) * sizeof(Pixel);
+    const std::size_t bytes = static_cast<std::size_t>(area.right - area.left) * sizeof(Pixel);
     int previousSource = -1;
-    for (int y = y0; y < y1; ++y) {
+    for (int y = area.top; y < area.bottom; ++y) {
         const int sy = s.top + SourceIndex(y - d.top, dh, sh, mirror.topBottom);
-        Pixel* out = PixelRow(to, y) + x0;
+        Pixel* out = to.Row(y) + area.left;
         // Enlarged rows repeat: copy the row just drawn instead of sampling again.
         if (sy == previousSource) {
-            std::memcpy(out, PixelRow(to, y - 1) + x0, bytes);
+            std::memcpy(out, to.Row(y - 1) + area.left, bytes);
             continue;
         }
         previousSource = sy;
-        const Pixel* in = PixelRow(from, sy);
+        const Pixel* in = from.Row(sy);
         if (rowsAsIs) {
-            std::memcpy(out, in + s.left + (x0 - d.left), bytes);
+            std::memcpy(out, in + s.left + (area.left - d.left), bytes);
             continue;
         }
         for (const int column : columns)
             *out++ = in[column];
+    }
+}
+
+// Copies the merged spans of one band of rows. Many short spans (thin columns) are copied
+// through a mask over their extent instead, which costs one pass per row instead of one
+// copy per span.
+void CopyBand(const TransitionFrame& f, int top, int bottom, const std::vector<Interval>& spans,
+              std::vector<Pixel>& mask) {
+    constexpr std::size_t kManySpans = 8;
+    if (spans.size() < kManySpans) {
+        for (int y = top; y < bottom; ++y) {
+            for (const Interval& span : spans)
+                CopySpan(f, y, span.from, span.to);
+        }
+        return;
+    }
+    const int from = spans.front().from;
+    const int to = spans.back().to;
+    mask.assign(static_cast<std::size_t>(to - from), 0u);
+    for (const Interval& span : spans)
+        std::fill(mask.begin() + (span.from - from), mask.begin() + (span.to - from), ~0u);
+    for (int y = top; y < bottom; ++y) {
+        Pixel* out = f.out.Row(y) + from;
+        const Pixel* in = f.in.Row(y) + from;
+        for (std::size_t x = 0; x < mask.size(); ++x)
+            out[x] = (in[x] & mask[x]) | (out[x] & ~mask[x]);
     }
 }
 
@@ -72,28 +100,69 @@ QRect ToRect(Box box) {
 }
 
 void Show(TransitionFrame& f, Box area) {
-    CopyArea(f.frame, f.picture, f.W, f.H, ToRect(area));
+    const Box clipped = Clipped(area, f.W, f.H);
+    if (IsEmpty(clipped)) return;
+    for (int y = clipped.top; y < clipped.bottom; ++y)
+        CopySpan(f, y, clipped.left, clipped.right);
 }
 
 void Squeeze(TransitionFrame& f, Box from, Box to, Mirror mirror) {
-    Stretch(f.frame, f.W, f.H, to, f.picture, from, mirror);
+    Stretch(f.out, f.W, f.H, to, f.in, from, mirror);
 }
 
 void Move(TransitionFrame& f, Box from, Box to) {
     // Source and destination overlap in the one bitmap, so the source is taken aside first.
     const QImage old = f.frame.copy(ToRect(from));
     const Box inCopy{0, 0, from.right - from.left, from.bottom - from.top};
-    Stretch(f.frame, f.W, f.H, to, old, inCopy, {});
+    Stretch(f.out, f.W, f.H, to, RowsOf(old), inCopy, {});
 }
 
 void ShowRegion(TransitionFrame& f, const QRegion& region) {
     for (const QRect& rect : region)
-        CopyArea(f.frame, f.picture, f.W, f.H, rect);
+        Show(f, {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1});
 }
 
+// Sweeps the boxes top to bottom in bands of rows that the same boxes cover and copies each
+// band's merged spans, so that overlapping boxes are copied once.
 void ShowBoxes(TransitionFrame& f, const std::vector<Box>& boxes) {
-    for (const Box& box : boxes)
-        Show(f, box);
+    std::vector<Box> live;
+    live.reserve(boxes.size());
+    std::vector<int> edges;
+    edges.reserve(2 * boxes.size());
+    for (const Box& box : boxes) {
+        const Box clipped = Clipped(box, f.W, f.H);
+        if (IsEmpty(clipped)) continue;
+        live.push_back(clipped);
+        edges.push_back(clipped.top);
+        edges.push_back(clipped.bottom);
+    }
+    const auto byTop = [](const Box& a, const Box& b) { return a.top < b.top; };
+    const auto byLeft = [](const Box& a, const Box& b) { return a.left < b.left; };
+    std::sort(live.begin(), live.end(), byTop);
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+
+    std::vector<Box> active; // kept in order of left edges
+    std::vector<Interval> spans;
+    std::vector<Pixel> mask;
+    std::size_t next = 0;
+    for (std::size_t band = 0; band + 1 < edges.size(); ++band) {
+        const int top = edges[band];
+        std::erase_if(active, [top](const Box& box) { return box.bottom <= top; });
+        const auto added = static_cast<std::ptrdiff_t>(active.size());
+        while (next < live.size() && live[next].top <= top)
+            active.push_back(live[next++]);
+        std::sort(active.begin() + added, active.end(), byLeft);
+        std::inplace_merge(active.begin(), active.begin() + added, active.end(), byLeft);
+        spans.clear();
+        for (const Box& box : active) {
+            if (!spans.empty() && box.left <= spans.back().to)
+                spans.back().to = std::max(spans.back().to, box.right);
+            else
+                spans.push_back({box.left, box.right});
+        }
+        if (!spans.empty()) CopyBand(f, top, edges[band + 1], spans, mask);
+    }
 }
 
 QRegion UniteBoxes(const std::vector<Box>& boxes) {

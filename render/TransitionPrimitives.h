@@ -27,8 +27,7 @@ void Move(TransitionFrame& f, Box from, Box to);
 // Draws the new picture over the frame through a region.
 void ShowRegion(TransitionFrame& f, const QRegion& region);
 
-// Draws the new picture through the union of the boxes; overlapping boxes copy the same
-// pixels twice, which is cheaper than uniting them first.
+// Draws the new picture through the union of the boxes.
 void ShowBoxes(TransitionFrame& f, const std::vector<Box>& boxes);
 
 // Unites many boxes pairwise, keeping each union small, for styles that need the region itself.

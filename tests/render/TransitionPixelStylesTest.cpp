@@ -61,6 +61,67 @@ TEST(PivotStyles, TurnAboutAPivotOnePixelOutsideTheCorner) {
     EXPECT_TRUE(FromOld(bottomLeft.pixel(150, 79)));
 }
 
+TEST(FadeStyle, DividesExactlyForEveryProgressAndChannelValue) {
+    // Old channels all x, new channels all y: every pair of values in one frame.
+    QImage old(256, 256, QImage::Format_RGB32);
+    QImage picture(256, 256, QImage::Format_RGB32);
+    for (int y = 0; y < 256; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            old.setPixel(x, y, qRgb(x, x, x));
+            picture.setPixel(x, y, qRgb(y, y, y));
+        }
+    }
+    for (int progress = 1; progress <= 99; ++progress) {
+        const QImage frame = Draw(118, old, picture, 4, progress);
+        for (int y = 0; y < 256; ++y) {
+            for (int x = 0; x < 256; ++x) {
+                const int expected = ((100 - progress) * x + progress * y) / 100;
+                ASSERT_EQ(frame.pixel(x, y), qRgb(expected, expected, expected))
+                    << "progress " << progress << " old " << x << " new " << y;
+            }
+        }
+    }
+}
+
+// The turn pixel by pixel: the source of every frame pixel, kept when it falls outside.
+QImage TurnedByHand(const QImage& old, const QImage& picture, QPoint pivot, double angle) {
+    QImage frame = old.copy();
+    const qint64 s = std::llround(std::sin(-angle) * 65536);
+    const qint64 c = std::llround(std::cos(-angle) * 65536);
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            const qint64 dx = x - pivot.x();
+            const qint64 dy = y - pivot.y();
+            const qint64 u = ((qint64(pivot.x()) << 16) + c * dx - s * dy + 32768) >> 16;
+            const qint64 v = ((qint64(pivot.y()) << 16) + s * dx + c * dy + 32768) >> 16;
+            if (u >= 0 && u < frame.width() && v >= 0 && v < frame.height())
+                frame.setPixel(x, y, picture.pixel(int(u), int(v)));
+        }
+    }
+    return frame;
+}
+
+TEST(PivotStyles, MatchTheTurnPixelByPixel) {
+    const int w = 131;
+    const int h = 77;
+    const QImage old = Coordinates(w, h, true);
+    const QImage picture = Coordinates(w, h);
+    struct Pivot {
+        int style;
+        QPoint pivot;
+        double sign;
+    };
+    for (const Pivot& p : {Pivot{119, {-1, -1}, 1}, Pivot{120, {-1, h}, -1},
+                           Pivot{121, {w, -1}, -1}, Pivot{122, {w, h}, 1}}) {
+        for (const int progress : {1, 17, 50, 83, 99}) {
+            const double angle = p.sign * (100 - progress) * std::numbers::pi / 200;
+            EXPECT_EQ(Draw(p.style, old, picture, 4, progress),
+                      TurnedByHand(old, picture, p.pivot, angle))
+                << "style " << p.style << " progress " << progress;
+        }
+    }
+}
+
 TEST(PivotStyles, ArriveInPlace) {
     const QImage picture = Coordinates(W, H);
     const QImage frame = Draw(119, Coordinates(W, H, true), picture, 4, 99);

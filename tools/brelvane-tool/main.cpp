@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "TransitionsCommand.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -25,6 +26,9 @@ const std::map<std::string, Command>& CommandTable() {
          {brelvane::RunRoundTripCommand, "roundtrip FILE      read a page and write it to stdout"}},
         {"make-demo",
          {brelvane::RunMakeDemoCommand, "make-demo BASEFOLDER  write the demo project", true}},
+        {"transitions",
+         {brelvane::RunTransitionsCommand,
+          "transitions OUT_DIR  write a contact sheet of every transition style", true}},
     };
     return table;
 }
