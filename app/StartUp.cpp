@@ -8,6 +8,8 @@
 #include "platform/IniFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/SpecialFolders.h"
+#include "player/AutoRunForm.h"
+#include "player/PlayerEnvironment.h"
 #include "render/AnsiText.h"
 #include "storage/FilePaths.h"
 
@@ -56,26 +58,45 @@ int RunDesignerMode(TProcessState& state, bool installationRun) {
     return 0;
 }
 
-int RunPlayerMode(TProcessState& state) {
+bool StartPlayer(TProcessState& state) {
     state.DesignerMode = false;
     QApplication::setApplicationName(kPlayerTitle);
     state.BaseFolder = state.ProgramFolder;
     state.DataSource = ChooseDataSource(state.BaseFolder, state);
-    const bool loaded = LoadProjectData(state);
-    if (loaded) {
-        const auto& settings = state.Project.Settings;
-        if (!settings.ApplicationTitle.empty())
-            QApplication::setApplicationName(FromAnsi(settings.ApplicationTitle));
-        const auto icon = ResolvePath(state.BaseFolder + "/autorun.ico");
-        if (FileExists(icon)) QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
-        // The page windows are not built yet; list the pages the menu would run.
-        for (const auto& page : state.Project.Pages)
-            std::printf("%s page \"%s\"\n", std::string(PageKindName(page->Kind)).c_str(),
-                        FromAnsi(page->Name).toStdString().c_str());
+    if (!LoadProjectData(state)) return false;
+
+    auto& environment = PlayerEnvironment();
+    environment.Project = &state.Project;
+    environment.Source = {state.DataSource == dsProjectSource ? dsProjectSource : dsTargetFile,
+                          state.BaseFolder, state.DesignerTempFolder};
+    environment.DesignerMode = false;
+    environment.IsNtPlatform = state.IsNtPlatform;
+    environment.CanFade = state.CanFade;
+    const auto& settings = state.Project.Settings;
+    if (!settings.ApplicationTitle.empty()) {
+        environment.ApplicationTitle = settings.ApplicationTitle;
+        QApplication::setApplicationName(FromAnsi(settings.ApplicationTitle));
+    }
+    const auto icon = ResolvePath(state.BaseFolder + "/autorun.ico");
+    if (FileExists(icon)) QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
+    return true;
+}
+
+int RunPlayerMode(TProcessState& state) {
+    const bool started = StartPlayer(state);
+    if (started) {
+        TAutoRunForm mainWindow;
+        mainWindow.IsMainWindow = true;
+        // A main page that cannot be built has shown its error; the window stays empty.
+        mainWindow.BuildMainPage();
+        QObject::connect(&mainWindow, &TAutoRunForm::Closed, qApp, &QApplication::quit,
+                         Qt::QueuedConnection);
+        mainWindow.show();
+        QApplication::exec();
     }
     // Unpacked package files go even when loading failed after unpacking.
     RunCleanup(state.CleanupList);
-    return loaded ? 0 : 1;
+    return started ? 0 : 1;
 }
 
 int RunProgram(int argc, char** argv) {

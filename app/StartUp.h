@@ -13,6 +13,8 @@ int RunProgram(int argc, char** argv);
 // Each returns the process exit code.
 int RunDesignerMode(TProcessState& state, bool installationRun);
 int RunPlayerMode(TProcessState& state);
+// Player set-up before the first window: data source, project, title, icon.
+bool StartPlayer(TProcessState& state);
 
 // The designer's last base folder from "Brelvane.ini" beside the program, or
 // "Brelvane Projects/CDROM" in the documents folder when that exists.

@@ -52,7 +52,7 @@ TEST_F(PlayerStart, ProjectSourceWinsOverTargetFile) {
     ASSERT_TRUE(
         SaveIndexFile(base.File("autorun.tgt"), IndexWithPages({{"FromTarget", pkMainPage}})));
     auto state = PlayerIn(base.Path());
-    EXPECT_EQ(RunPlayerMode(state), 0);
+    EXPECT_TRUE(StartPlayer(state));
     EXPECT_EQ(state.DataSource, dsProjectSource);
     EXPECT_EQ(state.BaseFolder, base.Path());
     ASSERT_EQ(state.Project.Pages.size(), 1u);
@@ -65,7 +65,7 @@ TEST_F(PlayerStart, ProjectSourceIsFoundInAnyCase) {
     ASSERT_TRUE(SaveIndexFile(base.File("autorunsource/AUTORUN.SRC"),
                               IndexWithPages({{"Main", pkMainPage}})));
     auto state = PlayerIn(base.Path());
-    EXPECT_EQ(RunPlayerMode(state), 0);
+    EXPECT_TRUE(StartPlayer(state));
     EXPECT_EQ(state.DataSource, dsProjectSource);
 }
 
@@ -80,7 +80,7 @@ TEST_F(PlayerStart, TargetFileIsReadFromItsBeginning) {
     test::WriteFileBytes(base.File("autorun.tgt"), bytes);
 
     auto state = PlayerIn(base.Path());
-    EXPECT_EQ(RunPlayerMode(state), 0);
+    EXPECT_TRUE(StartPlayer(state));
     EXPECT_EQ(state.DataSource, dsTargetFile);
     ASSERT_EQ(state.Project.Pages.size(), 2u);
     EXPECT_EQ(state.Project.Pages[1]->Name, "Sub");
@@ -92,28 +92,26 @@ TEST_F(PlayerStart, DamagedIndexShowsOneNumberedErrorAndFails) {
     test::WriteFileBytes(base.File("AutoRunSource/AutoRun.src"),
                          test::Concat({test::Int32Bytes(-1), test::Int32Bytes(1000), {'a', 'b'}}));
     auto state = PlayerIn(base.Path());
-    EXPECT_EQ(RunPlayerMode(state), 1);
+    EXPECT_FALSE(StartPlayer(state));
     test::ExpectOneError(errors, 1054);
 }
 
 TEST_F(PlayerStart, NoProjectDataReportsTheExecutable) {
     auto state = PlayerIn(base.Path());
-    EXPECT_EQ(RunPlayerMode(state), 1);
+    EXPECT_FALSE(StartPlayer(state));
     EXPECT_EQ(state.DataSource, dsAppendedPackage);
     test::ExpectOneError(errors, 1070);
     EXPECT_NE(errors.Messages()[0].find("\"" + base.File("autorun.exe") + "\", "),
               std::string::npos);
 }
 
-TEST_F(PlayerStart, CleanupRunsAfterThePlayerEnds) {
-    fs::create_directory(base.File("AutoRunSource"));
-    ASSERT_TRUE(SaveIndexFile(base.File("AutoRunSource/AutoRun.src"),
-                              IndexWithPages({{"Main", pkMainPage}})));
+// Files unpacked before a load failed are removed all the same.
+TEST_F(PlayerStart, CleanupRunsEvenWhenLoadingFails) {
     fs::create_directory(base.File("unpacked"));
     test::WriteFileBytes(base.File("unpacked/file"), {1});
     auto state = PlayerIn(base.Path());
     state.CleanupList = {"D" + base.File("unpacked"), "F" + base.File("unpacked/file")};
-    EXPECT_EQ(RunPlayerMode(state), 0);
+    EXPECT_EQ(RunPlayerMode(state), 1);
     EXPECT_FALSE(fs::exists(base.File("unpacked")));
 }
 

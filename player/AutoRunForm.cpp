@@ -1,0 +1,374 @@
+#include "player/AutoRunForm.h"
+
+#include "objects/controls/ControlFactory.h"
+#include "objects/records/CheckGroups.h"
+#include "objects/records/ClickBehaviour.h"
+#include "objects/records/HoverBehaviour.h"
+#include "objects/records/ObjectKinds.h"
+#include "objects/records/WindowMove.h"
+#include "player/ActionInterpreter.h"
+#include "player/PageSurface.h"
+#include "player/PlayerEnvironment.h"
+#include "player/ShadowWindow.h"
+#include "player/StillImage.h"
+#include "render/AnsiText.h"
+#include "render/PageBackground.h"
+#include "render/SystemColors.h"
+#include "storage/ErrorReport.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace brelvane {
+
+namespace {
+constexpr int kStepTimerMs = 10;
+constexpr int kSecondMs = 1000;
+
+// Windowed kinds lie above the drawn kinds whatever their order in the list.
+bool IsWindowedKind(std::uint8_t kind) {
+    return (kind >= okTextBox && kind <= okCheckBox) || kind == okFlash || kind >= okListBox;
+}
+} // namespace
+
+TAutoRunForm::TAutoRunForm(QWidget* parent)
+    : QWidget(parent, Qt::Window), shadow_(std::make_unique<TShadowWindow>()),
+      actionSound_(platform::CreateSoundChannel()), startSound_(platform::CreateSoundChannel()),
+      eventSound_(platform::CreateSoundChannel()) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMinimumSize(80, 80);
+    setWindowOpacity(PlayerEnvironment().CanFade ? 0.0 : 1.0);
+
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    menuBar_ = new QMenuBar(this);
+    layout_->setMenuBar(menuBar_);
+    menuBar_->hide();
+    toolBar_ = new QToolBar(this);
+    toolBar_->hide();
+    layout_->addWidget(toolBar_);
+    surface_ = new TPageSurface(this);
+    layout_->addWidget(surface_, 1);
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->hide();
+    layout_->addWidget(statusBar_);
+
+    connect(surface_, &TPageSurface::BackgroundClicked, this, &TAutoRunForm::OnBackgroundClick);
+    connect(surface_, &TPageSurface::BackgroundHovered, this,
+            [this] { HoverOverBackground(page_.Objects, *this); });
+    connect(surface_, &TPageSurface::BackgroundContextMenu, this, [this](QPoint at) {
+        if (popupMenu_ && !popupMenu_->isEmpty()) popupMenu_->popup(at);
+    });
+    connect(surface_, &TPageSurface::Resized, this, &TAutoRunForm::RenderBackground);
+
+    for (auto* timer : {&timer1_, &timer2_})
+        timer->setInterval(kStepTimerMs);
+    timer3_.setInterval(kSecondMs);
+    connect(&timer1_, &QTimer::timeout, this, &TAutoRunForm::AppearanceStep);
+    connect(&timer2_, &QTimer::timeout, this, &TAutoRunForm::StartStep);
+    connect(&timer3_, &QTimer::timeout, this, &TAutoRunForm::SecondTick);
+    connect(&fadeTimer_, &QTimer::timeout, this, &TAutoRunForm::FadeTick);
+
+    // A new window shows the defaults of a new page until a stream is read.
+    resize(page_.Width, page_.Height);
+    RenderBackground();
+}
+
+TAutoRunForm::~TAutoRunForm() {
+    // Controls go with their records, before the surface that parents them.
+    page_.Objects.clear();
+}
+
+TPageReadContext TAutoRunForm::ReadContext() const {
+    const auto& environment = PlayerEnvironment();
+    TPageReadContext context;
+    context.PlayerMode = !environment.DesignerMode;
+    context.Running = context.PlayerMode || TestRun;
+    context.IsNtPlatform = environment.IsNtPlatform;
+    context.CanFade = environment.CanFade;
+    return context;
+}
+
+bool TAutoRunForm::BuildMainPage() {
+    const auto* project = PlayerEnvironment().Project;
+    if (!project) return false;
+    for (const auto& entry : project->Pages) {
+        if (entry->Kind != pkMainPage) continue;
+        const bool built = BuildPage(entry->Name, TPageReadMode::Build);
+        auto& environment = PlayerEnvironment();
+        if (built && project->Settings.ApplicationTitle.empty())
+            environment.ApplicationTitle = page_.Caption;
+        if (built && project->Settings.ApplicationStyle == 1) BuildNotebook();
+        return built;
+    }
+    return false;
+}
+
+bool TAutoRunForm::BuildPage(const std::string& name, TPageReadMode mode) {
+    const auto* project = PlayerEnvironment().Project;
+    if (!project) return false;
+    for (const auto& entry : project->Pages) {
+        if (entry->Name != name) continue;
+        pageName_ = name;
+        const bool read = LoadPage(PlayerEnvironment().Source, *entry, page_, mode, ReadContext());
+        return AfterRead(read, mode);
+    }
+    return false;
+}
+
+bool TAutoRunForm::BuildFromStream(TStream& stream, TPageReadMode mode) {
+    return AfterRead(ReadPage(stream, page_, mode, ReadContext()), mode);
+}
+
+bool TAutoRunForm::AfterRead(bool read, TPageReadMode mode) {
+    // What was read stays, even after a failure, as the page's content.
+    if (mode == TPageReadMode::Build) ApplyWindowProperties();
+    RebuildMenuBar();
+    RebuildPopupMenu();
+    RebuildStatusBar();
+    RebuildToolBar();
+    CreateControls();
+    surface_->setToolTip(FromAnsi(page_.Hint));
+    if (ReadContext().Running) ApplyCheckGroupsAfterLoad(page_.Objects);
+    RenderBackground();
+    return read;
+}
+
+void TAutoRunForm::ApplyWindowProperties() {
+    setWindowTitle(FromAnsi(page_.Caption));
+    Qt::WindowFlags flags = Qt::Window;
+    switch (page_.BorderStyle) {
+    case 0:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    case 3:
+        flags |= Qt::Dialog;
+        break;
+    case 4:
+    case 5:
+        flags |= Qt::Tool;
+        break;
+    default:
+        break;
+    }
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (page_.BorderIcons & biSystemMenu)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (page_.BorderIcons & biMinimize) flags |= Qt::WindowMinimizeButtonHint;
+    if (page_.BorderIcons & biMaximize) flags |= Qt::WindowMaximizeButtonHint;
+    if (page_.BorderIcons & biHelp) flags |= Qt::WindowContextHelpButtonHint;
+    setWindowFlags(flags);
+    const bool sizeable = page_.BorderStyle == 2 || page_.BorderStyle == 5;
+    layout_->setContentsMargins(page_.BorderWidth, page_.BorderWidth, page_.BorderWidth,
+                                page_.BorderWidth);
+
+    const QImage icon = StillImage(page_.PageIcon);
+    setWindowIcon(icon.isNull() ? QApplication::windowIcon() : QIcon(QPixmap::fromImage(icon)));
+
+    resize(std::max(page_.Width, 80), std::max(page_.Height, 80));
+    if (!sizeable) setFixedSize(size());
+    QPoint position(page_.Left, page_.Top);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    // Placement rules 4 to 7 centre the window; 0 keeps the designed position.
+    if (screen && page_.Position >= 4)
+        position = screen->availableGeometry().center() - rect().center();
+    if (page_.Position == 0 || page_.Position >= 4) move(position);
+    setWindowState(page_.WindowState == 1   ? Qt::WindowMinimized
+                   : page_.WindowState == 2 ? Qt::WindowMaximized
+                                            : Qt::WindowNoState);
+    shadow_->SetColor(ResolveColor(page_.ShadowColor));
+    shadow_->setWindowOpacity(page_.ShadowAlpha / 255.0);
+}
+
+void TAutoRunForm::ApplyTransparency() {
+    if (!page_.Transparent) {
+        clearMask();
+        return;
+    }
+    // The key colour becomes a hole in the window: mask out its pixels.
+    const QImage shot = grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb key = ResolveColor(page_.TransparentColor).rgb() | 0xff000000u;
+    QBitmap mask = QBitmap::fromImage(shot.createMaskFromColor(key, Qt::MaskOutColor));
+    setMask(mask);
+}
+
+void TAutoRunForm::CreateControls() {
+    const bool running = ReadContext().Running;
+    for (int windowed = 0; windowed < 2; ++windowed) {
+        for (auto& object : page_.Objects) {
+            if (IsWindowedKind(object->Kind) != (windowed == 1)) continue;
+            auto control = CreateObjectControl(*object, surface_);
+            if (!control) continue;
+            TObjectWidget* widget = control.get();
+            object->SetControl(std::move(control));
+            WireControl(*widget);
+            if (running) {
+                ApplyVisibility(*object);
+                ApplyEnabled(*object);
+            } else {
+                widget->show();
+            }
+            widget->raise();
+        }
+    }
+}
+
+void TAutoRunForm::WireControl(TObjectWidget& control) {
+    if (!ReadContext().Running) return;
+    connect(&control, &TObjectWidget::Clicked, this, &TAutoRunForm::OnObjectClick);
+    connect(&control, &TObjectWidget::MouseDown, this, &TAutoRunForm::OnObjectPress);
+    connect(&control, &TObjectWidget::MouseUp, this,
+            [this](TObjectWidget* c) { RunMouseUp(c->Record(), *this); });
+    connect(&control, &TObjectWidget::MouseMoved, this, &TAutoRunForm::OnObjectMove);
+    connect(&control, &TObjectWidget::HoverEntered, this,
+            [this](TObjectWidget* c) { HoverEntry(page_.Objects, c->Record(), *this); });
+    connect(&control, &TObjectWidget::HoverLeft, this,
+            [this](TObjectWidget* c) { HoverExit(page_.Objects, c->Record(), *this); });
+}
+
+void TAutoRunForm::RenderBackground() {
+    const QSize size = surface_->size().isEmpty() ? QSize(1, 1) : surface_->size();
+    QImage image(size, QImage::Format_RGB32);
+    TPageBackground background;
+    background.BackColor = ResolveColor(page_.BackColor);
+    background.GradientColor = ResolveColor(page_.GradientColor);
+    background.GradientStyle = page_.GradientStyle;
+    background.BackImage = StillImage(page_.BackImage);
+    background.BackImageStyle = page_.BackImageStyle;
+    RenderPageBackground(image, background);
+    surface_->SetBackground(std::move(image));
+    if (isVisible()) ApplyTransparency();
+}
+
+void TAutoRunForm::PositionShadow() {
+    shadow_->setGeometry(frameGeometry().translated(page_.ShadowXOff, page_.ShadowYOff));
+}
+
+void TAutoRunForm::OnBackgroundClick() {
+    RunPageClick({page_.PageKind, page_.ClickContinue, TestRun}, page_.Objects, nullptr, *this);
+}
+
+void TAutoRunForm::OnObjectClick(TObjectWidget* control) {
+    RunPageClick({page_.PageKind, page_.ClickContinue, TestRun}, page_.Objects, &control->Record(),
+                 *this);
+}
+
+void TAutoRunForm::OnObjectPress(TObjectWidget* control, Qt::MouseButton, QPoint position) {
+    pressPosition_ = position;
+    RunMouseDown(control->Record(), *this);
+}
+
+void TAutoRunForm::OnObjectMove(TObjectWidget* control, Qt::MouseButtons buttons, QPoint position) {
+    const auto target =
+        WindowMoveTarget(control->Record(), buttons == Qt::LeftButton, {x(), y()},
+                         {position.x(), position.y()}, {pressPosition_.x(), pressPosition_.y()});
+    if (target) move(target->X, target->Y);
+}
+
+bool TAutoRunForm::ClosesOnAnyInput() const {
+    return ((page_.PageKind == pkSplashScreen || page_.PageKind == pkExitForm) &&
+            page_.ClickContinue) ||
+           TestRun;
+}
+
+void TAutoRunForm::keyPressEvent(QKeyEvent* event) {
+    if (ClosesOnAnyInput()) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TAutoRunForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    PositionShadow();
+}
+
+void TAutoRunForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PositionShadow();
+}
+
+void TAutoRunForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    PrepareAppearance();
+    ApplyTransparency();
+}
+
+void TAutoRunForm::hideEvent(QHideEvent* event) {
+    shadow_->hide();
+    QWidget::hideEvent(event);
+}
+
+void TAutoRunForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Coming back to the window fades it in again and restarts its objects.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && shown_ &&
+        page_.PageKind != pkScreenBackground && !closing_)
+        timer1_.start();
+}
+
+// TObjectHost
+
+void TAutoRunForm::PlayEventSound(const std::string& file) {
+    const auto path = BaseResolved(file);
+    if (!QFileInfo::exists(QString::fromStdString(path))) return;
+    eventSound_->Close();
+    eventSound_->Play(path);
+}
+
+int TAutoRunForm::StatusPanelCount() const {
+    return static_cast<int>(page_.StatusPanels.size());
+}
+
+std::string TAutoRunForm::StatusPanelText(int index) const {
+    return page_.StatusPanels.at(static_cast<std::size_t>(index)).Text;
+}
+
+void TAutoRunForm::SetStatusPanelText(int index, const std::string& text) {
+    page_.StatusPanels.at(static_cast<std::size_t>(index)).Text = text;
+    if (index < static_cast<int>(panelLabels_.size())) {
+        panelLabels_[static_cast<std::size_t>(index)]->setText(FromAnsi(text));
+        panelLabels_[static_cast<std::size_t>(index)]->repaint();
+    }
+}
+
+void TAutoRunForm::ClearHoverLook(TAutoObject& object) {
+    if (auto* control = dynamic_cast<TObjectWidget*>(object.Control.get()))
+        control->ClearHoverLook();
+}
+
+void TAutoRunForm::ShowInImage(TAutoObject& image, const TPicture* picture) {
+    if (auto* control = dynamic_cast<TObjectWidget*>(image.Control.get()))
+        control->ShowCommentPicture(picture);
+}
+
+void TAutoRunForm::ClosePage() {
+    close();
+}
+
+void TAutoRunForm::ValidateForm() {
+    // Form checks come with the edit, radio button and check box objects.
+}
+
+const TCommand* TAutoRunForm::ClickCommandOf(TAutoObject& object) {
+    // List kinds run their selected item's action; they are not built yet.
+    if (object.Kind >= okListBox && object.Kind <= okTreeView) return nullptr;
+    return &object.Props;
+}
+
+void TAutoRunForm::ExecuteAction(const TCommand& command) {
+    brelvane::ExecuteAction(*this, command);
+}
+
+} // namespace brelvane

@@ -1,0 +1,173 @@
+#pragma once
+
+#include "objects/records/ObjectHost.h"
+#include "platform/Media.h"
+#include "storage/project/PageRecord.h"
+#include "storage/project/PageStream.h"
+
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+class QMenuBar;
+class QMenu;
+class QStatusBar;
+class QTabBar;
+class QToolBar;
+class QLabel;
+class QVBoxLayout;
+
+namespace brelvane {
+
+class TObjectWidget;
+class TPageSurface;
+class TShadowWindow;
+
+// A page of a running menu in its own window, built from its page stream.
+class TAutoRunForm : public QWidget, public TObjectHost {
+    Q_OBJECT
+public:
+    explicit TAutoRunForm(QWidget* parent = nullptr);
+    ~TAutoRunForm() override;
+
+    // The player's main window: selects the first main page and builds it.
+    bool BuildMainPage();
+    // Loads the page named `name` from the current data source.
+    bool BuildPage(const std::string& name, TPageReadMode mode);
+    // Builds from a stream (designer preview and tests).
+    bool BuildFromStream(TStream& stream, TPageReadMode mode);
+
+    const TPageRecord& Page() const { return page_; }
+    TPageRecord& Page() { return page_; }
+
+    // Navigation: mode Replace swaps this window's content ("Goto Page"),
+    // mode Build shows the page in a new modal window ("Show Sub Page").
+    // True when the caller must close too.
+    bool ShowPage(const std::string& name, TPageReadMode mode);
+    // "Goto Page": remembered and carried out by the start step.
+    void RequestNavigation(const std::string& name);
+    // Shows the window modally and returns when it has closed.
+    void ShowModal();
+
+    // The action sound channel; false when the file is missing (a message says so).
+    bool PlayActionSound(const std::string& file);
+    bool PlayStartSound();
+    void StopAllSounds();
+    void StopActionSound();
+
+    bool Result = false;
+    bool ExitAll = false;
+    bool TestRun = false;
+    bool IsMainWindow = false;
+    bool Shown() const { return shown_; }
+    int SecondsShown() const { return secondsShown_; }
+    bool NavigationPending() const { return navigationPending_; }
+    const std::string& PendingPage() const { return pendingPage_; }
+    QStatusBar* StatusBar() const { return statusBar_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    QMenuBar* MenuBar() const { return menuBar_; }
+    QTabBar* Notebook() const { return notebook_; }
+    TPageSurface* Surface() const { return surface_; }
+    TShadowWindow* Shadow() const { return shadow_.get(); }
+
+    // The timer steps, public so that tests can drive them without waiting.
+    void PrepareAppearance();
+    void AppearanceStep();
+    void StartStep();
+    void SecondTick();
+    // Fades out and hides the shadow; `done` runs when the window is faded.
+    void CloseStep(std::function<void()> done);
+    bool FadeRunning() const { return fadeTimer_.isActive(); }
+    // Completes a running fade at once (tests, and closing while fading).
+    void FinishFade();
+
+    // TObjectHost
+    void PlayEventSound(const std::string& file) override;
+    int StatusPanelCount() const override;
+    std::string StatusPanelText(int index) const override;
+    void SetStatusPanelText(int index, const std::string& text) override;
+    void ClearHoverLook(TAutoObject& object) override;
+    void ShowInImage(TAutoObject& image, const TPicture* picture) override;
+    void ClosePage() override;
+    void SetResult(bool accepted) override { Result = accepted; }
+    void ValidateForm() override;
+    const TCommand* ClickCommandOf(TAutoObject& object) override;
+    void ExecuteAction(const TCommand& command) override;
+
+    void RenderBackground();
+    void PositionShadow();
+
+signals:
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    TPageReadContext ReadContext() const;
+    bool AfterRead(bool read, TPageReadMode mode);
+    void ApplyWindowProperties();
+    void ApplyTransparency();
+    void CreateControls();
+    void WireControl(TObjectWidget& control);
+    void RunStartAction();
+    void ApplyCursors();
+    void RebuildMenuBar();
+    void RebuildPopupMenu();
+    void RebuildStatusBar();
+    void RebuildToolBar();
+    void BuildNotebook();
+    // The first exit form decides whether the main window may close.
+    bool RunExitForm();
+    void RunShortCommand(const std::string& hint);
+    void OnBackgroundClick();
+    void OnObjectClick(TObjectWidget* control);
+    void OnObjectPress(TObjectWidget* control, Qt::MouseButton button, QPoint position);
+    void OnObjectMove(TObjectWidget* control, Qt::MouseButtons buttons, QPoint position);
+    bool ClosesOnAnyInput() const;
+    // Steps the window opacity towards `target` by `step` every `delay` ms.
+    void StartFade(double target, int step, int delay, std::function<void()> done);
+    void FadeTick();
+
+    TPageRecord page_;
+    std::string pageName_;
+    QVBoxLayout* layout_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QTabBar* notebook_ = nullptr;
+    TPageSurface* surface_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    std::vector<QLabel*> panelLabels_;
+    QMenu* popupMenu_ = nullptr;
+    std::unique_ptr<TShadowWindow> shadow_;
+    std::unique_ptr<platform::SoundChannel> actionSound_;
+    std::unique_ptr<platform::SoundChannel> startSound_;
+    std::unique_ptr<platform::SoundChannel> eventSound_;
+    QTimer timer1_; // appearance step
+    QTimer timer2_; // start step
+    QTimer timer3_; // seconds
+    QTimer fadeTimer_;
+    double fadeTarget_ = 1.0;
+    int fadeStep_ = 0;
+    std::function<void()> fadeDone_;
+    double rememberedShadowOpacity_ = 0;
+    std::string pendingPage_;
+    bool navigationPending_ = false;
+    bool shown_ = false;
+    bool startSoundStarted_ = false;
+    bool startSoundPlaying_ = false;
+    bool closing_ = false;
+    bool closeConfirmed_ = false;
+    int secondsShown_ = 0;
+    QPoint pressPosition_;
+};
+
+} // namespace brelvane
