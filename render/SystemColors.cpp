@@ -55,9 +55,8 @@ QColor ResolveColor(std::int32_t colorValue) {
         const auto index = value & 0xff;
         if (index >= kSystemColors.size() || !kSystemColors[index]) return QColor(0, 0, 0);
         const auto& entry = *kSystemColors[index];
-        auto color = QGuiApplication::palette().color(entry.Group, entry.Role).toRgb();
-        color.setAlpha(255);
-        return color;
+        // Eight bits per channel and opaque, as a pixel reads back.
+        return QColor(QGuiApplication::palette().color(entry.Group, entry.Role).rgb());
     }
     return QColor(static_cast<int>(value & 0xff), static_cast<int>(value >> 8 & 0xff),
                   static_cast<int>(value >> 16 & 0xff));

@@ -137,6 +137,15 @@ QRect BoundsOf(const QImage& image, QColor color) {
     return bounds;
 }
 
+QRect DrawnBounds(const QImage& image, QColor except) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0 && image.pixel(x, y) != except.rgba())
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
 bool IsShifted(const QImage& image, const QImage& reference, QPoint offset) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {

@@ -45,6 +45,9 @@ void ProcessEventsFor(int ms);
 
 // The smallest rectangle holding every pixel of `color`; null when none has it.
 QRect BoundsOf(const QImage& image, QColor color);
+// The smallest rectangle holding every pixel that is not fully transparent
+// and not `except`.
+QRect DrawnBounds(const QImage& image, QColor except = QColor(0, 0, 0, 0));
 // Whether `image` is `reference` moved by `offset`, with transparency coming in.
 bool IsShifted(const QImage& image, const QImage& reference, QPoint offset);
 
