@@ -8,8 +8,18 @@
 
 namespace brelvane {
 
-bool WriteMenuItem(TStream& stream, const TMenuItem& item) {
+namespace {
+void CheckDepth(int depth) {
+    if (depth >= kMaxMenuDepth) {
+        errno = 0;
+        throw StreamError("menu nested too deep");
+    }
+}
+} // namespace
+
+bool WriteMenuItem(TStream& stream, const TMenuItem& item, int depth) {
     return Transfer(kWriteMenuItemError, [&] {
+        CheckDepth(depth);
         if (!WriteString(stream, item.Caption) || !WriteString(stream, item.Hint)) return false;
         WriteField(stream, item.ShortCut);
         WriteField(stream, item.RadioItem);
@@ -20,18 +30,13 @@ bool WriteMenuItem(TStream& stream, const TMenuItem& item) {
         WriteField(stream, item.AutoCheck);
         if (!WritePicture(stream, item.Bitmap)) return false;
         WriteField<std::int32_t>(stream, static_cast<std::int32_t>(item.Items.size()));
-        for (const auto& child : item.Items)
-            if (!WriteMenuItem(stream, child)) return false;
-        return true;
+        return WriteMenuItems(stream, item.Items, depth + 1);
     });
 }
 
 bool ReadMenuItem(TStream& stream, TMenuItem& item, int depth) {
     return Transfer(kReadMenuItemError, [&] {
-        if (depth >= kMaxMenuDepth) {
-            errno = 0;
-            throw StreamError("menu nested too deep");
-        }
+        CheckDepth(depth);
         if (!ReadString(stream, item.Caption) || !ReadString(stream, item.Hint)) return false;
         ReadField(stream, item.ShortCut);
         ReadField(stream, item.RadioItem);
@@ -47,9 +52,9 @@ bool ReadMenuItem(TStream& stream, TMenuItem& item, int depth) {
     });
 }
 
-bool WriteMenuItems(TStream& stream, const std::vector<TMenuItem>& items) {
+bool WriteMenuItems(TStream& stream, const std::vector<TMenuItem>& items, int depth) {
     for (const auto& item : items)
-        if (!WriteMenuItem(stream, item)) return false;
+        if (!WriteMenuItem(stream, item, depth)) return false;
     return true;
 }
 

@@ -33,12 +33,13 @@ struct TMenuItem {
     bool operator==(const TMenuItem&) const = default;
 };
 
-bool WriteMenuItem(TStream& stream, const TMenuItem& item);
+// Menus deeper than the reader accepts are refused, so that every saved page loads again.
+bool WriteMenuItem(TStream& stream, const TMenuItem& item, int depth = 0);
 bool ReadMenuItem(TStream& stream, TMenuItem& item, int depth = 0);
 
 // The items of a menu one after another; callers store the count where their
 // format puts it. A negative count is damage.
-bool WriteMenuItems(TStream& stream, const std::vector<TMenuItem>& items);
+bool WriteMenuItems(TStream& stream, const std::vector<TMenuItem>& items, int depth = 0);
 bool ReadMenuItems(TStream& stream, std::int32_t count, std::vector<TMenuItem>& items,
                    int depth = 0);
 

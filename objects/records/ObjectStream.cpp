@@ -33,7 +33,7 @@ bool WriteObject(TStream& stream, const TAutoObject& object) {
     });
 }
 
-bool ReadObject(TStream& stream, TAutoObject& object) {
+bool ReadObject(TStream& stream, TAutoObject& object, bool* unknownKind) {
     bool badKind = false;
     const bool read = Transfer(kReadObjectError, [&] {
         auto kind = ReadField<std::uint8_t>(stream);
@@ -58,6 +58,7 @@ bool ReadObject(TStream& stream, TAutoObject& object) {
         object.GraphicComment.Clear();
         return packedB.empty() || ReadPicture(stream, object.GraphicComment);
     });
+    if (unknownKind) *unknownKind = badKind;
     return read && !badKind;
 }
 

@@ -17,7 +17,9 @@ inline constexpr std::uint8_t kPopupMarker = 127;
 // graphic comment. A kind outside 0..26 fails without a message; a kind whose
 // payload this build cannot transfer fails with the operation's code.
 bool WriteObject(TStream& stream, const TAutoObject& object);
-bool ReadObject(TStream& stream, TAutoObject& object);
+// `unknownKind`, when given, tells a caller that the read stopped at a kind
+// byte outside 0..26 (which shows no message of its own).
+bool ReadObject(TStream& stream, TAutoObject& object, bool* unknownKind = nullptr);
 
 // One object record in a file of its own (object templates). Saving returns
 // false on failure without a message and never leaves a half-written file.

@@ -8,6 +8,8 @@
 #include "storage/Transfer.h"
 #include "storage/project/PageBars.h"
 
+#include <cerrno>
+
 namespace brelvane {
 
 namespace {
@@ -101,7 +103,15 @@ bool WriteObjects(TStream& stream, const TAutoObjects& objects) {
 bool ReadObjects(TStream& stream, std::int32_t count, TAutoObjects& objects) {
     for (std::int32_t i = 0; i < count; ++i) {
         auto object = std::make_unique<TAutoObject>();
-        if (!ReadObject(stream, *object)) return false;
+        bool unknownKind = false;
+        if (!ReadObject(stream, *object, &unknownKind)) {
+            // A page that stops at an unknown kind is damaged: say so once.
+            if (unknownKind) {
+                errno = 0;
+                ReportError(kReadObjectError);
+            }
+            return false;
+        }
         object->Selected = false;
         objects.push_back(std::move(object));
     }

@@ -60,6 +60,30 @@ TEST(PageDamage, BadCountsAndObjects) {
     const auto label =
         Concat({U8Bytes(127), Int32Bytes(0), U8Bytes(okLabel), CommandBytes(props), Bytes(40, 0)});
     EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(1), label})), kReadObjectError);
+    // A kind byte outside the table: the object read is silent, the page says so once.
+    EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(1), U8Bytes(127), Int32Bytes(0), U8Bytes(27)})),
+              kReadObjectError);
+    EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(1), U8Bytes(99)})), kReadObjectError);
+}
+
+TEST(PageDamage, MenusTooDeepToReadAreNotWritten) {
+    auto page = FullPage();
+    TMenuItem deepest = Item("leaf");
+    for (int level = 1; level < kMaxMenuDepth + 1; ++level)
+        deepest = Item("level", {deepest});
+    page.MenuBar = {deepest};
+    TMemoryStream stream;
+    ErrorCollector errors;
+    EXPECT_FALSE(WritePage(stream, page));
+    ExpectOneError(errors, kWriteMenuItemError);
+
+    // The deepest menu the reader takes is written and read back.
+    page.MenuBar = {deepest.Items.front()};
+    errors.Clear();
+    TPageRecord read;
+    ASSERT_TRUE(ReadPageBytes(PageBytes(page), read));
+    EXPECT_EQ(read.MenuBar, page.MenuBar);
+    EXPECT_TRUE(errors.Messages().empty());
 }
 
 TEST(PageDamage, WriteOfAnObjectWithoutCodecIsOneBox) {
