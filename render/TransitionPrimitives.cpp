@@ -123,36 +123,44 @@ void ShowRegion(TransitionFrame& f, const QRegion& region) {
 }
 
 // Sweeps the boxes top to bottom in bands of rows that the same boxes cover and copies each
-// band's merged spans, so that overlapping boxes are copied once.
+// band's merged spans, so that overlapping boxes are copied once. Boxes are bucketed by row,
+// not sorted: styles hand over thousands of them per frame.
 void ShowBoxes(TransitionFrame& f, const std::vector<Box>& boxes) {
-    std::vector<Box> live;
-    live.reserve(boxes.size());
-    std::vector<int> edges;
-    edges.reserve(2 * boxes.size());
+    const auto rows = static_cast<std::size_t>(f.H) + 1;
+    std::vector<std::size_t> startingAt(rows + 1, 0);
+    std::vector<char> isEdge(rows, 0);
+    std::vector<Box> clipped;
+    clipped.reserve(boxes.size());
     for (const Box& box : boxes) {
-        const Box clipped = Clipped(box, f.W, f.H);
-        if (IsEmpty(clipped)) continue;
-        live.push_back(clipped);
-        edges.push_back(clipped.top);
-        edges.push_back(clipped.bottom);
+        const Box inside = Clipped(box, f.W, f.H);
+        if (IsEmpty(inside)) continue;
+        clipped.push_back(inside);
+        ++startingAt[static_cast<std::size_t>(inside.top) + 1];
+        isEdge[static_cast<std::size_t>(inside.top)] = 1;
+        isEdge[static_cast<std::size_t>(inside.bottom)] = 1;
     }
-    const auto byTop = [](const Box& a, const Box& b) { return a.top < b.top; };
-    const auto byLeft = [](const Box& a, const Box& b) { return a.left < b.left; };
-    std::sort(live.begin(), live.end(), byTop);
-    std::sort(edges.begin(), edges.end());
-    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    for (std::size_t row = 1; row <= rows; ++row)
+        startingAt[row] += startingAt[row - 1];
+    std::vector<Box> live(clipped.size());
+    std::vector<std::size_t> fill(startingAt.begin(), startingAt.end() - 1);
+    for (const Box& box : clipped)
+        live[fill[static_cast<std::size_t>(box.top)]++] = box;
 
+    const auto byLeft = [](const Box& a, const Box& b) { return a.left < b.left; };
     std::vector<Box> active; // kept in order of left edges
     std::vector<Interval> spans;
     std::vector<Pixel> mask;
-    std::size_t next = 0;
-    for (std::size_t band = 0; band + 1 < edges.size(); ++band) {
-        const int top = edges[band];
-        std::erase_if(active, [top](const Box& box) { return box.bottom <= top; });
+    int top = -1;
+    for (int row = 0; row < f.H + 1; ++row) {
+        if (!isEdge[static_cast<std::size_t>(row)]) continue;
+        if (top >= 0 && !spans.empty()) CopyBand(f, top, row, spans, mask);
+        top = row;
+        std::erase_if(active, [row](const Box& box) { return box.bottom <= row; });
+        const auto first = live.begin() + static_cast<std::ptrdiff_t>(startingAt[row]);
+        const auto last = live.begin() + static_cast<std::ptrdiff_t>(startingAt[row + 1]);
+        if (!std::is_sorted(first, last, byLeft)) std::sort(first, last, byLeft);
         const auto added = static_cast<std::ptrdiff_t>(active.size());
-        while (next < live.size() && live[next].top <= top)
-            active.push_back(live[next++]);
-        std::sort(active.begin() + added, active.end(), byLeft);
+        active.insert(active.end(), first, last);
         std::inplace_merge(active.begin(), active.begin() + added, active.end(), byLeft);
         spans.clear();
         for (const Box& box : active) {
@@ -161,7 +169,6 @@ void ShowBoxes(TransitionFrame& f, const std::vector<Box>& boxes) {
             else
                 spans.push_back({box.left, box.right});
         }
-        if (!spans.empty()) CopyBand(f, top, edges[band + 1], spans, mask);
     }
 }
 
