@@ -1,5 +1,6 @@
 #include "player/AutoRunForm.h"
 
+#include "objects/controls/AuButton.h"
 #include "objects/controls/ControlFactory.h"
 #include "objects/records/CheckGroups.h"
 #include "objects/records/ClickBehaviour.h"
@@ -139,9 +140,19 @@ bool TAutoRunForm::AfterRead(bool read, TPageReadMode mode) {
     RebuildToolBar();
     CreateControls();
     surface_->setToolTip(FromAnsi(page_.Hint));
-    if (ReadContext().Running) ApplyCheckGroupsAfterLoad(page_.Objects);
+    if (ReadContext().Running) LinkObjects();
     RenderBackground();
     return read;
+}
+
+void TAutoRunForm::LinkObjects() {
+    for (const auto& [object, group] : ButtonGroups(page_.Objects)) {
+        if (auto* button = dynamic_cast<TAuButton*>(object->Control.get())) {
+            button->SetGroup(group);
+            button->SetDown(object->Props.Checked);
+        }
+    }
+    ApplyCheckGroupsAfterLoad(page_.Objects);
 }
 
 void TAutoRunForm::ApplyWindowProperties() {

@@ -117,6 +117,8 @@ private:
     void ApplyWindowProperties();
     void ApplyTransparency();
     void CreateControls();
+    // Check-style groups of buttons and toggles, once all controls exist.
+    void LinkObjects();
     void WireControl(TObjectWidget& control);
     void RunStartAction();
     void ApplyCursors();
@@ -127,6 +129,8 @@ private:
     void BuildNotebook();
     // The first exit form decides whether the main window may close.
     bool RunExitForm();
+    // Closing goes on after the fade-out, unless the exit form says no.
+    void AfterCloseStep();
     void RunShortCommand(const std::string& hint);
     void OnBackgroundClick();
     void OnObjectClick(TObjectWidget* control);
@@ -166,6 +170,7 @@ private:
     bool startSoundPlaying_ = false;
     bool closing_ = false;
     bool closeConfirmed_ = false;
+    bool insideCloseEvent_ = false;
     int secondsShown_ = 0;
     QPoint pressPosition_;
 };

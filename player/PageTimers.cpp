@@ -145,26 +145,33 @@ void TAutoRunForm::FinishFade() {
 }
 
 void TAutoRunForm::closeEvent(QCloseEvent* event) {
-    if (closeConfirmed_) {
-        for (auto* timer : {&timer1_, &timer2_, &timer3_})
-            timer->stop();
-        shadow_->hide();
-        event->accept();
-        emit Closed();
+    if (!closeConfirmed_ && !closing_) {
+        closing_ = true;
+        insideCloseEvent_ = true;
+        CloseStep([this] { AfterCloseStep(); });
+        insideCloseEvent_ = false;
+    }
+    if (!closeConfirmed_) {
+        event->ignore();
         return;
     }
-    event->ignore();
-    if (closing_) return;
-    closing_ = true;
-    CloseStep([this] {
-        if (IsMainWindow && shown_ && !RunExitForm()) {
-            closing_ = false;
-            PrepareAppearance();
-            return;
-        }
-        closeConfirmed_ = true;
-        close();
-    });
+    for (auto* timer : {&timer1_, &timer2_, &timer3_})
+        timer->stop();
+    shadow_->hide();
+    event->accept();
+    emit Closed();
+}
+
+void TAutoRunForm::AfterCloseStep() {
+    if (IsMainWindow && shown_ && !RunExitForm()) {
+        closing_ = false;
+        PrepareAppearance();
+        return;
+    }
+    closeConfirmed_ = true;
+    // After a fade the close request is made again; without one the
+    // running close event is accepted.
+    if (!insideCloseEvent_) close();
 }
 
 void TAutoRunForm::ShowModal() {

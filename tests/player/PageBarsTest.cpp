@@ -1,0 +1,100 @@
+#include "player/PlayerProject.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace brelvane::test {
+namespace {
+
+TAuToolButton Button(const std::string& caption, bool separator = false) {
+    TAuToolButton button;
+    button.Caption = caption;
+    button.Separator = separator;
+    return button;
+}
+
+TEST(ToolBar, EntriesInListOrderWithAnEightPixelSeparator) {
+    PlayerProject project;
+    auto page = TestPage("Main", pkMainPage);
+    page.ToolBarShowCaptions = true;
+    page.ToolButtons = {Button("A"), Button("-", true), Button("B")};
+    project.AddPage(page);
+    TAutoRunForm form;
+    ASSERT_TRUE(form.BuildPage("Main", TPageReadMode::Build));
+    form.show();
+
+    const auto actions = form.ToolBar()->actions();
+    ASSERT_EQ(actions.size(), 3);
+    EXPECT_EQ(actions[0]->text(), "A");
+    EXPECT_EQ(actions[2]->text(), "B");
+    QWidget* gap = form.ToolBar()->widgetForAction(actions[1]);
+    ASSERT_NE(gap, nullptr);
+    EXPECT_EQ(gap->width(), 8);
+    const auto left = [&](int i) { return form.ToolBar()->widgetForAction(actions[i])->x(); };
+    EXPECT_LT(left(0), left(1));
+    EXPECT_LT(left(1), left(2));
+    EXPECT_TRUE(form.ToolBar()->isVisible());
+}
+
+TEST(ToolBar, HiddenWithoutEntriesAndStatusBarWithoutPanels) {
+    PlayerProject project;
+    project.AddPage(TestPage("Main", pkMainPage));
+    TAutoRunForm form;
+    ASSERT_TRUE(form.BuildPage("Main", TPageReadMode::Build));
+    form.show();
+    EXPECT_FALSE(form.ToolBar()->isVisible());
+    EXPECT_FALSE(form.StatusBar()->isVisible());
+    EXPECT_FALSE(form.MenuBar()->isVisible());
+}
+
+TEST(StatusBar, PanelsShowTheirTextsAndViewersReplaceThem) {
+    PlayerProject project;
+    auto page = TestPage("Main", pkMainPage);
+    page.StatusPanels = {{0, "Ready", 120}, {2, "Second", 80}};
+    project.AddPage(page);
+    TAutoRunForm form;
+    ASSERT_TRUE(form.BuildPage("Main", TPageReadMode::Build));
+    form.show();
+    ASSERT_TRUE(form.StatusBar()->isVisible());
+    const auto labels = form.StatusBar()->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 2);
+    EXPECT_EQ(labels[0]->text(), "Ready");
+    EXPECT_EQ(labels[0]->width(), 120);
+    form.SetStatusPanelText(0, "Comment");
+    EXPECT_EQ(labels[0]->text(), "Comment");
+    EXPECT_EQ(form.StatusPanelText(0), "Comment");
+}
+
+TEST(MenuBar, ItemsWithSubItemsAndSeparators) {
+    PlayerProject project;
+    auto page = TestPage("Main", pkMainPage);
+    TMenuItem file;
+    file.Caption = "&File";
+    TMenuItem open;
+    open.Caption = "&Open";
+    TMenuItem line;
+    line.Caption = "-";
+    TMenuItem quit;
+    quit.Caption = "E&xit";
+    file.Items = {open, line, quit};
+    page.MenuBar = {file};
+    project.AddPage(page);
+    TAutoRunForm form;
+    ASSERT_TRUE(form.BuildPage("Main", TPageReadMode::Build));
+    form.show();
+    ASSERT_TRUE(form.MenuBar()->isVisible());
+    const auto top = form.MenuBar()->actions();
+    ASSERT_EQ(top.size(), 1);
+    ASSERT_NE(top[0]->menu(), nullptr);
+    const auto items = top[0]->menu()->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), "&Open");
+    EXPECT_TRUE(items[1]->isSeparator());
+}
+
+} // namespace
+} // namespace brelvane::test
