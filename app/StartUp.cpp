@@ -8,6 +8,7 @@
 #include "platform/IniFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/SpecialFolders.h"
+#include "platform/WindowEffects.h"
 #include "player/AutoRunForm.h"
 #include "player/PlayerEnvironment.h"
 #include "render/AnsiText.h"
@@ -101,12 +102,11 @@ int RunPlayerMode(TProcessState& state) {
 
 int RunProgram(int argc, char** argv) {
     auto& state = Process();
-    // This system always offers what the fades and shadows need.
-    state.IsNtPlatform = true;
-    state.CanFade = true;
     ResetSettings(state.Project.Settings);
 
     QApplication application(argc, argv);
+    // Fades and shadows need a desktop that blends windows.
+    state.IsNtPlatform = state.CanFade = platform::DesktopBlendsWindows();
     QApplication::setApplicationName(kApplicationTitle);
     InstallErrorBoxSink();
     SetProgramPaths(state, ExecutablePath(argv));

@@ -11,5 +11,6 @@ int RunIndexCommand(const std::vector<std::string>& args);
 int RunPageCommand(const std::vector<std::string>& args);
 int RunRoundTripCommand(const std::vector<std::string>& args);
 int RunMakeDemoCommand(const std::vector<std::string>& args);
+int RunRenderCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

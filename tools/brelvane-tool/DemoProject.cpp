@@ -4,8 +4,12 @@
 #include "objects/records/ImagePayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/ShapePayload.h"
+#include "objects/records/ShortCommand.h"
+#include "player/ActionInterpreter.h"
 #include "storage/ErrorReport.h"
 #include "storage/ProjectIndex.h"
+#include "storage/StringBlock.h"
+#include "storage/project/PageRecord.h"
 #include "storage/project/PageStream.h"
 
 #include <QBuffer>
@@ -43,63 +47,160 @@ template <class Payload> Payload& Add(TPageRecord& page, std::uint8_t kind, int 
     return static_cast<Payload&>(*object->Payload);
 }
 
+TCommand Action(std::uint8_t type, const std::string& argument = "") {
+    TCommand command;
+    command.ActionType = type;
+    command.ActionFile = argument;
+    return command;
+}
+
+// A menu item whose hint carries its action.
+TMenuItem MenuEntry(const std::string& caption, const TCommand& action) {
+    TMenuItem item;
+    item.Caption = caption;
+    EncodeShortCommand(action, item.Hint);
+    return item;
+}
+
+TAuToolButton ToolButton(const std::string& caption, QColor colour, const TCommand& action) {
+    TAuToolButton button;
+    button.Caption = caption;
+    button.Hint = caption;
+    button.Picture = Badge(colour, 16);
+    button.Action = action;
+    return button;
+}
+
+void AddBars(TPageRecord& page) {
+    TMenuItem file;
+    file.Caption = "&File";
+    TMenuItem line;
+    line.Caption = "-";
+    file.Items = {MenuEntry("&Products", Action(atShowSubPage, "Products")),
+                  MenuEntry("&About", Action(atShowSubPage, "About")), line,
+                  MenuEntry("E&xit", Action(atExit))};
+    page.MenuBar = {file};
+    page.PopupMenu = {MenuEntry("About this disc", Action(atShowSubPage, "About")),
+                      MenuEntry("Exit", Action(atExit))};
+    page.StatusPanels = {{0, "Welcome to the Brelvane demo", 300},
+                         {0, "Right-click for more", 200}};
+    TAuToolButton gap;
+    gap.Caption = "-";
+    gap.Separator = true;
+    page.ToolBarShowCaptions = true;
+    page.ToolBarCaptionsRight = true;
+    page.ToolButtons = {
+        ToolButton("Products", QColor(80, 160, 240), Action(atShowSubPage, "Products")), gap,
+        ToolButton("About", QColor(250, 200, 60), Action(atShowSubPage, "About"))};
+}
+
+void AddBanner(TPageRecord& page) {
+    auto& banner = Add<TShapePayload>(page, okShape, 20, 20);
+    banner.Width = 600;
+    banner.Height = 70;
+    banner.Shape = 1;
+    banner.FillStyle = 3;
+    banner.FillColor = RGB(0xff, 0xc0, 0x40);
+    banner.GradientColor = RGB(0xc0, 0x40, 0x20);
+    banner.BorderWidth = 2;
+    const std::pair<int, int> decorations[] = {{2, 1006}, {3, 0}, {24, 1004}};
+    int left = 450;
+    for (const auto& [shape, fill] : decorations) {
+        auto& mark = Add<TShapePayload>(page, okShape, left, 35);
+        mark.Width = mark.Height = 40;
+        mark.Shape = shape;
+        mark.FillStyle = fill;
+        mark.FillColor = RGB(0x20, 0x30, 0x60);
+        mark.BorderWidth = 1;
+        mark.BorderColor = clWhite;
+        left += 50;
+    }
+    auto& frame = Add<TShapePayload>(page, okShape, 20, 105);
+    frame.Width = 600;
+    frame.Height = 4;
+    frame.Shape = 28;
+}
+
+// Three menu entries that light up, point at their page and describe
+// themselves in the status bar and the picture beside them.
+void AddMenuButtons(TPageRecord& page) {
+    struct Entry {
+        const char* caption;
+        const char* comment;
+        TCommand action;
+        QColor colour;
+    };
+    const Entry entries[] = {
+        {"Products", "See what is on this disc", Action(atShowSubPage, "Products"),
+         QColor(240, 140, 60)},
+        {"About", "Who made this disc", Action(atShowSubPage, "About"), QColor(160, 110, 230)},
+        {"Exit", "Leave the menu", Action(atExit), QColor(220, 70, 70)}};
+    int top = 130;
+    for (const auto& entry : entries) {
+        auto& button = Add<TImageButtonPayload>(page, okImageButton, 40, top);
+        button.Caption = entry.caption;
+        button.Width = 180;
+        button.Height = 44;
+        button.ButtonStyle = ibsFlat;
+        button.NormalImage = Badge(QColor(80, 160, 240), 30);
+        button.MouseOverImage = Badge(QColor(250, 200, 60), 30);
+        button.MouseDownImage = Badge(QColor(250, 120, 40), 30);
+        button.NormalFont.Color = clWhite;
+        button.NormalFont.Size = 12;
+        button.MouseOverFont.Size = 12;
+        button.MouseDownFont.Size = 12;
+        auto& props = page.Objects.back()->Props;
+        props.ActionType = entry.action.ActionType;
+        props.ActionFile = entry.action.ActionFile;
+        props.Comment = entry.comment;
+        props.CommentViewer = "StatusBar[0]";
+        props.GraphicCommentViewer = "Preview";
+        page.Objects.back()->GraphicComment = Badge(entry.colour, 160);
+        top += 64;
+    }
+}
+
+void AddPreviewAndToggles(TPageRecord& page) {
+    auto& preview = Add<TImagePayload>(page, okImage, 300, 140);
+    preview.ImageNormal = Badge(QColor(120, 200, 120), 160);
+    preview.Width = preview.Height = 160;
+    page.Objects.back()->Props.Name = "Preview";
+
+    // Two toggles of one group: choosing one releases the other.
+    const char* captions[] = {"English", "Deutsch"};
+    int top = 150;
+    for (const char* caption : captions) {
+        auto& toggle = Add<TButtonPayload>(page, okButton, 500, top);
+        toggle.Caption = caption;
+        auto& props = page.Objects.back()->Props;
+        props.GroupName = "Language";
+        props.CheckStyleInGroup = true;
+        props.Checked = top == 150;
+        top += 35;
+    }
+}
+
 TPageRecord MainPage() {
     TPageRecord page;
     page.Caption = "Brelvane Demo";
     page.PageName = "Main Page";
     page.PageKind = pkMainPage;
     page.Width = 640;
-    page.Height = 420;
+    page.Height = 460;
     page.Position = 4;
+    page.BorderStyle = 3;
+    page.BorderIcons = biSystemMenu | biMinimize;
     page.BackColor = RGB(0x20, 0x30, 0x60);
     page.GradientColor = RGB(0x60, 0x90, 0xd0);
-
-    TMenuItem file;
-    file.Caption = "&File";
-    TMenuItem exit;
-    exit.Caption = "E&xit";
-    file.Items.push_back(exit);
-    page.MenuBar.push_back(file);
-    page.StatusPanels = {{0, "Welcome to the Brelvane demo", 300}, {0, "", 200}};
-
-    auto& banner = Add<TShapePayload>(page, okShape, 20, 20);
-    banner.Width = 600;
-    banner.Height = 80;
-    banner.Shape = 1;
-    banner.FillStyle = 3;
-    banner.FillColor = RGB(0xff, 0xc0, 0x40);
-    banner.GradientColor = RGB(0xc0, 0x40, 0x20);
-    banner.BorderWidth = 2;
-
-    const std::pair<const char*, const char*> buttons[] = {{"Install", "Install the product"},
-                                                           {"Browse", "Browse this disc"},
-                                                           {"Exit", "Leave the menu"}};
-    int top = 130;
-    for (const auto& [caption, comment] : buttons) {
-        auto& button = Add<TImageButtonPayload>(page, okImageButton, 40, top);
-        button.Caption = caption;
-        button.Width = 160;
-        button.Height = 40;
-        button.ButtonStyle = ibsFlat;
-        button.NormalImage = Badge(QColor(80, 160, 240), 28);
-        button.MouseOverImage = Badge(QColor(250, 200, 60), 28);
-        button.NormalFont.Color = clWhite;
-        button.NormalFont.Size = 11;
-        page.Objects.back()->Props.Comment = comment;
-        page.Objects.back()->Props.CommentViewer = "StatusBar[0]";
-        top += 60;
-    }
-
-    auto& picture = Add<TImagePayload>(page, okImage, 360, 140);
-    picture.ImageNormal = Badge(QColor(120, 200, 120), 160);
-    picture.Width = picture.Height = 160;
-
-    auto& about = Add<TButtonPayload>(page, okButton, 520, 340);
-    about.Caption = "About";
+    page.Hint = "Brelvane demo menu";
+    AddBars(page);
+    AddBanner(page);
+    AddMenuButtons(page);
+    AddPreviewAndToggles(page);
     return page;
 }
 
-TPageRecord SubPage(const char* name, const char* caption) {
+TPageRecord SubPage(const char* name, const char* caption, std::int32_t colour) {
     TPageRecord page;
     page.Caption = caption;
     page.PageName = name;
@@ -107,7 +208,15 @@ TPageRecord SubPage(const char* name, const char* caption) {
     page.Width = 400;
     page.Height = 300;
     page.Position = 4;
-    auto& ok = Add<TButtonPayload>(page, okButton, 150, 220);
+    page.BorderStyle = 3;
+    page.BorderIcons = biSystemMenu;
+    page.BackColor = colour;
+    page.GradientColor = clWhite;
+    page.GradientStyle = 5;
+    auto& badge = Add<TImagePayload>(page, okImage, 150, 40);
+    badge.ImageNormal = Badge(QColor(250, 200, 60), 100);
+    badge.Width = badge.Height = 100;
+    auto& ok = Add<TButtonPayload>(page, okButton, 148, 220);
     ok.Caption = "OK";
     ok.ButtonType = btOK;
     return page;
@@ -116,8 +225,9 @@ TPageRecord SubPage(const char* name, const char* caption) {
 } // namespace
 
 int RunMakeDemoCommand(const std::vector<std::string>& args) {
-    if (args.size() != 1) {
-        std::fprintf(stderr, "usage: brelvane-tool make-demo BASEFOLDER\n");
+    const bool notebook = args.size() == 2 && args[1] == "--notebook";
+    if (args.size() != 1 && !notebook) {
+        std::fprintf(stderr, "usage: brelvane-tool make-demo BASEFOLDER [--notebook]\n");
         return 2;
     }
     const auto source = args[0] + "/AutoRunSource";
@@ -125,10 +235,15 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
 
     TProjectIndex index;
     index.Settings.ApplicationTitle = "Brelvane Demo";
+    if (notebook) {
+        // The main page and its sub pages as tabs of one window.
+        index.Settings.ApplicationStyle = 1;
+        index.Settings.TabSheetList = JoinLines({"Products", "About"});
+    }
     std::vector<TPageRecord> pages;
     pages.push_back(MainPage());
-    pages.push_back(SubPage("Products", "Our Products"));
-    pages.push_back(SubPage("About", "About this Disc"));
+    pages.push_back(SubPage("Products", "Our Products", RGB(0xf0, 0x90, 0x40)));
+    pages.push_back(SubPage("About", "About this Disc", RGB(0xa0, 0x70, 0xe0)));
     for (const auto& page : pages) {
         auto entry = std::make_unique<TAutoFormInfo>();
         entry->Name = page.PageName;

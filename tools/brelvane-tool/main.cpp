@@ -1,7 +1,7 @@
 #include "Commands.h"
 #include "TransitionsCommand.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -24,8 +24,12 @@ const std::map<std::string, Command>& CommandTable() {
         {"page", {brelvane::RunPageCommand, "page FILE           print a page stream as JSON"}},
         {"roundtrip",
          {brelvane::RunRoundTripCommand, "roundtrip FILE      read a page and write it to stdout"}},
+        {"render",
+         {brelvane::RunRenderCommand,
+          "render BASEFOLDER [PAGE] OUT.png  draw a page as the player shows it", true}},
         {"make-demo",
-         {brelvane::RunMakeDemoCommand, "make-demo BASEFOLDER  write the demo project", true}},
+         {brelvane::RunMakeDemoCommand, "make-demo BASEFOLDER [--notebook]  write the demo project",
+          true}},
         {"transitions",
          {brelvane::RunTransitionsCommand,
           "transitions OUT_DIR  write a contact sheet of every transition style", true}},
@@ -46,10 +50,10 @@ int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     const auto found = CommandTable().find(argv[1]);
     if (found == CommandTable().end()) return Usage();
-    std::unique_ptr<QGuiApplication> application;
+    std::unique_ptr<QApplication> application;
     if (found->second.draws) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
+        application = std::make_unique<QApplication>(argc, argv);
     }
     return found->second.run(std::vector<std::string>(argv + 2, argv + argc));
 }
