@@ -1,26 +1,56 @@
 #include "app/ProjectData.h"
 
+#include "app/Cleanup.h"
+#include "platform/SpecialFolders.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
-#include "storage/Transfer.h"
+#include "storage/project/SelfContained.h"
+#include "storage/project/TargetFile.h"
 
 #include <cerrno>
+#include <filesystem>
 
 namespace brelvane {
 
 namespace {
-constexpr int kLoadTargetError = 1070;
-
 bool LoadTargetFile(TProcessState& state) {
-    const auto path = ResolvePath(TargetFilePath(state));
-    return FileTransfer(kLoadTargetError, path, [&] {
-        TFileStream stream(path, TFileStream::Mode::Read);
-        if (!ReadProjectIndex(stream, state.Project)) return false;
-        ReadIndexTrailer(stream);
-        return true;
-    });
+    return ReadTargetFile(ResolvePath(TargetFilePath(state)), state.Project);
+}
+
+// A copy of the running program, writable so that clean-up can remove it.
+bool CopyProgram(const std::string& program, const std::string& copy) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::copy_file(program, copy, fs::copy_options::overwrite_existing, error);
+    if (!error) fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add, error);
+    errno = error.value();
+    return !error;
 }
 } // namespace
+
+bool OpenAppendedPackage(TProcessState& state) {
+    const auto folder = MakePackageFolder(platform::TempFolder());
+    if (folder.empty()) {
+        ReportError(kCreatePackageFolderError);
+        return false;
+    }
+    AddCleanupFolder(state.CleanupList, folder);
+    const auto copy = folder + "/autorun.exe";
+    // Listed before copying, so that a copy that fails half-way goes too.
+    AddCleanupFile(state.CleanupList, copy);
+    if (!CopyProgram(state.ProgramPath, copy)) {
+        ReportError(kCopyProgramError);
+        return false;
+    }
+    const TUnpackListener cleanup{
+        [&](const std::string& made) { AddCleanupFolder(state.CleanupList, made); },
+        [&](const std::string& made) { AddCleanupFile(state.CleanupList, made); }};
+    if (!ReadAppendedPackage(copy, folder, cleanup)) return false;
+    state.PackageFolder = folder;
+    state.BaseFolder = folder;
+    state.DataSource = dsTargetFile;
+    return LoadTargetFile(state);
+}
 
 std::string ProjectIndexPath(const TProcessState& state) {
     return state.BaseFolder + state.SourceSubfolder + "/" + state.IndexFileName;
@@ -44,11 +74,7 @@ bool LoadProjectData(TProcessState& state) {
     case dsTargetFile:
         return LoadTargetFile(state);
     case dsAppendedPackage:
-        // Unpacking an appended package is not built yet: say that no project
-        // data was found rather than pretend to have loaded one.
-        errno = ENOENT;
-        ReportFileError(kLoadTargetError, state.ProgramPath);
-        return false;
+        return OpenAppendedPackage(state);
     }
     return false;
 }

@@ -12,5 +12,9 @@ int RunPageCommand(const std::vector<std::string>& args);
 int RunRoundTripCommand(const std::vector<std::string>& args);
 int RunMakeDemoCommand(const std::vector<std::string>& args);
 int RunRenderCommand(const std::vector<std::string>& args);
+int RunTargetCommand(const std::vector<std::string>& args);
+int RunPackCommand(const std::vector<std::string>& args);
+int RunUnpackCommand(const std::vector<std::string>& args);
+int RunTargetInfoCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

@@ -1,0 +1,165 @@
+#include "storage/ErrorReport.h"
+#include "storage/LittleEndian.h"
+#include "storage/project/Package.h"
+#include "storage/project/PosixFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <vector>
+
+namespace brelvane {
+
+namespace {
+constexpr std::size_t kBlockSize = 1 << 20;
+// File sizes are stored as int32.
+constexpr std::uint64_t kLargestFile = 0x7fffffff;
+
+// A folder as it will be packed, listed before anything is written so that a
+// package too large for its fields is refused up front.
+struct TListing {
+    std::string Name;
+    std::uint64_t Size = 0;
+    std::vector<TListing> Folders;
+    std::vector<TListing> Files;
+};
+
+// Raised for a folder the format cannot hold; its text is the message.
+class PackageRefused : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class TEntryKind { Folder, File, Other };
+
+// Links to folders are not followed (they could lead back up the tree); links
+// to files are packed as the files. Devices, pipes and sockets are left out.
+TEntryKind KindOf(const std::string& path, const dirent& entry) {
+    if (entry.d_type == DT_DIR) return TEntryKind::Folder;
+    if (entry.d_type == DT_REG) return TEntryKind::File;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return TEntryKind::Other;
+    struct stat info {};
+    if (entry.d_type == DT_UNKNOWN && ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return TEntryKind::Folder;
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return TEntryKind::File;
+    return TEntryKind::Other;
+}
+
+std::uint64_t PackageLength(const TListing& folder) {
+    std::uint64_t length = 8;
+    for (const auto& sub : folder.Folders)
+        length += 4 + sub.Name.size() + PackageLength(sub);
+    for (const auto& file : folder.Files)
+        length += 8 + file.Name.size() + file.Size;
+    return length;
+}
+
+// Entry names are String blocks; reported here, with the package's code.
+void WriteName(TStream& stream, const std::string& name) {
+    WriteField<std::int32_t>(stream, static_cast<std::int32_t>(name.size()));
+    stream.Write(name.data(), name.size());
+}
+
+std::int32_t Count(const std::vector<TListing>& entries) {
+    return static_cast<std::int32_t>(entries.size());
+}
+
+class TPacker {
+public:
+    explicit TPacker(TStream& stream) : stream_(stream) {}
+
+    TListing List(const std::string& path) {
+        current_ = path;
+        std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
+        if (!dir) throw StreamError("cannot list " + path);
+        TListing listing;
+        errno = 0;
+        while (const dirent* entry = ::readdir(dir.get())) {
+            const std::string name = entry->d_name;
+            const auto child = path + "/" + name;
+            if (name == "." || name == "..") continue;
+            const auto kind = KindOf(child, *entry);
+            if (kind == TEntryKind::Folder && name != kPackageSkippedFolder) {
+                listing.Folders.push_back(List(child));
+                listing.Folders.back().Name = name;
+            } else if (kind == TEntryKind::File && name != kPackageSkippedFile) {
+                current_ = child;
+                listing.Files.push_back({name, SizeOfFile(child), {}, {}});
+                if (listing.Files.back().Size > kLargestFile)
+                    throw PackageRefused("\"" + child +
+                                         "\" is larger than 2 GB, more than a package can hold.");
+            }
+            current_ = path;
+            errno = 0;
+        }
+        if (errno != 0) throw StreamError("cannot list " + path);
+        return listing;
+    }
+
+    void Write(const TListing& folder, const std::string& path) {
+        WriteField(stream_, Count(folder.Folders));
+        for (const auto& sub : folder.Folders) {
+            WriteName(stream_, sub.Name);
+            Write(sub, path + "/" + sub.Name);
+        }
+        WriteField(stream_, Count(folder.Files));
+        for (const auto& file : folder.Files) {
+            current_ = path + "/" + file.Name;
+            WriteName(stream_, file.Name);
+            WriteField(stream_, static_cast<std::int32_t>(file.Size));
+            AppendFileContent(stream_, current_, file.Size);
+        }
+    }
+
+    const std::string& Current() const { return current_; }
+
+private:
+    TStream& stream_;
+    std::string current_;
+};
+} // namespace
+
+std::uint64_t SizeOfFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) throw StreamError("cannot find " + path);
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+void AppendFileContent(TStream& stream, const std::string& path, std::uint64_t size) {
+    thread_local std::vector<std::uint8_t> buffer(kBlockSize);
+    TPosixFile file(path, O_RDONLY);
+    while (size > 0) {
+        const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(size, kBlockSize));
+        const auto got = file.ReadUpTo(buffer.data(), wanted);
+        if (got < wanted) {
+            // The file became shorter after it was measured.
+            errno = EIO;
+            throw StreamError("file ended early: " + path);
+        }
+        stream.Write(buffer.data(), got);
+        size -= got;
+    }
+}
+
+bool WritePackage(TStream& stream, const std::string& folder) {
+    TPacker packer(stream);
+    try {
+        const auto listing = packer.List(folder);
+        if (stream.Position() + PackageLength(listing) + 4 > kLargestExecutable)
+            throw PackageRefused("The package of \"" + folder +
+                                 "\" is larger than 4 GB, more than a self-contained "
+                                 "executable can hold.");
+        packer.Write(listing, folder);
+        return true;
+    } catch (const PackageRefused& refused) {
+        ShowError(refused.what());
+    } catch (...) {
+        ReportFileError(kPublishExecutableError, packer.Current());
+    }
+    return false;
+}
+
+} // namespace brelvane
