@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QFont>
+
+namespace brelvane {
+
+// `font` with a metric-compatible stand-in after its face, for the Windows faces that are
+// not installed here; a face that is installed still wins.
+QFont WithFaceStandIn(QFont font);
+
+} // namespace brelvane
