@@ -16,5 +16,6 @@ int RunTargetCommand(const std::vector<std::string>& args);
 int RunPackCommand(const std::vector<std::string>& args);
 int RunUnpackCommand(const std::vector<std::string>& args);
 int RunTargetInfoCommand(const std::vector<std::string>& args);
+int RunAATextSheetCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

@@ -44,6 +44,9 @@ const std::map<std::string, Command>& CommandTable() {
         {"transitions",
          {brelvane::RunTransitionsCommand,
           "transitions OUT_DIR  write a contact sheet of every transition style", true}},
+        {"aa-sheet",
+         {brelvane::RunAATextSheetCommand,
+          "aa-sheet OUT.png     write a contact sheet of the anti-aliased text effects", true}},
     };
     return table;
 }
