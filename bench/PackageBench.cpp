@@ -1,0 +1,149 @@
+// Packing and unpacking a 200 MB tree of 2,000 files, against tar creating and
+// extracting the same tree in the same run. Prints package / tar at the end.
+#include "storage/ByteStream.h"
+#include "storage/project/Package.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace brelvane;
+namespace fs = std::filesystem;
+
+constexpr int kFolders = 20;
+constexpr int kFilesPerFolder = 100;
+constexpr std::size_t kFileSize = 100 * 1000;
+
+// The tree, the package and tar files and the extraction folders live here.
+struct Workspace {
+    fs::path root;
+    fs::path Tree() const { return root / "tree"; }
+    fs::path Package() const { return root / "tree.pkg"; }
+    fs::path Tar() const { return root / "tree.tar"; }
+    fs::path Out() const { return root / "out"; }
+};
+
+Workspace& Space() {
+    static Workspace space;
+    return space;
+}
+
+void MakeTree(const fs::path& tree) {
+    std::vector<std::uint8_t> content(kFileSize);
+    for (int folder = 0; folder < kFolders; ++folder) {
+        const auto dir = tree / ("folder" + std::to_string(folder));
+        fs::create_directories(dir);
+        for (int file = 0; file < kFilesPerFolder; ++file) {
+            for (std::size_t i = 0; i < content.size(); ++i)
+                content[i] = static_cast<std::uint8_t>(i * 131 + file * 7 + folder);
+            TFileStream out((dir / ("file" + std::to_string(file) + ".bin")).string(),
+                            TFileStream::Mode::Create);
+            out.Write(content.data(), content.size());
+            out.Close();
+        }
+    }
+}
+
+void FreshOut() {
+    fs::remove_all(Space().Out());
+    fs::create_directory(Space().Out());
+}
+
+void Run(benchmark::State& state, const std::string& command) {
+    if (std::system(command.c_str()) != 0) state.SkipWithError(command.c_str());
+}
+
+void PackPackage(benchmark::State& state) {
+    for (auto _ : state) {
+        TFileStream out(Space().Package().string(), TFileStream::Mode::Create);
+        if (!WritePackage(out, Space().Tree().string())) state.SkipWithError("pack failed");
+        out.Close();
+    }
+}
+
+void PackTar(benchmark::State& state) {
+    const auto command =
+        "tar -cf '" + Space().Tar().string() + "' -C '" + Space().Tree().string() + "' .";
+    for (auto _ : state)
+        Run(state, command);
+}
+
+void UnpackPackage(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshOut();
+        state.ResumeTiming();
+        TFileStream in(Space().Package().string(), TFileStream::Mode::Read);
+        if (!ReadPackage(in, Space().Out().string(), {})) state.SkipWithError("unpack failed");
+    }
+}
+
+void UnpackTar(benchmark::State& state) {
+    const auto command =
+        "tar -xf '" + Space().Tar().string() + "' -C '" + Space().Out().string() + "'";
+    for (auto _ : state) {
+        state.PauseTiming();
+        FreshOut();
+        state.ResumeTiming();
+        Run(state, command);
+    }
+}
+
+// Keeps each run's time by name, for the ratio table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const auto& run : runs)
+            if (!run.error_occurred) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void PrintRatio(const std::string& label, const std::string& ours,
+                    const std::string& tar) const {
+        const auto a = times_.find(ours);
+        const auto b = times_.find(tar);
+        if (a == times_.end() || b == times_.end()) return;
+        std::printf("%-10s package / tar %6.2fx\n", label.c_str(), a->second / b->second);
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    auto pattern = (fs::temp_directory_path() / "brelvane-package-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) return 1;
+    Space().root = pattern;
+    MakeTree(Space().Tree());
+
+    constexpr int kRepeats = 5;
+    using Body = void (*)(benchmark::State&);
+    const std::pair<const char*, Body> benchmarks[] = {{"Pack/Package", PackPackage},
+                                                       {"Pack/Tar", PackTar},
+                                                       {"Unpack/Package", UnpackPackage},
+                                                       {"Unpack/Tar", UnpackTar}};
+    for (const auto& [name, body] : benchmarks)
+        benchmark::RegisterBenchmark(name, body)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(kRepeats);
+
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    std::printf("\n");
+    reporter.PrintRatio("Pack", "Pack/Package/iterations:5/real_time",
+                        "Pack/Tar/iterations:5/real_time");
+    reporter.PrintRatio("Unpack", "Unpack/Package/iterations:5/real_time",
+                        "Unpack/Tar/iterations:5/real_time");
+    fs::remove_all(Space().root);
+    return 0;
+}
