@@ -1,5 +1,6 @@
 // Packing and unpacking a 200 MB tree of 2,000 files, against tar creating and
 // extracting the same tree in the same run. Prints package / tar at the end.
+#include "RatioReporter.h"
 #include "storage/ByteStream.h"
 #include "storage/project/Package.h"
 
@@ -7,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -19,6 +19,7 @@ namespace fs = std::filesystem;
 constexpr int kFolders = 20;
 constexpr int kFilesPerFolder = 100;
 constexpr std::size_t kFileSize = 100 * 1000;
+constexpr int kRepeats = 5;
 
 // The tree, the package and tar files and the extraction folders live here.
 struct Workspace {
@@ -95,25 +96,12 @@ void UnpackTar(benchmark::State& state) {
     }
 }
 
-// Keeps each run's time by name, for the ratio table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs)
-            if (!run.error_occurred) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void PrintRatio(const std::string& label, const std::string& ours,
-                    const std::string& tar) const {
-        const auto a = times_.find(ours);
-        const auto b = times_.find(tar);
-        if (a == times_.end() || b == times_.end()) return;
-        std::printf("%-10s package / tar %6.2fx\n", label.c_str(), a->second / b->second);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
+void PrintRatio(const RatioReporter& reporter, const char* label, const std::string& operation) {
+    const std::string suffix = "/iterations:" + std::to_string(kRepeats) + "/real_time";
+    const double ratio =
+        reporter.Ratio(operation + "/Package" + suffix, operation + "/Tar" + suffix);
+    if (ratio > 0) std::printf("%-10s package / tar %6.2fx\n", label, ratio);
+}
 
 } // namespace
 
@@ -123,7 +111,6 @@ int main(int argc, char** argv) {
     Space().root = pattern;
     MakeTree(Space().Tree());
 
-    constexpr int kRepeats = 5;
     using Body = void (*)(benchmark::State&);
     const std::pair<const char*, Body> benchmarks[] = {{"Pack/Package", PackPackage},
                                                        {"Pack/Tar", PackTar},
@@ -140,10 +127,8 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::printf("\n");
-    reporter.PrintRatio("Pack", "Pack/Package/iterations:5/real_time",
-                        "Pack/Tar/iterations:5/real_time");
-    reporter.PrintRatio("Unpack", "Unpack/Package/iterations:5/real_time",
-                        "Unpack/Tar/iterations:5/real_time");
+    PrintRatio(reporter, "Pack", "Pack");
+    PrintRatio(reporter, "Unpack", "Unpack");
     fs::remove_all(Space().root);
     return 0;
 }

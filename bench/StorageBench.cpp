@@ -1,6 +1,7 @@
 // Reading and writing a 1,000-page index and 10 MB of Picture blocks, through
 // the file and the memory stream, against moving the same bytes raw with one
 // block copy. Prints the ratio of each pair at the end.
+#include "RatioReporter.h"
 #include "storage/ByteStream.h"
 #include "storage/ErrorReport.h"
 #include "storage/PictureBlock.h"
@@ -12,7 +13,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -173,27 +173,13 @@ void RawWriteMemory(benchmark::State& state, const Workload& work) {
     }
 }
 
-// Keeps each run's time per iteration by name, for the ratio table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs)
-            if (!run.error_occurred) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
+void PrintRatios(const RatioReporter& reporter, const std::vector<std::string>& pairs) {
+    std::printf("\n%-28s %12s\n", "stream / raw", "ratio");
+    for (const auto& pair : pairs) {
+        const double ratio = reporter.Ratio(pair + "/Stream", pair + "/Raw");
+        if (ratio > 0) std::printf("%-28s %11.2fx\n", pair.c_str(), ratio);
     }
-    void PrintRatios(const std::vector<std::string>& pairs) const {
-        std::printf("\n%-28s %12s\n", "stream / raw", "ratio");
-        for (const auto& pair : pairs) {
-            const auto stream = times_.find(pair + "/Stream");
-            const auto raw = times_.find(pair + "/Raw");
-            if (stream == times_.end() || raw == times_.end()) continue;
-            std::printf("%-28s %11.2fx\n", pair.c_str(), stream->second / raw->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
+}
 
 } // namespace
 
@@ -233,7 +219,7 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    reporter.PrintRatios(pairs);
+    PrintRatios(reporter, pairs);
     std::remove(path.c_str());
     return 0;
 }

@@ -1,12 +1,10 @@
 #include "app/Cleanup.h"
 #include "app/ProjectData.h"
-#include "app/StartUp.h"
 #include "project/PackageTestSupport.h"
 #include "storage/project/PageStream.h"
 #include "storage/project/SelfContained.h"
 #include "storage/project/TargetFile.h"
 
-#include <QApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -39,13 +37,6 @@ private:
 
 class AppendedPackage : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "app_tests";
-        static char* argv[] = {name};
-        if (!QCoreApplication::instance()) new QApplication(argc, argv);
-    }
-
     void SetUp() override {
         test::MakeTree(base.Path(), {{"autorun.exe", player},
                                      {"media/sub/clip.wav", test::Bytes(5000, 7)},
@@ -71,7 +62,7 @@ protected:
         TProcessState state;
         SetProgramPaths(state, executable);
         state.BaseFolder = state.ProgramFolder;
-        state.DataSource = dsAppendedPackage;
+        state.DataSource = ChooseDataSource(state.BaseFolder, state);
         return state;
     }
 
@@ -95,9 +86,9 @@ protected:
 TEST_F(AppendedPackage, UnpacksIntoTheFirstFreeFolderAndPlaysFromItsTargetFile) {
     fs::create_directory(temp.File("Brelvane0"));
     fs::create_directory(temp.File("Brelvane1"));
-    TProcessState state;
-    SetProgramPaths(state, executable);
-    ASSERT_TRUE(StartPlayer(state));
+    auto state = PlayerState();
+    EXPECT_EQ(state.DataSource, dsAppendedPackage);
+    ASSERT_TRUE(LoadProjectData(state));
     EXPECT_TRUE(errors.Messages().empty());
 
     const auto folder = temp.File("Brelvane2");
