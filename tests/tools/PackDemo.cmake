@@ -1,0 +1,56 @@
+# The demo project through the tool: target file whose first page starts right
+# after the index, packed into an executable and unpacked to the same files.
+macro(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE output
+                    ERROR_VARIABLE errors)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${ARGN} exited with ${status}: ${errors}")
+    endif()
+endmacro()
+
+file(REMOVE_RECURSE "${OUT}")
+set(base "${OUT}/base")
+run(${TOOL} make-demo "${base}")
+run(${TOOL} target "${base}")
+if(NOT output MATCHES "Target file \"autorun.tgt\" created.")
+    message(FATAL_ERROR "target printed: ${output}")
+endif()
+run(${TOOL} target-info "${base}/autorun.tgt")
+string(JSON index_length GET "${output}" IndexLength)
+string(JSON first_offset GET "${output}" Index pages 0 Offset)
+if(NOT index_length EQUAL first_offset)
+    message(FATAL_ERROR "first page at ${first_offset}, index ends at ${index_length}")
+endif()
+
+file(WRITE "${base}/autorun.exe" "player bytes")
+file(MAKE_DIRECTORY "${base}/media/empty")
+run(${TOOL} pack "${base}" "${OUT}/menu.exe")
+run(${TOOL} unpack "${OUT}/menu.exe" "${OUT}/unpacked")
+foreach(file autorun.tgt)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${base}/${file}"
+                            "${OUT}/unpacked/${file}" RESULT_VARIABLE differs)
+    if(NOT differs EQUAL 0)
+        message(FATAL_ERROR "${file} changed in the package")
+    endif()
+endforeach()
+if(EXISTS "${OUT}/unpacked/AutoRunSource" OR EXISTS "${OUT}/unpacked/autorun.exe"
+   OR NOT IS_DIRECTORY "${OUT}/unpacked/media/empty")
+    message(FATAL_ERROR "unpacked the wrong entries")
+endif()
+
+# A package cut short: unpacking fails and takes away what it made.
+file(READ "${OUT}/menu.exe" bytes HEX)
+string(LENGTH "${bytes}" hex_length)
+math(EXPR keep "${hex_length} - 40")
+string(SUBSTRING "${bytes}" 0 ${keep} cut)
+string(SUBSTRING "${bytes}" ${keep} -1 trailer)
+string(SUBSTRING "${trailer}" 32 8 trailer)
+file(WRITE "${OUT}/cut.hex" "${cut}${trailer}")
+execute_process(COMMAND xxd -r -p "${OUT}/cut.hex" "${OUT}/cut.exe")
+execute_process(COMMAND ${TOOL} unpack "${OUT}/cut.exe" "${OUT}/cut" RESULT_VARIABLE status
+                ERROR_VARIABLE errors)
+file(GLOB left "${OUT}/cut/*")
+if(status EQUAL 0 OR NOT errors MATCHES "Error Code: [0-9]+/1070" OR left)
+    message(FATAL_ERROR "cut package: exit ${status}, ${errors}, left ${left}")
+endif()
+message("packed and unpacked the demo")
