@@ -42,8 +42,13 @@ void TAAMask::Build(const TAATextLayout& layout, const QString& text) {
     Resize(layout.Width, layout.Height);
     const int f = QualityFactor(quality_);
     if (width_ == 0 || height_ == 0) return;
-    // The scratch lives only while the mask is built: text sizes vary too much to keep it.
-    QImage scratch(width_ * f, height_ * f, QImage::Format_Grayscale8);
+    // Allocating the scratch anew for every text costs more than drawing the text.
+    const int scratchWidth = width_ * f, scratchHeight = height_ * f;
+    if (scratch_.width() < scratchWidth || scratch_.height() < scratchHeight)
+        scratch_ = QImage(std::max(scratchWidth, scratch_.width()),
+                          std::max(scratchHeight, scratch_.height()), QImage::Format_Grayscale8);
+    QImage scratch(scratch_.bits(), scratchWidth, scratchHeight, scratch_.bytesPerLine(),
+                   QImage::Format_Grayscale8);
     scratch.fill(0);
     {
         QPainter painter(&scratch);

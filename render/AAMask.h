@@ -28,8 +28,9 @@ struct TAATextLayout {
     int Angle = 0;
 };
 
-// Coverage of a text in target pixels: 0 no ink, 255 full ink. The storage only grows, so a
-// mask reused for texts of similar size allocates once.
+// Coverage of a text in target pixels: 0 no ink, 255 full ink. The storage and the grey
+// scratch the text is drawn into only grow, so a mask reused for texts of similar size
+// allocates once.
 class TAAMask {
 public:
     int Width() const { return width_; }
@@ -56,6 +57,7 @@ private:
     int stride_ = 0;
     TAAQuality quality_ = aqNormal;
     std::vector<std::uint8_t> bytes_;
+    QImage scratch_;
 };
 
 } // namespace brelvane
