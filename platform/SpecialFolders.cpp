@@ -11,15 +11,157 @@ std::string WithoutTrailingSeparator(QString path) {
         path.chop(1);
     return QDir::toNativeSeparators(path).toStdString();
 }
+
+struct TFolderRow {
+    const char* Name;
+    int Csidl;
+};
+
+// Names and CSIDL numbers as Windows publishes them, in index order.
+constexpr TFolderRow kRows[kSpecialFolderCount] = {
+    {"Desktop", 0},
+    {"Internet", 1},
+    {"Programs", 2},
+    {"Controls", 3},
+    {"Printers", 4},
+    {"Personal", 5},
+    {"Favorites", 6},
+    {"Startup", 7},
+    {"Recent", 8},
+    {"SendTo", 9},
+    {"BitBucket", 10},
+    {"StartMenu", 11},
+    {"MyDocuments", 12},
+    {"MyMusic", 13},
+    {"MyVideo", 14},
+    {"DesktopDirectory", 16},
+    {"Drives", 17},
+    {"Network", 18},
+    {"Nethood", 19},
+    {"Fonts", 20},
+    {"Templates", 21},
+    {"CommonStartMenu", 22},
+    {"CommonPrograms", 23},
+    {"CommonStartup", 24},
+    {"CommonDesktopDirectory", 25},
+    {"AppData", 26},
+    {"Printhood", 27},
+    {"LocalAppData", 28},
+    {"ALTStartup", 29},
+    {"CommonALTStartup", 30},
+    {"CommonFavorites", 31},
+    {"InternetCache", 32},
+    {"Cookies", 33},
+    {"History", 34},
+    {"CommonAppData", 35},
+    {"Windows", 36},
+    {"System", 37},
+    {"ProgramFiles", 38},
+    {"MyPictures", 39},
+    {"Profile", 40},
+    {"SystemX86", 41},
+    {"ProgramFilesX86", 42},
+    {"ProgramFilesCommon", 43},
+    {"ProgramFilesCommonX86", 44},
+    {"CommonTemplates", 45},
+    {"CommonDocuments", 46},
+    {"CommonAdminTools", 47},
+    {"AdminTools", 48},
+    {"Connections", 49},
+    {"CommonMusic", 53},
+    {"CommonPictures", 54},
+    {"CommonVideo", 55},
+    {"Resources", 56},
+    {"ResourcesLocalized", 57},
+    {"CommonOEMLinks", 58},
+    {"CDBurnArea", 59},
+    {"ComputersNearMe", 61},
+};
+
+QString Writable(QStandardPaths::StandardLocation location) {
+    return QStandardPaths::writableLocation(location);
+}
+
+// The desktop's folder for a CSIDL. Virtual folders (printers, network,
+// recycle bin) and Windows system folders have no counterpart.
+QString XdgFolder(int csidl) {
+    using Q = QStandardPaths;
+    switch (csidl) {
+    case 0:
+    case 16:
+        return Writable(Q::DesktopLocation);
+    case 2:
+    case 11:
+        return Writable(Q::ApplicationsLocation);
+    case 23:
+    case 22:
+        return "/usr/share/applications";
+    case 5:
+    case 12:
+        return Writable(Q::DocumentsLocation);
+    case 7:
+    case 29:
+        return Writable(Q::GenericConfigLocation) + "/autostart";
+    case 24:
+    case 30:
+        return "/etc/xdg/autostart";
+    case 13:
+        return Writable(Q::MusicLocation);
+    case 14:
+        return Writable(Q::MoviesLocation);
+    case 39:
+        return Writable(Q::PicturesLocation);
+    case 20:
+        return Writable(Q::FontsLocation);
+    case 21:
+        return Writable(Q::TemplatesLocation);
+    case 26:
+        return Writable(Q::GenericConfigLocation);
+    case 28:
+        return Writable(Q::GenericDataLocation);
+    case 32:
+        return Writable(Q::GenericCacheLocation);
+    case 40:
+        return Writable(Q::HomeLocation);
+    default:
+        return {};
+    }
+}
 } // namespace
 
 std::string DocumentsFolder() {
-    return WithoutTrailingSeparator(
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return WithoutTrailingSeparator(Writable(QStandardPaths::DocumentsLocation));
 }
 
 std::string TempFolder() {
     return WithoutTrailingSeparator(QDir::tempPath());
+}
+
+const std::array<TSpecialFolderInfo, kSpecialFolderCount>& SpecialFolders() {
+    static const auto table = [] {
+        std::array<TSpecialFolderInfo, kSpecialFolderCount> infos;
+        for (int index = 0; index < kSpecialFolderCount; ++index)
+            infos[index] = {static_cast<std::uint8_t>(index), kRows[index].Name};
+        return infos;
+    }();
+    return table;
+}
+
+int SpecialFolderCsidl(int index) {
+    return index >= 0 && index < kSpecialFolderCount ? kRows[index].Csidl : -1;
+}
+
+std::string SpecialFolderPath(int index) {
+    const auto folder = XdgFolder(SpecialFolderCsidl(index));
+    return folder.isEmpty() ? std::string() : WithoutTrailingSeparator(folder);
+}
+
+std::string ResolveSpecialFolder(const std::string& token) {
+    if (token.size() <= 2 || token.front() != '[' || token.back() != ']') return {};
+    const auto name = token.substr(1, token.size() - 2);
+    for (const auto& info : SpecialFolders())
+        if (info.Name == name) return SpecialFolderPath(info.Index);
+    return {};
 }
 
 } // namespace brelvane::platform

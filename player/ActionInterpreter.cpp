@@ -1,22 +1,84 @@
 #include "player/ActionInterpreter.h"
 
+#include "objects/records/ActionArguments.h"
+#include "objects/records/LinkCommand.h"
+#include "platform/MessageBoxes.h"
 #include "player/AutoRunForm.h"
+#include "player/CopyThenOpen.h"
+#include "player/ObjectActions.h"
 #include "player/PlayerEnvironment.h"
+#include "player/ShellActions.h"
 #include "render/AnsiText.h"
+#include "storage/ErrorReport.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 namespace brelvane {
 
 namespace {
 void DesignTimeNotice() {
-    QMessageBox::information(nullptr, "Click action", "The page can not be shown at design time");
+    platform::ShowInformation(nullptr, "Click action", "The page can not be shown at design time");
+}
+
+std::string BaseFolder() {
+    return PlayerEnvironment().Source.BaseFolder;
+}
+
+bool OpenFile(const TCommand& command) {
+    if (!IsFileList(command.ActionFile)) {
+        const auto folder =
+            command.ActionDir.empty() ? BaseFolder() : BaseResolved(command.ActionDir);
+        return ShellOpen({"open", BaseResolved(command.ActionFile), command.ActionParams, folder,
+                          command.ShowCommand});
+    }
+    bool all = true;
+    for (const auto& entry : ParseFileList(command.ActionFile))
+        all = RunFile("open", BaseResolved(entry.File), command.ShowCommand, entry.Wait,
+                      BaseResolved(entry.Folder), entry.Parameters) &&
+              all;
+    return all;
+}
+
+bool RunGroup(TAutoRunForm& page, const std::string& packed) {
+    const auto group = ParseActionGroup(packed);
+    bool all = true;
+    for (const auto& command : group.Commands)
+        all = ExecuteAction(page, command) && all;
+    if (group.BadNumber) ShowError("'" + *group.BadNumber + "' is not a valid integer value");
+    return all && !group.BadNumber;
 }
 
 bool Run(TAutoRunForm& page, const TCommand& command) {
     const bool designer = PlayerEnvironment().DesignerMode;
     switch (command.ActionType) {
+    case atOpenRunFile:
+        return OpenFile(command);
+    case atVisitWebsite:
+        return ShellOpen({"open", command.ActionFile, {}, {}, command.ShowCommand});
+    case atSendEmail:
+        return ShellOpen(
+            {"open", "mailto:" + command.ActionFile, command.ActionParams, {}, command.ShowCommand},
+            "Default email program not found on your system.");
+    case atPrintDocument:
+        return ShellOpen({"print",
+                          BaseResolved(command.ActionFile),
+                          command.ActionParams,
+                          {},
+                          command.ShowCommand});
+    case atBrowseFolder:
+        return ShellOpen({"explore",
+                          BaseResolved(command.ActionFile),
+                          command.ActionParams,
+                          {},
+                          command.ShowCommand});
+    case atCopyThenOpen:
+        return CopyThenOpen(&page, command.ActionFile);
+    case atLoadFileWithObject:
+        return LoadFileWithObject(page, command.ActionFile);
+    case atShowHideObjects:
+        return ShowHideObjects(page, command.ActionFile);
+    case atActionGroup:
+        return RunGroup(page, command.ActionFile);
     case atPlaySound:
         return page.PlayActionSound(command.ActionFile);
     case atShowSubPage:
@@ -52,16 +114,17 @@ bool Run(TAutoRunForm& page, const TCommand& command) {
             page.RequestNavigation(command.ActionFile);
         return false;
     case atShowMessage:
-        QMessageBox::information(&page, FromAnsi(PlayerEnvironment().ApplicationTitle),
-                                 FromAnsi(command.ActionFile));
+        platform::ShowInformation(&page, FromAnsi(PlayerEnvironment().ApplicationTitle),
+                                  FromAnsi(command.ActionFile));
         return true;
     case atMinimize:
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->isVisible()) window->showMinimized();
         return true;
     default:
-        // The shell, viewer and object actions are carried out elsewhere;
-        // without them an action does not succeed.
+        // None, unknown types, and the full-screen viewer and media player
+        // or slide show operations, whose objects are not on pages yet:
+        // nothing is done, so nothing succeeded.
         return false;
     }
 }
@@ -78,6 +141,13 @@ bool ExecuteAction(TAutoRunForm& page, const TCommand& command) {
     const bool succeeded = Run(page, command);
     if (succeeded && command.CloseAfterAction && MayClosePage(command.ActionType)) page.close();
     return succeeded;
+}
+
+bool ExecuteLinkCommand(TAutoRunForm& page, const std::string& address) {
+    const auto command = ParseLinkCommand(address);
+    if (!command) return false;
+    ExecuteAction(page, *command);
+    return true;
 }
 
 } // namespace brelvane

@@ -3,6 +3,7 @@
 #include "objects/records/Command.h"
 
 #include <cstdint>
+#include <string>
 
 namespace brelvane {
 
@@ -44,6 +45,10 @@ enum TActionType : std::uint8_t {
 // succeeded. A successful action of a kind that may close the page closes it
 // when the command asks so.
 bool ExecuteAction(TAutoRunForm& page, const TCommand& command);
+
+// A web view link that names a command runs it and gives true; an
+// ordinary address gives false and is navigated to.
+bool ExecuteLinkCommand(TAutoRunForm& page, const std::string& address);
 
 // Whether a successful action of this type closes the page when asked.
 bool MayClosePage(std::uint8_t actionType);

@@ -1,7 +1,9 @@
 // The page window over time: showing, the three timers, fades and sounds.
+#include "platform/Shell.h"
 #include "player/AutoRunForm.h"
 #include "player/PlayerEnvironment.h"
 #include "player/ShadowWindow.h"
+#include "player/ShellErrors.h"
 #include "storage/ErrorReport.h"
 
 #include <QCloseEvent>
@@ -196,7 +198,7 @@ bool TAutoRunForm::PlayStartSound() {
 bool TAutoRunForm::PlayActionSound(const std::string& file) {
     const auto path = BaseResolved(file);
     if (!FileExists(path)) {
-        ShowError("The specified file was not found.");
+        ShowError(ShellErrorMessage(platform::scFileNotFound));
         return false;
     }
     actionSound_->Close();
