@@ -58,15 +58,6 @@ TEST(Navigation, GotoKeepsSizeAndCaptionAndTakesTheContent) {
 
 // Runs `step` on the first visible page window named `name` once the event
 // loop (a modal page's) is running.
-void WhenShown(const std::string& name, std::function<void(TAutoRunForm&)> step) {
-    QTimer::singleShot(0, [name, step] {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* form = qobject_cast<TAutoRunForm*>(window))
-                if (form->isVisible() && form->Page().PageName == name) return step(*form);
-        ADD_FAILURE() << "no page window " << name;
-    });
-}
-
 TEST(Navigation, SubPageEndingWithExitClosesTheChain) {
     PlayerProject project;
     project.AddPage(TestPage("Main", pkMainPage));

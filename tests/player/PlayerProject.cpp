@@ -3,6 +3,7 @@
 #include "storage/project/PageStream.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -71,6 +72,15 @@ TPageRecord TestPage(const std::string& name, std::uint8_t kind) {
     page.Width = 300;
     page.Height = 200;
     return page;
+}
+
+void WhenShown(const std::string& name, std::function<void(TAutoRunForm&)> step) {
+    QTimer::singleShot(0, [name, step] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* form = qobject_cast<TAutoRunForm*>(window))
+                if (form->isVisible() && form->Page().PageName == name) return step(*form);
+        ADD_FAILURE() << "no page window " << name;
+    });
 }
 
 TCommand Action(std::uint8_t type, const std::string& file) {

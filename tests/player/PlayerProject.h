@@ -6,6 +6,7 @@
 #include "player/PlayerEnvironment.h"
 #include "storage/StorageTestSupport.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +46,10 @@ private:
 // A new page of `kind` named `name`, without fades so that steps end at once.
 TPageRecord TestPage(const std::string& name, std::uint8_t kind);
 TCommand Action(std::uint8_t type, const std::string& file = "");
+
+// Runs `step` on the visible page window named `name` once the event loop
+// runs again (a modal page has then been shown).
+void WhenShown(const std::string& name, std::function<void(TAutoRunForm&)> step);
 
 // Creates the application object once for the test program.
 void EnsureApplication();
