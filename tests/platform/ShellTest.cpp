@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace brelvane::platform {
 namespace {
@@ -101,7 +102,9 @@ TEST(RealShell, ScriptWithParametersAndFolderIsWaitedForWhileEventsRun) {
     int argc = 1;
     char name[] = "platform_tests";
     char* argv[] = {name};
-    QCoreApplication application(argc, argv);
+    // Another test of the program may have created the application already.
+    std::optional<QCoreApplication> application;
+    if (!QCoreApplication::instance()) application.emplace(argc, argv);
     test::TempFolder folder;
     const auto script = folder.File("write.sh");
     {
