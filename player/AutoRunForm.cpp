@@ -21,6 +21,7 @@
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -80,6 +81,7 @@ TAutoRunForm::TAutoRunForm(QWidget* parent)
     connect(&timer3_, &QTimer::timeout, this, &TAutoRunForm::SecondTick);
     connect(&fadeTimer_, &QTimer::timeout, this, &TAutoRunForm::FadeTick);
 
+    QApplication::instance()->installEventFilter(this);
     // A new window shows the defaults of a new page until a stream is read.
     resize(page_.Width, page_.Height);
     RenderBackground();
@@ -201,16 +203,26 @@ void TAutoRunForm::ApplyWindowProperties() {
     shadow_->setWindowOpacity(page_.ShadowAlpha / 255.0);
 }
 
+// The mask is made from what the window shows, once the events that change
+// it have settled: grabbing and masking lay the window out again.
+void TAutoRunForm::ScheduleTransparency() {
+    if (maskPending_) return;
+    maskPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        maskPending_ = false;
+        if (isVisible()) ApplyTransparency();
+    });
+}
+
 void TAutoRunForm::ApplyTransparency() {
     if (!page_.Transparent) {
         clearMask();
         return;
     }
-    // The key colour becomes a hole in the window: mask out its pixels.
+    // The key colour becomes a hole in the window: its pixels are left out.
     const QImage shot = grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb key = ResolveColor(page_.TransparentColor).rgb() | 0xff000000u;
-    QBitmap mask = QBitmap::fromImage(shot.createMaskFromColor(key, Qt::MaskOutColor));
-    setMask(mask);
+    setMask(QBitmap::fromImage(shot.createMaskFromColor(key, Qt::MaskInColor)));
 }
 
 void TAutoRunForm::CreateControls() {
@@ -258,7 +270,7 @@ void TAutoRunForm::RenderBackground() {
     background.BackImageStyle = page_.BackImageStyle;
     RenderPageBackground(image, background);
     surface_->SetBackground(std::move(image));
-    if (isVisible()) ApplyTransparency();
+    ScheduleTransparency();
 }
 
 void TAutoRunForm::PositionShadow() {
@@ -300,6 +312,18 @@ void TAutoRunForm::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+bool TAutoRunForm::eventFilter(QObject* watched, QEvent* event) {
+    // The page sees every key before the control that has the focus.
+    if (event->type() == QEvent::KeyPress && watched != this && ClosesOnAnyInput()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            close();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TAutoRunForm::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     PositionShadow();
@@ -313,7 +337,7 @@ void TAutoRunForm::resizeEvent(QResizeEvent* event) {
 void TAutoRunForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     PrepareAppearance();
-    ApplyTransparency();
+    ScheduleTransparency();
 }
 
 void TAutoRunForm::hideEvent(QHideEvent* event) {

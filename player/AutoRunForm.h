@@ -105,6 +105,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -116,6 +117,7 @@ private:
     bool AfterRead(bool read, TPageReadMode mode);
     void ApplyWindowProperties();
     void ApplyTransparency();
+    void ScheduleTransparency();
     void CreateControls();
     // Check-style groups of buttons and toggles, once all controls exist.
     void LinkObjects();
@@ -171,6 +173,7 @@ private:
     bool closing_ = false;
     bool closeConfirmed_ = false;
     bool insideCloseEvent_ = false;
+    bool maskPending_ = false;
     int secondsShown_ = 0;
     QPoint pressPosition_;
 };

@@ -1,5 +1,7 @@
 #include "platform/SingleInstance.h"
 
+#include "platform/GuiApplication.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QUuid>
@@ -13,10 +15,7 @@ QString UniqueName() {
 }
 
 TEST(SingleInstance, NothingAnswersBeforeTheFirstInstanceListens) {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name};
-    QCoreApplication application(argc, argv);
+    test::EnsureGuiApplication();
     const auto programName = UniqueName();
 
     SingleInstance second(programName);
