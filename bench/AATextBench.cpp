@@ -1,6 +1,7 @@
 // A 20-character label at 24 points drawn by the anti-aliased text renderer at aqNormal, plain
 // and with blur plus shadow, against QPainter's own antialiased drawText of the same text into
 // an image of the same size. Every benchmark runs three times and the fastest run counts.
+#include "FastestReporter.h"
 #include "render/AAFontEx.h"
 
 #include <QFontMetrics>
@@ -67,36 +68,13 @@ void AATextOut(benchmark::State& state, brelvane::TAAEffect effect) {
     }
 }
 
-constexpr int kRepetitions = 3;
-const std::string kFastest = "fastest";
-
-double Fastest(const std::vector<double>& times) {
-    return *std::min_element(times.begin(), times.end());
-}
-
-// Notes each benchmark's fastest run; the ratios are printed after the table.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == kFastest)
-                times[run.run_name.function_name] = {run.GetAdjustedRealTime(),
-                                                     run.GetAdjustedCPUTime()};
-    }
-
-    // Real and processor time: others' load on the machine shows in the first only.
-    std::map<std::string, std::pair<double, double>> times;
-};
-
 struct Case {
     std::string name;
     brelvane::TAAEffect effect;
     double target;
 };
 
-void PrintRatios(const std::vector<Case>& cases,
-                 const std::map<std::string, std::pair<double, double>>& times) {
+void PrintRatios(const std::vector<Case>& cases, const std::map<std::string, TFastestTime>& times) {
     std::printf("\n%-12s %12s %12s %10s %12s %12s %10s %7s\n", "case", "real us", "QPainter",
                 "ratio", "cpu us", "QPainter", "ratio", "target");
     for (const Case& c : cases) {
@@ -122,13 +100,11 @@ int main(int argc, char** argv) {
                                                           {"AATextOut/", AATextOut}};
     for (const Case& c : cases)
         for (const auto& [prefix, run] : runs)
-            benchmark::RegisterBenchmark((prefix + c.name).c_str(), run, c.effect)
-                ->Unit(benchmark::kMicrosecond)
-                ->Repetitions(kRepetitions)
-                ->ReportAggregatesOnly(true)
-                ->ComputeStatistics(kFastest, Fastest);
+            RepeatForFastest(benchmark::RegisterBenchmark((prefix + c.name).c_str(), run, c.effect)
+                                 ->Unit(benchmark::kMicrosecond)
+                                 ->ReportAggregatesOnly(true));
     benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
+    FastestReporter reporter(true);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     PrintRatios(cases, reporter.times);
     benchmark::Shutdown();

@@ -2,6 +2,7 @@
 // once (memcpy) in the same run. Each iteration draws the next frame of a default transition
 // (step 4, progress 4, 8 ... 96), so a style's time is its average frame. Every benchmark runs
 // three times and the fastest run counts, which keeps other load on the machine out of it.
+#include "FastestReporter.h"
 #include "render/TransitionStyles.h"
 
 #include <algorithm>
@@ -60,50 +61,30 @@ void DrawStyle(benchmark::State& state, brelvane::EffectProc proc) {
     }
 }
 
-constexpr int kRepetitions = 3;
-const std::string kFastest = "fastest";
-
-double Fastest(const std::vector<double>& times) {
-    return *std::min_element(times.begin(), times.end());
-}
-
-// Prints the context, then only the table of ratios; notes each benchmark's fastest run.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == kFastest)
-                times[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-    }
-
-    std::map<std::string, double> times;
-};
-
 std::string StyleName(int number) {
     char name[16];
     std::snprintf(name, sizeof name, "Style/%03d", number);
     return name;
 }
 
-void PrintRatios(const std::map<std::string, double>& times) {
+void PrintRatios(const std::map<std::string, TFastestTime>& times) {
     const auto copy = times.find(kCopyName);
-    if (copy == times.end() || copy->second <= 0) return;
+    if (copy == times.end() || copy->second.Real <= 0) return;
     std::printf("\n%-4s %-58s %12s %8s\n", "No.", "Style", "us/frame", "x copy");
     std::vector<std::pair<double, int>> ratios;
     const auto styles = brelvane::TransitionStyles();
     for (int number = 1; number <= brelvane::TransitionStyleCount; ++number) {
         const auto found = times.find(StyleName(number));
         if (found == times.end()) continue;
-        const double ratio = found->second / copy->second;
+        const double ratio = found->second.Real / copy->second.Real;
         ratios.emplace_back(ratio, number);
         std::printf("%-4d %-58s %12.1f %8.2f\n", number,
-                    styles[static_cast<std::size_t>(number - 1)].Name, found->second, ratio);
+                    styles[static_cast<std::size_t>(number - 1)].Name, found->second.Real, ratio);
     }
     if (ratios.empty()) return;
     std::sort(ratios.begin(), ratios.end());
     const auto& slowest = ratios.back();
-    std::printf("\ncopy of the whole frame: %.1f us\n", copy->second);
+    std::printf("\ncopy of the whole frame: %.1f us\n", copy->second.Real);
     std::printf("slowest: %.2f x (style %d)\n", slowest.first, slowest.second);
     std::printf("median:  %.2f x\n", ratios[ratios.size() / 2].first);
 }
@@ -111,9 +92,7 @@ void PrintRatios(const std::map<std::string, double>& times) {
 } // namespace
 
 void Configure(benchmark::internal::Benchmark* benchmark) {
-    benchmark->Unit(benchmark::kMicrosecond)
-        ->Repetitions(kRepetitions)
-        ->ComputeStatistics(kFastest, Fastest);
+    RepeatForFastest(benchmark->Unit(benchmark::kMicrosecond));
 }
 
 int main(int argc, char** argv) {
@@ -124,7 +103,7 @@ int main(int argc, char** argv) {
                                                styles[static_cast<std::size_t>(number - 1)].Proc));
     }
     benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
+    FastestReporter reporter(false);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     PrintRatios(reporter.times);
     benchmark::Shutdown();
