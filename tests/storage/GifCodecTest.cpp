@@ -10,7 +10,7 @@ namespace {
 
 using test::EncodeGif;
 using test::GifFrameSpec;
-using test::GifSpec;
+using test::GifLayout;
 using test::PictureBytes;
 
 constexpr std::uint32_t kRed = Rgb(255, 0, 0), kBlue = Rgb(0, 0, 255), kGreen = Rgb(0, 255, 0),
@@ -40,7 +40,7 @@ GifFrameSpec Frame(int left, int top, int width, int height, PictureBytes indice
 }
 
 TEST(GifCodec, ThreeFramesWithDelaysDisposalTransparencyAndLoopCount) {
-    GifSpec spec{4, 4, kColors, 0, {}};
+    GifLayout layout{4, 4, kColors, 0, {}};
     auto first = Frame(0, 0, 4, 4, PictureBytes(16, 0));
     first.DelayCs = 10;
     first.Disposal = 1;
@@ -51,9 +51,9 @@ TEST(GifCodec, ThreeFramesWithDelaysDisposalTransparencyAndLoopCount) {
     second.TransparentIndex = 3;
     auto third = Frame(0, 0, 1, 1, {2});
     third.DelayCs = 30;
-    spec.Frames = {first, second, third};
+    layout.Frames = {first, second, third};
 
-    const auto picture = Decode(EncodeGif(spec));
+    const auto picture = Decode(EncodeGif(layout));
     EXPECT_EQ(picture.Width, 4);
     EXPECT_EQ(picture.Height, 4);
     EXPECT_EQ(picture.LoopCount, 0);
@@ -84,14 +84,14 @@ TEST(GifCodec, ThreeFramesWithDelaysDisposalTransparencyAndLoopCount) {
 }
 
 TEST(GifCodec, DisposalThreeRestoresThePreviousCanvas) {
-    GifSpec spec{3, 1, kColors, std::nullopt, {}};
+    GifLayout layout{3, 1, kColors, std::nullopt, {}};
     auto first = Frame(0, 0, 3, 1, {0, 0, 0});
     first.Disposal = 1;
     auto second = Frame(0, 0, 2, 1, {1, 1});
     second.Disposal = 3;
     auto third = Frame(2, 0, 1, 1, {2});
-    spec.Frames = {first, second, third};
-    const auto picture = Decode(EncodeGif(spec));
+    layout.Frames = {first, second, third};
+    const auto picture = Decode(EncodeGif(layout));
     ASSERT_EQ(picture.Frames.size(), 3u);
     EXPECT_EQ(Rows(picture.Frames[1].Image),
               (std::vector<std::vector<std::uint32_t>>{{kBlue, kBlue, kRed}}));
@@ -100,11 +100,11 @@ TEST(GifCodec, DisposalThreeRestoresThePreviousCanvas) {
 }
 
 TEST(GifCodec, DisposalThreeOfTheFirstFrameRestoresTransparency) {
-    GifSpec spec{2, 1, kColors, std::nullopt, {}};
+    GifLayout layout{2, 1, kColors, std::nullopt, {}};
     auto first = Frame(0, 0, 1, 1, {0});
     first.Disposal = 3;
-    spec.Frames = {first, Frame(1, 0, 1, 1, {1})};
-    const auto picture = Decode(EncodeGif(spec));
+    layout.Frames = {first, Frame(1, 0, 1, 1, {1})};
+    const auto picture = Decode(EncodeGif(layout));
     EXPECT_EQ(Rows(picture.Frames[0].Image),
               (std::vector<std::vector<std::uint32_t>>{{kRed, kClear}}));
     EXPECT_EQ(Rows(picture.Frames[1].Image),
@@ -112,12 +112,12 @@ TEST(GifCodec, DisposalThreeOfTheFirstFrameRestoresTransparency) {
 }
 
 TEST(GifCodec, LoopCountAsStoredAndOneWithoutTheExtension) {
-    GifSpec spec{1, 1, kColors, std::nullopt, {Frame(0, 0, 1, 1, {0})}};
-    EXPECT_EQ(Decode(EncodeGif(spec)).LoopCount, 1);
-    spec.LoopCount = 5;
-    EXPECT_EQ(Decode(EncodeGif(spec)).LoopCount, 5);
-    spec.LoopCount = 0;
-    EXPECT_EQ(Decode(EncodeGif(spec)).LoopCount, 0);
+    GifLayout layout{1, 1, kColors, std::nullopt, {Frame(0, 0, 1, 1, {0})}};
+    EXPECT_EQ(Decode(EncodeGif(layout)).LoopCount, 1);
+    layout.LoopCount = 5;
+    EXPECT_EQ(Decode(EncodeGif(layout)).LoopCount, 5);
+    layout.LoopCount = 0;
+    EXPECT_EQ(Decode(EncodeGif(layout)).LoopCount, 0);
 }
 
 TEST(GifCodec, StillGifWithoutGraphicControl) {
@@ -181,10 +181,10 @@ TEST(GifCodec, EmptyFrameStillCounts) {
 }
 
 TEST(GifCodec, FramesShareThePixelLimit) {
-    GifSpec spec{4, 4, kColors, std::nullopt, {}};
+    GifLayout layout{4, 4, kColors, std::nullopt, {}};
     for (int i = 0; i < 3; ++i)
-        spec.Frames.push_back(Frame(0, 0, 1, 1, {0}));
-    const auto file = EncodeGif(spec);
+        layout.Frames.push_back(Frame(0, 0, 1, 1, {0}));
+    const auto file = EncodeGif(layout);
     EXPECT_EQ(DecodeGif(file, 48).Frames.size(), 3u);
     try {
         DecodeGif(file, 47);

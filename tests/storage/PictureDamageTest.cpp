@@ -71,14 +71,14 @@ PictureBytes Icon() {
 }
 
 PictureBytes PngPalette(bool interlaced) {
-    test::PngSpec spec;
-    spec.Width = 9;
-    spec.Height = 9;
-    spec.ColorType = PNG_COLOR_TYPE_PALETTE;
-    spec.BitDepth = 4;
-    spec.Interlaced = interlaced;
-    spec.Palette = {0xff0000, 0x00ff00, 0x0000ff, 0x123456};
-    spec.PaletteAlpha = {0, 0x80};
+    test::PngLayout layout;
+    layout.Width = 9;
+    layout.Height = 9;
+    layout.ColorType = PNG_COLOR_TYPE_PALETTE;
+    layout.BitDepth = 4;
+    layout.Interlaced = interlaced;
+    layout.Palette = {0xff0000, 0x00ff00, 0x0000ff, 0x123456};
+    layout.PaletteAlpha = {0, 0x80};
     std::vector<PictureBytes> rows;
     for (int y = 0; y < 9; ++y) {
         PictureBytes row;
@@ -86,7 +86,7 @@ PictureBytes PngPalette(bool interlaced) {
             row.push_back(static_cast<std::uint8_t>(((x + y) % 4) << 4 | ((x + y + 1) % 4)));
         rows.push_back(row);
     }
-    return test::EncodePng(spec, rows);
+    return test::EncodePng(layout, rows);
 }
 
 PictureBytes Jpeg(bool progressive) {
@@ -98,7 +98,7 @@ PictureBytes Jpeg(bool progressive) {
 }
 
 PictureBytes AnimatedGif() {
-    test::GifSpec spec{4, 3, {0xff0000, 0x00ff00, 0x0000ff, 0xffffff}, 0, {}};
+    test::GifLayout layout{4, 3, {0xff0000, 0x00ff00, 0x0000ff, 0xffffff}, 0, {}};
     const auto frame = [](int left, int top, int width, int height, PictureBytes indices,
                           int disposal) {
         test::GifFrameSpec made;
@@ -117,8 +117,8 @@ PictureBytes AnimatedGif() {
     auto third = frame(0, 0, 3, 3, PictureBytes(9, 2), 3);
     third.Interlaced = true;
     third.Colors = {0x000000, 0x808080, 0xffffff, 0x00ffff};
-    spec.Frames = {first, second, third};
-    return test::EncodeGif(spec);
+    layout.Frames = {first, second, third};
+    return test::EncodeGif(layout);
 }
 
 std::vector<Sample> Samples() {

@@ -109,16 +109,16 @@ void PngWrite(png_structp png, png_bytep data, png_size_t count) {
 void PngFlush(png_structp) {}
 
 // Plain locals only: libpng's errors longjmp back here.
-bool WritePng(png_structp png, png_infop info, const PngSpec& spec, png_bytepp rows,
+bool WritePng(png_structp png, png_infop info, const PngLayout& layout, png_bytepp rows,
               png_colorp palette, png_bytep alpha, png_color_16p key) {
     if (setjmp(png_jmpbuf(png))) return false;
-    png_set_IHDR(png, info, static_cast<png_uint_32>(spec.Width),
-                 static_cast<png_uint_32>(spec.Height), spec.BitDepth, spec.ColorType,
-                 spec.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, static_cast<png_uint_32>(layout.Width),
+                 static_cast<png_uint_32>(layout.Height), layout.BitDepth, layout.ColorType,
+                 layout.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (palette != nullptr) png_set_PLTE(png, info, palette, static_cast<int>(spec.Palette.size()));
+    if (palette != nullptr) png_set_PLTE(png, info, palette, static_cast<int>(layout.Palette.size()));
     if (alpha != nullptr || key != nullptr)
-        png_set_tRNS(png, info, alpha, static_cast<int>(spec.PaletteAlpha.size()), key);
+        png_set_tRNS(png, info, alpha, static_cast<int>(layout.PaletteAlpha.size()), key);
     png_write_info(png, info);
     png_write_image(png, rows);
     png_write_end(png, nullptr);
@@ -127,41 +127,41 @@ bool WritePng(png_structp png, png_infop info, const PngSpec& spec, png_bytepp r
 
 } // namespace
 
-PictureBytes EncodePng(const PngSpec& spec, const std::vector<PictureBytes>& rows) {
+PictureBytes EncodePng(const PngLayout& layout, const std::vector<PictureBytes>& rows) {
     PictureBytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, PngWrite, PngFlush);
 
     std::vector<png_color> palette;
-    for (const auto c : spec.Palette)
+    for (const auto c : layout.Palette)
         palette.push_back({static_cast<png_byte>(c >> 16), static_cast<png_byte>(c >> 8),
                            static_cast<png_byte>(c)});
-    std::vector<png_byte> alpha(spec.PaletteAlpha.begin(), spec.PaletteAlpha.end());
+    std::vector<png_byte> alpha(layout.PaletteAlpha.begin(), layout.PaletteAlpha.end());
     png_color_16 key{};
-    if (spec.Key) {
-        key.gray = (*spec.Key)[0];
-        key.red = (*spec.Key)[0];
-        key.green = (*spec.Key)[1];
-        key.blue = (*spec.Key)[2];
+    if (layout.Key) {
+        key.gray = (*layout.Key)[0];
+        key.red = (*layout.Key)[0];
+        key.green = (*layout.Key)[1];
+        key.blue = (*layout.Key)[2];
     }
     std::vector<png_bytep> rowPointers;
     for (const auto& row : rows)
         rowPointers.push_back(const_cast<png_bytep>(row.data()));
 
     const bool written =
-        WritePng(png, info, spec, rowPointers.data(), palette.empty() ? nullptr : palette.data(),
-                 alpha.empty() ? nullptr : alpha.data(), spec.Key ? &key : nullptr);
+        WritePng(png, info, layout, rowPointers.data(), palette.empty() ? nullptr : palette.data(),
+                 alpha.empty() ? nullptr : alpha.data(), layout.Key ? &key : nullptr);
     png_destroy_write_struct(&png, &info);
     if (!written) throw std::runtime_error("test PNG encoder failed");
     return out;
 }
 
 PictureBytes EncodePngRgba(const TRasterImage& image) {
-    PngSpec spec;
-    spec.Width = image.Width;
-    spec.Height = image.Height;
-    spec.ColorType = PNG_COLOR_TYPE_RGB_ALPHA;
+    PngLayout layout;
+    layout.Width = image.Width;
+    layout.Height = image.Height;
+    layout.ColorType = PNG_COLOR_TYPE_RGB_ALPHA;
     std::vector<PictureBytes> rows;
     for (int y = 0; y < image.Height; ++y) {
         PictureBytes row;
@@ -171,7 +171,7 @@ PictureBytes EncodePngRgba(const TRasterImage& image) {
         }
         rows.push_back(row);
     }
-    return EncodePng(spec, rows);
+    return EncodePng(layout, rows);
 }
 
 // ---- JPEG ------------------------------------------------------------------
@@ -243,25 +243,25 @@ void Check(int result) {
 
 } // namespace
 
-PictureBytes EncodeGif(const GifSpec& spec) {
+PictureBytes EncodeGif(const GifLayout& layout) {
     PictureBytes out;
     int error = 0;
     GifFileType* gif = EGifOpen(&out, GifWrite, &error);
     if (gif == nullptr) throw std::runtime_error("test GIF encoder failed");
     EGifSetGifVersion(gif, true);
-    ColorMapObject* global = MakeMap(spec.Colors);
-    Check(EGifPutScreenDesc(gif, spec.Width, spec.Height, 8, 0, global));
+    ColorMapObject* global = MakeMap(layout.Colors);
+    Check(EGifPutScreenDesc(gif, layout.Width, layout.Height, 8, 0, global));
     GifFreeMapObject(global);
-    if (spec.LoopCount) {
+    if (layout.LoopCount) {
         const GifByteType name[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
-        const GifByteType loop[] = {1, static_cast<GifByteType>(*spec.LoopCount & 0xff),
-                                    static_cast<GifByteType>(*spec.LoopCount >> 8)};
+        const GifByteType loop[] = {1, static_cast<GifByteType>(*layout.LoopCount & 0xff),
+                                    static_cast<GifByteType>(*layout.LoopCount >> 8)};
         Check(EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE));
         Check(EGifPutExtensionBlock(gif, sizeof name, name));
         Check(EGifPutExtensionBlock(gif, sizeof loop, loop));
         Check(EGifPutExtensionTrailer(gif));
     }
-    for (const auto& frame : spec.Frames) {
+    for (const auto& frame : layout.Frames) {
         if (frame.WithControl) {
             GraphicsControlBlock control{frame.Disposal, false, frame.DelayCs,
                                          frame.TransparentIndex};

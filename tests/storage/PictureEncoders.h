@@ -58,7 +58,7 @@ PictureBytes IcoFile(const std::vector<IconEntrySpec>& entries);
 
 // ---- PNG -------------------------------------------------------------------
 
-struct PngSpec {
+struct PngLayout {
     int Width = 1, Height = 1;
     int ColorType = 0; // PNG_COLOR_TYPE_*
     int BitDepth = 8;
@@ -68,7 +68,7 @@ struct PngSpec {
     std::optional<std::array<std::uint16_t, 3>> Key; // tRNS of grey (first value) or RGB
 };
 // `rows`: each row's samples packed as PNG stores them (16-bit big-endian).
-PictureBytes EncodePng(const PngSpec& spec, const std::vector<PictureBytes>& rows);
+PictureBytes EncodePng(const PngLayout& layout, const std::vector<PictureBytes>& rows);
 // An RGBA image as an 8-bit RGBA PNG.
 PictureBytes EncodePngRgba(const TRasterImage& image);
 
@@ -92,12 +92,12 @@ struct GifFrameSpec {
     std::vector<std::uint32_t> Colors; // local colour table (0xRRGGBB), none if empty
 };
 
-struct GifSpec {
+struct GifLayout {
     int Width = 0, Height = 0;
     std::vector<std::uint32_t> Colors; // global colour table (0xRRGGBB), none if empty
     std::optional<int> LoopCount;      // NETSCAPE2.0 extension
     std::vector<GifFrameSpec> Frames;
 };
-PictureBytes EncodeGif(const GifSpec& spec);
+PictureBytes EncodeGif(const GifLayout& layout);
 
 } // namespace brelvane::test

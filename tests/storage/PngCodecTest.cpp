@@ -15,7 +15,7 @@ namespace {
 using test::ByteWriter;
 using test::EncodePng;
 using test::PictureBytes;
-using test::PngSpec;
+using test::PngLayout;
 
 struct PngCase {
     int ColorType;
@@ -82,17 +82,17 @@ TEST_P(PngForms, DecodesEveryColourTypeAndDepth) {
     const int depth = GetParam().BitDepth;
     const bool interlaced = GetParam().Interlaced;
     constexpr int width = 13, height = 11;
-    PngSpec spec;
-    spec.Width = width;
-    spec.Height = height;
-    spec.ColorType = colorType;
-    spec.BitDepth = depth;
-    spec.Interlaced = interlaced;
+    PngLayout layout;
+    layout.Width = width;
+    layout.Height = height;
+    layout.ColorType = colorType;
+    layout.BitDepth = depth;
+    layout.Interlaced = interlaced;
     std::uint32_t paletteSize = 0;
     if (colorType == PNG_COLOR_TYPE_PALETTE) {
         paletteSize = depth == 8 ? 200 : (1u << depth);
         for (std::uint32_t i = 0; i < paletteSize; ++i)
-            spec.Palette.push_back((i * 0x3a5f17 + 0x0f0f0f) & 0xffffff);
+            layout.Palette.push_back((i * 0x3a5f17 + 0x0f0f0f) & 0xffffff);
     }
     const int channels = Channels(colorType);
     std::vector<std::vector<std::uint32_t>> samples(height);
@@ -105,7 +105,7 @@ TEST_P(PngForms, DecodesEveryColourTypeAndDepth) {
                 samples[static_cast<std::size_t>(y)].push_back(values[c]);
             }
             if (colorType == PNG_COLOR_TYPE_PALETTE) {
-                expected.push_back(spec.Palette[values[0]] | 0xff000000);
+                expected.push_back(layout.Palette[values[0]] | 0xff000000);
                 continue;
             }
             const auto v = [&](int c) { return To8(values[c], depth); };
@@ -124,7 +124,7 @@ TEST_P(PngForms, DecodesEveryColourTypeAndDepth) {
                 break;
             }
         }
-    const auto image = DecodePicture({TPictureKind::Png, EncodePng(spec, PackRows(samples, depth))})
+    const auto image = DecodePicture({TPictureKind::Png, EncodePng(layout, PackRows(samples, depth))})
                            .Frames.at(0)
                            .Image;
     ASSERT_EQ(image.Width, width);
@@ -159,12 +159,12 @@ std::vector<PngCase> AllForms() {
 INSTANTIATE_TEST_SUITE_P(AllForms, PngForms, ::testing::ValuesIn(AllForms()), Name);
 
 TEST(PngCodec, PaletteWithTransparency) {
-    PngSpec spec;
-    spec.Width = 4;
-    spec.ColorType = PNG_COLOR_TYPE_PALETTE;
-    spec.Palette = {0xff0000, 0x00ff00, 0x0000ff, 0xffffff};
-    spec.PaletteAlpha = {0x00, 0x80}; // shorter than the palette: the rest is opaque
-    const auto picture = DecodePicture({TPictureKind::Png, EncodePng(spec, {{0, 1, 2, 3}})});
+    PngLayout layout;
+    layout.Width = 4;
+    layout.ColorType = PNG_COLOR_TYPE_PALETTE;
+    layout.Palette = {0xff0000, 0x00ff00, 0x0000ff, 0xffffff};
+    layout.PaletteAlpha = {0x00, 0x80}; // shorter than the palette: the rest is opaque
+    const auto picture = DecodePicture({TPictureKind::Png, EncodePng(layout, {{0, 1, 2, 3}})});
     const auto& image = picture.Frames.at(0).Image;
     EXPECT_EQ(image.Pixel(0, 0), Argb(0, 255, 0, 0));
     EXPECT_EQ(image.Pixel(1, 0), Argb(0x80, 0, 255, 0));
@@ -174,12 +174,12 @@ TEST(PngCodec, PaletteWithTransparency) {
 }
 
 TEST(PngCodec, GreyColourKey) {
-    PngSpec spec;
-    spec.Width = 3;
-    spec.BitDepth = 2;
-    spec.Key = std::array<std::uint16_t, 3>{2, 0, 0};
+    PngLayout layout;
+    layout.Width = 3;
+    layout.BitDepth = 2;
+    layout.Key = std::array<std::uint16_t, 3>{2, 0, 0};
     // Samples 0, 2, 3 packed into one byte.
-    const auto image = DecodePng(EncodePng(spec, {{0x2c}}));
+    const auto image = DecodePng(EncodePng(layout, {{0x2c}}));
     EXPECT_EQ(image.Pixel(0, 0), Rgb(0, 0, 0));
     EXPECT_EQ(AlphaOf(image.Pixel(1, 0)), 0);
     EXPECT_EQ(image.Pixel(2, 0), Rgb(255, 255, 255));
@@ -187,19 +187,19 @@ TEST(PngCodec, GreyColourKey) {
 
 TEST(PngCodec, RgbColourKey) {
     for (const int depth : {8, 16}) {
-        PngSpec spec;
-        spec.Width = 2;
-        spec.ColorType = PNG_COLOR_TYPE_RGB;
-        spec.BitDepth = depth;
+        PngLayout layout;
+        layout.Width = 2;
+        layout.ColorType = PNG_COLOR_TYPE_RGB;
+        layout.BitDepth = depth;
         PictureBytes row;
         if (depth == 8) {
-            spec.Key = std::array<std::uint16_t, 3>{10, 20, 30};
+            layout.Key = std::array<std::uint16_t, 3>{10, 20, 30};
             row = {10, 20, 30, 10, 20, 31};
         } else {
-            spec.Key = std::array<std::uint16_t, 3>{0x1000, 0x2000, 0x3000};
+            layout.Key = std::array<std::uint16_t, 3>{0x1000, 0x2000, 0x3000};
             row = {0x10, 0, 0x20, 0, 0x30, 0, 0xff, 0xff, 0, 0, 0, 0};
         }
-        const auto image = DecodePng(EncodePng(spec, {row}));
+        const auto image = DecodePng(EncodePng(layout, {row}));
         EXPECT_EQ(AlphaOf(image.Pixel(0, 0)), 0) << depth;
         EXPECT_EQ(AlphaOf(image.Pixel(1, 0)), 255) << depth;
     }
