@@ -8,8 +8,7 @@ namespace brelvane {
 
 // The first frame of a picture, or a null image when it has none.
 inline QImage StillImage(const TPicture& picture) {
-    const auto image = PictureImageOf(picture);
-    return image->Empty() ? QImage() : image->Frames.front();
+    return DrawnFrame(*PictureImageOf(picture), 0, false);
 }
 
 } // namespace brelvane
