@@ -32,9 +32,12 @@ std::vector<QRgb> Ramp(const TAAGradual& gradual, int length) {
     const QColor p = ResolveColor(startFirst ? gradual.StartColor : gradual.EndColor);
     const QColor q = ResolveColor(startFirst ? gradual.EndColor : gradual.StartColor);
     const int steps = Centred(style) ? (length + 1) / 2 : length;
+    // A centre ramp ends on its second colour, so the middle shows StartColor itself rather
+    // than the step before it.
+    const int divisor = Centred(style) ? steps - 1 : steps;
     std::vector<QRgb> ramp(static_cast<std::size_t>(length));
     for (int i = 0; i < steps; ++i) {
-        const QRgb step = RampStep(p, q, i, steps);
+        const QRgb step = divisor == 0 ? q.rgb() : RampStep(p, q, i, divisor);
         ramp[static_cast<std::size_t>(i)] = step;
         if (Centred(style)) ramp[static_cast<std::size_t>(length - 1 - i)] = step;
     }

@@ -1,5 +1,7 @@
 #include "render/AAMask.h"
 
+#include "render/ScanlineFill.h"
+
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -54,27 +56,24 @@ namespace {
 // Qt draws glyphs from its glyph cache up to this pixel size and as outlines above it.
 constexpr int kMaxCachedGlyphSize = 64;
 
-// A font's outlines by glyph index. Qt draws glyphs above its glyph cache size as outlines and
-// loads every one through the font library on each call; keeping the paths here makes drawing a
-// text a matter of filling them.
+// A font's outlines by glyph index, flattened to polygons. Qt draws glyphs above its glyph cache
+// size as outlines and loads every one through the font library on each call; keeping the
+// polygons here makes drawing a text a matter of filling them.
 struct TGlyphOutlines {
     QRawFont Raw;
-    std::unordered_map<quint32, QPainterPath> Paths;
+    std::unordered_map<quint32, QList<QPolygonF>> Polygons;
 
-    const QPainterPath& Path(quint32 index) {
-        auto found = Paths.find(index);
-        if (found == Paths.end()) {
-            QPainterPath outline = Raw.pathForGlyph(index);
-            outline.setFillRule(Qt::WindingFill);
-            found = Paths.emplace(index, std::move(outline)).first;
-        }
+    const QList<QPolygonF>& Outline(quint32 index) {
+        auto found = Polygons.find(index);
+        if (found == Polygons.end())
+            found = Polygons.emplace(index, Raw.pathForGlyph(index).toSubpathPolygons()).first;
         return found->second;
     }
 };
 
 // A glyph of the text at its position, the baseline start at the origin.
 struct TPlacedGlyph {
-    const QPainterPath* Path;
+    const QList<QPolygonF>* Outline;
     QPointF Position;
 };
 
@@ -83,6 +82,8 @@ class TGlyphCache {
 public:
     // The placement of the text being drawn, kept to reuse its storage.
     std::vector<TPlacedGlyph> Placed;
+    // The edges of the glyph being filled, kept to reuse their storage.
+    std::vector<TFillEdge> Edges;
 
     // The outlines of the raw font a glyph run of the text uses.
     std::shared_ptr<TGlyphOutlines> For(const QRawFont& raw) {
@@ -140,7 +141,7 @@ bool PlaceGlyphs(TGlyphCache& cache, const QFont& font, const QString& text,
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
             cache.Placed.push_back(
-                {&outlines->Path(indexes[i]), positions[i] - QPointF(0, baseline)});
+                {&outlines->Outline(indexes[i]), positions[i] - QPointF(0, baseline)});
         used.push_back(std::move(outlines));
     }
     // drawText takes the decoration lines from the font of each run; one font is left here.
@@ -149,18 +150,16 @@ bool PlaceGlyphs(TGlyphCache& cache, const QFont& font, const QString& text,
 
 // Fills the placed glyphs aliased with the baseline start at `origin`, then the underline and
 // strike-out lines drawText adds for those font styles.
-void FillGlyphs(QPainter& painter, const QFont& font, const std::vector<TPlacedGlyph>& placed,
+void FillGlyphs(QPainter& painter, QImage& scratch, TGlyphCache& cache, const QFont& font,
                 qreal width, QPointF origin) {
     const QTransform base = painter.transform();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    for (const TPlacedGlyph& glyph : placed) {
-        if (glyph.Path->isEmpty()) continue;
+    for (const TPlacedGlyph& glyph : cache.Placed) {
+        if (glyph.Outline->isEmpty()) continue;
         const QPointF at = origin + glyph.Position;
-        painter.setTransform(QTransform::fromTranslate(at.x(), at.y()) * base);
-        painter.drawPath(*glyph.Path);
+        cache.Edges.clear();
+        AppendEdges(*glyph.Outline, QTransform::fromTranslate(at.x(), at.y()) * base, cache.Edges);
+        FillNonZero(scratch, cache.Edges);
     }
-    painter.setTransform(base);
     if (!font.underline() && !font.strikeOut()) return;
     const QFontMetricsF metrics(font);
     QPen pen(Qt::white);
@@ -213,7 +212,7 @@ void TAAMask::Build(const TAATextLayout& layout, const QString& text) {
         // At angles between the quarters Qt's edges fall a little differently from the filled
         // outlines'; drawText keeps those.
         if (layout.Angle % 90 == 0 && PlaceGlyphs(cache, layout.Font, text, used, width))
-            FillGlyphs(painter, layout.Font, cache.Placed, width, origin);
+            FillGlyphs(painter, scratch, cache, layout.Font, width, origin);
         else
             painter.drawText(origin, text);
     }

@@ -38,11 +38,16 @@ TEST_F(AAForeground, LinearGradientsRunFromTheirFirstColourInTruncatedSteps) {
     EXPECT_EQ(down.pixel(0, 2), down.pixel(2, 2));
 }
 
-TEST_F(AAForeground, CentreGradientsAreSymmetricWithStartColourTowardTheMiddle) {
-    // Odd width 5: three steps of (255 - 0) / 3 from EndColor at the edges.
-    EXPECT_EQ(Reds(Gradient(gsCenterToLR, 5, 1), true), (std::vector<int>{0, 85, 170, 85, 0}));
-    EXPECT_EQ(Reds(Gradient(gsCenterToLR, 4, 1), true), (std::vector<int>{0, 127, 127, 0}));
-    EXPECT_EQ(Reds(Gradient(gsCenterToTB, 1, 5), false), (std::vector<int>{0, 85, 170, 85, 0}));
+TEST_F(AAForeground, CentreGradientsAreSymmetricWithStartColourInTheMiddle) {
+    // Odd width 5: three steps from EndColor at the edges to StartColor in the middle column.
+    EXPECT_EQ(Reds(Gradient(gsCenterToLR, 5, 1), true), (std::vector<int>{0, 127, 255, 127, 0}));
+    EXPECT_EQ(Reds(Gradient(gsCenterToLR, 7, 1), true),
+              (std::vector<int>{0, 85, 170, 255, 170, 85, 0}));
+    EXPECT_EQ(Reds(Gradient(gsCenterToLR, 4, 1), true), (std::vector<int>{0, 255, 255, 0}));
+    EXPECT_EQ(Reds(Gradient(gsCenterToTB, 1, 5), false), (std::vector<int>{0, 127, 255, 127, 0}));
+    // One or two pixels are all middle.
+    EXPECT_EQ(Reds(Gradient(gsCenterToLR, 1, 1), true), (std::vector<int>{255}));
+    EXPECT_EQ(Reds(Gradient(gsCenterToTB, 1, 2), false), (std::vector<int>{255, 255}));
 }
 
 TEST_F(AAForeground, ChannelsRampIndependently) {
