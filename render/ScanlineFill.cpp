@@ -13,7 +13,8 @@ void AppendEdges(const QList<QPolygonF>& polygons, const QTransform& transform,
         for (qsizetype i = 0; i < n; ++i) {
             const QPointF a = transform.map(polygon[i]);
             const QPointF b = transform.map(polygon[(i + 1) % n]);
-            if (a.y() == b.y()) continue;
+            // Flat edges cross no row centre; broken coordinates would cross every one.
+            if (a.y() == b.y() || !std::isfinite(a.x() + a.y() + b.x() + b.y())) continue;
             if (a.y() < b.y())
                 edges.push_back({a.x(), a.y(), b.x(), b.y(), 1});
             else
@@ -29,10 +30,16 @@ struct TCrossing {
     int Winding;
 };
 
+// The first pixel index at or after `position` whose centre lies at or beyond it, within
+// 0..limit.
+int FirstCentreFrom(qreal position, int limit) {
+    return static_cast<int>(std::clamp(std::ceil(position - 0.5), qreal(0), qreal(limit)));
+}
+
 // Fills the pixels of `row` whose centres lie in [from, to).
 void FillSpan(uchar* row, int width, qreal from, qreal to) {
-    const int first = std::max(0, static_cast<int>(std::ceil(from - 0.5)));
-    const int last = std::min(width, static_cast<int>(std::ceil(to - 0.5)));
+    const int first = FirstCentreFrom(from, width);
+    const int last = FirstCentreFrom(to, width);
     if (last > first) std::memset(row + first, 255, static_cast<std::size_t>(last - first));
 }
 
@@ -46,8 +53,8 @@ void FillNonZero(QImage& image, std::vector<TFillEdge>& edges) {
     for (const TFillEdge& edge : edges)
         bottom = std::max(bottom, edge.Y1);
     const int width = image.width();
-    const int firstRow = std::max(0, static_cast<int>(std::ceil(edges.front().Y0 - 0.5)));
-    const int lastRow = std::min(image.height(), static_cast<int>(std::ceil(bottom - 0.5)));
+    const int firstRow = FirstCentreFrom(edges.front().Y0, image.height());
+    const int lastRow = FirstCentreFrom(bottom, image.height());
     std::vector<const TFillEdge*> active;
     std::vector<TCrossing> crossings;
     std::size_t next = 0;

@@ -72,6 +72,12 @@ TEST(ScanlineFill, ShapesReachingPastTheImageAreClipped) {
     EXPECT_EQ(Inked(untouched), 0);
 }
 
+TEST(ScanlineFill, FarAndBrokenCoordinatesAreHarmless) {
+    QImage image = Blank(6, 4);
+    Fill(image, {Rect(-1e30, -1e30, 1e30, 1e30), QPolygonF{{qQNaN(), 0}, {3, 3}, {0, 3}}});
+    EXPECT_EQ(Inked(image), 24);
+}
+
 TEST(ScanlineFill, TheTransformPlacesThePolygon) {
     QImage image = Blank(10, 10);
     Fill(image, {Rect(0, 0, 2, 3)}, QTransform::fromTranslate(5, 4));
