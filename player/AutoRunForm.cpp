@@ -180,6 +180,8 @@ void TAutoRunForm::ApplyKeyboardOrder() {
         if (auto* widget = stop(*object); widget && !IsFormObject(*object)) chain.push_back(widget);
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
+    // A password or agreement page can be answered at once.
+    if (!chain.empty()) chain.front()->setFocus(Qt::OtherFocusReason);
 }
 
 void TAutoRunForm::OnEditTextChanged(TObjectWidget* control) {
