@@ -40,6 +40,8 @@ namespace brelvane {
 namespace {
 constexpr int kStepTimerMs = 10;
 constexpr int kSecondMs = 1000;
+// The shell's show command for a normal window.
+constexpr int kShowNormal = 1;
 
 // Windowed kinds lie above the drawn kinds whatever their order in the list.
 bool IsWindowedKind(std::uint8_t kind) {
@@ -437,8 +439,8 @@ void TAutoRunForm::ValidateForm() {
         if (verdict.Outcome == TFormVerdict::Stay) return;
     }
     for (const auto& file : verdict.Files)
-        RunFile("open", BaseResolved(file.File), 1, file.Wait, BaseResolvedFolder(file.Folder),
-                file.Params);
+        RunFile("open", BaseResolved(file.File), kShowNormal, file.Wait,
+                BaseResolvedFolder(file.Folder), file.Params);
     SetResult(verdict.Outcome == TFormVerdict::Accept);
     ClosePage();
 }
