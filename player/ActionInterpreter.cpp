@@ -20,17 +20,10 @@ void DesignTimeNotice() {
     platform::ShowInformation(nullptr, "Click action", "The page can not be shown at design time");
 }
 
-std::string BaseFolder() {
-    return PlayerEnvironment().Source.BaseFolder;
-}
-
 bool OpenFile(const TCommand& command) {
-    if (!IsFileList(command.ActionFile)) {
-        const auto folder =
-            command.ActionDir.empty() ? BaseFolder() : BaseResolved(command.ActionDir);
-        return ShellOpen({"open", BaseResolved(command.ActionFile), command.ActionParams, folder,
-                          command.ShowCommand});
-    }
+    if (!IsFileList(command.ActionFile))
+        return ShellOpen({"open", BaseResolved(command.ActionFile), command.ActionParams,
+                          BaseResolvedFolder(command.ActionDir), command.ShowCommand});
     bool all = true;
     for (const auto& entry : ParseFileList(command.ActionFile))
         all = RunFile("open", BaseResolved(entry.File), command.ShowCommand, entry.Wait,

@@ -1,16 +1,21 @@
 #include "player/AutoRunForm.h"
 
 #include "objects/controls/AuButton.h"
+#include "objects/controls/AuSecurityEdit.h"
 #include "objects/controls/ControlFactory.h"
 #include "objects/records/CheckGroups.h"
 #include "objects/records/ClickBehaviour.h"
+#include "objects/records/FormCheck.h"
 #include "objects/records/HoverBehaviour.h"
+#include "objects/records/KeyboardOrder.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/WindowMove.h"
+#include "platform/MessageBoxes.h"
 #include "player/ActionInterpreter.h"
 #include "player/PageSurface.h"
 #include "player/PlayerEnvironment.h"
 #include "player/ShadowWindow.h"
+#include "player/ShellActions.h"
 #include "player/StillImage.h"
 #include "render/AnsiText.h"
 #include "render/PageBackground.h"
@@ -23,6 +28,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -34,6 +40,8 @@ namespace brelvane {
 namespace {
 constexpr int kStepTimerMs = 10;
 constexpr int kSecondMs = 1000;
+// The shell's show command for a normal window.
+constexpr int kShowNormal = 1;
 
 // Windowed kinds lie above the drawn kinds whatever their order in the list.
 bool IsWindowedKind(std::uint8_t kind) {
@@ -143,6 +151,7 @@ bool TAutoRunForm::AfterRead(bool read, TPageReadMode mode) {
     CreateControls();
     surface_->setToolTip(FromAnsi(page_.Hint));
     if (ReadContext().Running) LinkObjects();
+    ApplyKeyboardOrder();
     RenderBackground();
     return read;
 }
@@ -155,6 +164,35 @@ void TAutoRunForm::LinkObjects() {
         }
     }
     ApplyCheckGroupsAfterLoad(page_.Objects);
+}
+
+void TAutoRunForm::ApplyKeyboardOrder() {
+    keyboardOrder_ = FormKeyboardOrder(page_.Objects);
+    // Controls made of an inner widget take the focus through it, and only
+    // widgets that take the focus can be ordered.
+    const auto stop = [](const TAutoObject& object) -> QWidget* {
+        auto* widget = dynamic_cast<QWidget*>(object.Control.get());
+        if (widget && widget->focusProxy()) widget = widget->focusProxy();
+        return widget && (widget->focusPolicy() & Qt::TabFocus) ? widget : nullptr;
+    };
+    std::vector<QWidget*> chain;
+    for (const auto* object : keyboardOrder_)
+        if (auto* widget = stop(*object)) chain.push_back(widget);
+    for (const auto& object : page_.Objects)
+        if (auto* widget = stop(*object); widget && !IsFormObject(*object)) chain.push_back(widget);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    // A password or agreement page can be answered at once.
+    if (!chain.empty()) chain.front()->setFocus(Qt::OtherFocusReason);
+}
+
+void TAutoRunForm::OnEditTextChanged(TObjectWidget* control) {
+    const auto* edit = dynamic_cast<TAuSecurityEdit*>(control);
+    if (!edit) return;
+    const auto length = static_cast<std::size_t>(edit->Editor().text().size());
+    if (auto* next = AdvanceTarget(keyboardOrder_, control->Record(), length))
+        if (auto* widget = dynamic_cast<QWidget*>(next->Control.get()))
+            widget->setFocus(Qt::TabFocusReason);
 }
 
 void TAutoRunForm::ApplyWindowProperties() {
@@ -257,6 +295,8 @@ void TAutoRunForm::WireControl(TObjectWidget& control) {
             [this](TObjectWidget* c) { HoverEntry(page_.Objects, c->Record(), *this); });
     connect(&control, &TObjectWidget::HoverLeft, this,
             [this](TObjectWidget* c) { HoverExit(page_.Objects, c->Record(), *this); });
+    if (auto* edit = qobject_cast<TAuSecurityEdit*>(&control))
+        connect(edit, &TAuSecurityEdit::TextChanged, this, &TAutoRunForm::OnEditTextChanged);
 }
 
 void TAutoRunForm::RenderBackground() {
@@ -393,7 +433,16 @@ void TAutoRunForm::ClosePage() {
 }
 
 void TAutoRunForm::ValidateForm() {
-    // Form checks come with the edit, radio button and check box objects.
+    const auto verdict = CheckForm(page_.Objects);
+    if (verdict.Outcome != TFormVerdict::Accept) {
+        platform::ShowInformation(this, FromAnsi(verdict.Caption), FromAnsi(verdict.Text));
+        if (verdict.Outcome == TFormVerdict::Stay) return;
+    }
+    for (const auto& file : verdict.Files)
+        RunFile("open", BaseResolved(file.File), kShowNormal, file.Wait,
+                BaseResolvedFolder(file.Folder), file.Params);
+    SetResult(verdict.Outcome == TFormVerdict::Accept);
+    ClosePage();
 }
 
 const TCommand* TAutoRunForm::ClickCommandOf(TAutoObject& object) {

@@ -121,6 +121,11 @@ private:
     void CreateControls();
     // Check-style groups of buttons and toggles, once all controls exist.
     void LinkObjects();
+    // The designer's keyboard order of the form objects, then every other
+    // control that takes the focus, once all controls exist.
+    void ApplyKeyboardOrder();
+    // A full edit box hands the focus on to the next one.
+    void OnEditTextChanged(TObjectWidget* control);
     void WireControl(TObjectWidget& control);
     void RunStartAction();
     void ApplyCursors();
@@ -144,6 +149,8 @@ private:
     void FadeTick();
 
     TPageRecord page_;
+    // The form objects in keyboard order; a position is a tab order.
+    std::vector<TAutoObject*> keyboardOrder_;
     std::string pageName_;
     QVBoxLayout* layout_ = nullptr;
     QMenuBar* menuBar_ = nullptr;

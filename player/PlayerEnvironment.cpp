@@ -15,4 +15,8 @@ std::string BaseResolved(const std::string& relative) {
     return ResolvePath(PlayerEnvironment().Source.BaseFolder + path);
 }
 
+std::string BaseResolvedFolder(const std::string& relative) {
+    return relative.empty() ? PlayerEnvironment().Source.BaseFolder : BaseResolved(relative);
+}
+
 } // namespace brelvane

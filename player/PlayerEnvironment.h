@@ -28,5 +28,7 @@ TPlayerEnvironment& PlayerEnvironment();
 // The path rule: a leading backslash when missing, then the base folder in
 // front; backslashes become slashes and the name is matched in any case.
 std::string BaseResolved(const std::string& relative);
+// A working folder by the path rule; an empty one is the base folder itself.
+std::string BaseResolvedFolder(const std::string& relative);
 
 } // namespace brelvane

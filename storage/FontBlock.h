@@ -17,7 +17,9 @@ enum TFontStyle : std::uint8_t {
 };
 
 // Colour values of the system palette (high byte 0x80).
+inline constexpr std::int32_t clWindow = static_cast<std::int32_t>(0x80000005u);
 inline constexpr std::int32_t clWindowText = static_cast<std::int32_t>(0x80000008u);
+inline constexpr std::int32_t clBtnFace = static_cast<std::int32_t>(0x8000000Fu);
 
 // A font as stored; the defaults are those of a newly created font.
 struct TFont {

@@ -1,8 +1,10 @@
 #include "objects/controls/ControlFactory.h"
 
+#include "objects/controls/AgreementOptions.h"
 #include "objects/controls/AuButton.h"
 #include "objects/controls/AuImage.h"
 #include "objects/controls/AuImageButton.h"
+#include "objects/controls/AuSecurityEdit.h"
 #include "objects/controls/AuShape.h"
 #include "objects/records/ObjectKinds.h"
 
@@ -16,6 +18,12 @@ std::unique_ptr<TObjectWidget> CreateObjectControl(TAutoObject& object, QWidget*
         return std::make_unique<TAuImageButton>(object, parent);
     case okImage:
         return std::make_unique<TAuImage>(object, parent);
+    case okEdit:
+        return std::make_unique<TAuSecurityEdit>(object, parent);
+    case okRadioButton:
+        return std::make_unique<TAuAgreementRadio>(object, parent);
+    case okCheckBox:
+        return std::make_unique<TAuAgreementCheck>(object, parent);
     case okShape:
         return std::make_unique<TAuShape>(object, parent);
     default:

@@ -39,6 +39,11 @@ TAutoObject* AddObjectRecord(TAutoObjects& objects, std::uint8_t kind, std::int3
     object->Payload->Top = top;
     object->Payload->Width = info.DefaultWidth;
     object->Payload->Height = info.DefaultHeight;
+    // A new keyboard stop comes after those already on the page.
+    object->Payload->SetTabOrder(static_cast<std::int32_t>(
+        std::count_if(objects.begin(), objects.end(), [](const auto& other) {
+            return other->Payload && other->Payload->TabOrder();
+        })));
     objects.push_back(std::move(object));
     return objects.back().get();
 }

@@ -41,6 +41,8 @@ public:
     virtual std::uint8_t ButtonDuty() const { return 0; }
     // The kind's own keyboard-order number, for kinds that keep one.
     virtual std::optional<std::int32_t> TabOrder() const { return std::nullopt; }
+    // Gives such a kind a new keyboard-order number; the others ignore it.
+    virtual void SetTabOrder(std::int32_t /*order*/) {}
 
     std::int32_t Left = 0;
     std::int32_t Top = 0;

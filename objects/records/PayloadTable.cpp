@@ -1,4 +1,6 @@
+#include "objects/records/AgreementPayload.h"
 #include "objects/records/ButtonPayload.h"
+#include "objects/records/EditPayload.h"
 #include "objects/records/ImagePayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
@@ -15,6 +17,11 @@ constexpr TPayloadCodec kImageButton =
     MakePayloadCodec<TImageButtonPayload, WriteImageButtonPayload, ReadImageButtonPayload>();
 constexpr TPayloadCodec kImage =
     MakePayloadCodec<TImagePayload, WriteImagePayload, ReadImagePayload>();
+constexpr TPayloadCodec kEdit = MakePayloadCodec<TEditPayload, WriteEditPayload, ReadEditPayload>();
+constexpr TPayloadCodec kRadioButton =
+    MakePayloadCodec<TRadioButtonPayload, WriteRadioButtonPayload, ReadRadioButtonPayload>();
+constexpr TPayloadCodec kCheckBox =
+    MakePayloadCodec<TCheckBoxPayload, WriteCheckBoxPayload, ReadCheckBoxPayload>();
 constexpr TPayloadCodec kShape =
     MakePayloadCodec<TShapePayload, WriteShapePayload, ReadShapePayload>();
 
@@ -24,6 +31,9 @@ constexpr std::array<const TPayloadCodec*, kObjectKindCount> kCodecs = [] {
     codecs[okButton] = &kButton;
     codecs[okImageButton] = &kImageButton;
     codecs[okImage] = &kImage;
+    codecs[okEdit] = &kEdit;
+    codecs[okRadioButton] = &kRadioButton;
+    codecs[okCheckBox] = &kCheckBox;
     codecs[okShape] = &kShape;
     return codecs;
 }();

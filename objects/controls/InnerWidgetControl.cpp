@@ -1,0 +1,40 @@
+#include "objects/controls/InnerWidgetControl.h"
+
+#include <QMouseEvent>
+
+namespace brelvane {
+
+void TInnerWidgetControl::SetInner(QWidget* inner) {
+    inner_ = inner;
+    inner_->setGeometry(rect());
+    inner_->setMouseTracking(true);
+    inner_->installEventFilter(this);
+    setFocusProxy(inner_);
+}
+
+bool TInnerWidgetControl::eventFilter(QObject* watched, QEvent* event) {
+    // The inner widget fills the control, so its coordinates are the control's.
+    if (watched == inner_) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            ReportPress(static_cast<QMouseEvent*>(event));
+            break;
+        case QEvent::MouseButtonRelease:
+            ReportRelease(static_cast<QMouseEvent*>(event));
+            break;
+        case QEvent::MouseMove:
+            ReportMove(static_cast<QMouseEvent*>(event));
+            break;
+        default:
+            break;
+        }
+    }
+    return TObjectWidget::eventFilter(watched, event);
+}
+
+void TInnerWidgetControl::resizeEvent(QResizeEvent* event) {
+    TObjectWidget::resizeEvent(event);
+    if (inner_) inner_->setGeometry(rect());
+}
+
+} // namespace brelvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "objects/controls/ObjectWidget.h"
+
+namespace brelvane {
+
+// A control whose face is a standard widget filling it (an edit box, a check
+// box): the inner widget takes the keyboard focus for the control, and its
+// pointer events are reported as the control's.
+class TInnerWidgetControl : public TObjectWidget {
+    Q_OBJECT
+public:
+    using TObjectWidget::TObjectWidget;
+
+protected:
+    // Adopts `inner` as the control's face; call once from the constructor.
+    void SetInner(QWidget* inner);
+    QWidget* Inner() const { return inner_; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* inner_ = nullptr;
+};
+
+} // namespace brelvane
