@@ -92,12 +92,13 @@ TEST(InstallWare, MissingInstallerIsSkippedWithoutAQuestion) {
 TEST(InstallWare, IfNoViewerRunsOnlyWhenTheDesktopHasNoneForTheExtension) {
     InstallFixture f;
     f.Add(0).FileType = "Text .txt (Plain)";
-    f.Add(0);
+    f.Add(0).Parameters = "pdf";
     f.Add(0).FileType = "no extension";
     f.Add(2);
     RunInstallWareChecks(nullptr);
     EXPECT_EQ(f.Asked, (std::vector<std::string>{".txt", ".pdf"}));
     ASSERT_EQ(f.Shell.Requests.size(), 1u);
+    EXPECT_EQ(f.Shell.Requests[0].Parameters, "pdf");
 }
 
 TEST(InstallWare, AlwaysRunsWithoutAskingForAViewer) {
