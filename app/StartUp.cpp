@@ -11,6 +11,7 @@
 #include "platform/WindowEffects.h"
 #include "player/AutoRunForm.h"
 #include "player/PlayerEnvironment.h"
+#include "player/StartSequence.h"
 #include "render/AnsiText.h"
 #include "storage/FilePaths.h"
 
@@ -84,20 +85,20 @@ bool StartPlayer(TProcessState& state) {
 }
 
 int RunPlayerMode(TProcessState& state) {
-    const bool started = StartPlayer(state);
-    if (started) {
-        TAutoRunForm mainWindow;
-        mainWindow.IsMainWindow = true;
-        // A main page that cannot be built has shown its error; the window stays empty.
-        mainWindow.BuildMainPage();
-        QObject::connect(&mainWindow, &TAutoRunForm::Closed, qApp, &QApplication::quit,
-                         Qt::QueuedConnection);
-        mainWindow.show();
-        QApplication::exec();
+    int code = 1;
+    if (StartPlayer(state)) {
+        TStartSequence sequence;
+        const auto outcome = sequence.Run();
+        if (outcome == TStartOutcome::Running) {
+            QObject::connect(sequence.MainWindow(), &TAutoRunForm::Closed, qApp,
+                             &QApplication::quit, Qt::QueuedConnection);
+            QApplication::exec();
+        }
+        code = outcome == TStartOutcome::Failed ? 1 : 0;
     }
     // Unpacked package files go even when loading failed after unpacking.
     RunCleanup(state.CleanupList);
-    return started ? 0 : 1;
+    return code;
 }
 
 int RunProgram(int argc, char** argv) {

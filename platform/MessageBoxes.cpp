@@ -23,10 +23,12 @@ void ShowInformation(QWidget* owner, const QString& caption, const QString& text
         QMessageBox::information(owner, caption, text);
 }
 
-bool AskYesNo(QWidget* owner, const QString& caption, const QString& text) {
+bool AskYesNo(QWidget* owner, const QString& caption, const QString& text, TMessageIcon icon) {
     if (Responder()) return Responder()(TMessageKind::Question, caption, text);
-    return QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    QMessageBox box(icon == TMessageIcon::Question ? QMessageBox::Question
+                                                   : QMessageBox::Information,
+                    caption, text, QMessageBox::Yes | QMessageBox::No, owner);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace brelvane::platform

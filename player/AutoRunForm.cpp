@@ -112,17 +112,15 @@ TPageReadContext TAutoRunForm::ReadContext() const {
 
 bool TAutoRunForm::BuildMainPage() {
     const auto* project = PlayerEnvironment().Project;
-    if (!project) return false;
-    for (const auto& entry : project->Pages) {
-        if (entry->Kind != pkMainPage) continue;
-        const bool built = BuildPage(entry->Name, TPageReadMode::Build);
-        auto& environment = PlayerEnvironment();
-        if (built && project->Settings.ApplicationTitle.empty())
-            environment.ApplicationTitle = page_.Caption;
-        if (built && project->Settings.ApplicationStyle == 1) BuildNotebook();
-        return built;
+    const auto* entry = project ? FirstPageOfKind(*project, pkMainPage) : nullptr;
+    if (!entry) return false;
+    const bool built = BuildPage(entry->Name, TPageReadMode::Build);
+    if (built && project->Settings.ApplicationTitle.empty()) {
+        PlayerEnvironment().ApplicationTitle = page_.Caption;
+        QApplication::setApplicationName(FromAnsi(page_.Caption));
     }
-    return false;
+    if (built && project->Settings.ApplicationStyle == 1) BuildNotebook();
+    return built;
 }
 
 bool TAutoRunForm::BuildPage(const std::string& name, TPageReadMode mode) {
@@ -212,12 +210,16 @@ void TAutoRunForm::ApplyWindowProperties() {
     default:
         break;
     }
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (page_.BorderIcons & biSystemMenu)
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (page_.BorderIcons & biMinimize) flags |= Qt::WindowMinimizeButtonHint;
-    if (page_.BorderIcons & biMaximize) flags |= Qt::WindowMaximizeButtonHint;
-    if (page_.BorderIcons & biHelp) flags |= Qt::WindowContextHelpButtonHint;
+    // Without a border there is no title bar for the icons; Qt would put a
+    // frame back for minimize and maximize buttons.
+    if (page_.BorderStyle != 0) {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (page_.BorderIcons & biSystemMenu)
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (page_.BorderIcons & biMinimize) flags |= Qt::WindowMinimizeButtonHint;
+        if (page_.BorderIcons & biMaximize) flags |= Qt::WindowMaximizeButtonHint;
+        if (page_.BorderIcons & biHelp) flags |= Qt::WindowContextHelpButtonHint;
+    }
     setWindowFlags(flags);
     const bool sizeable = page_.BorderStyle == 2 || page_.BorderStyle == 5;
     layout_->setContentsMargins(page_.BorderWidth, page_.BorderWidth, page_.BorderWidth,

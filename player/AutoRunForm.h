@@ -134,8 +134,6 @@ private:
     void RebuildStatusBar();
     void RebuildToolBar();
     void BuildNotebook();
-    // The first exit form decides whether the main window may close.
-    bool RunExitForm();
     // Closing goes on after the fade-out, unless the exit form says no.
     void AfterCloseStep();
     void RunShortCommand(const std::string& hint);

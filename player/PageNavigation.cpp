@@ -1,4 +1,4 @@
-// Moving between pages: "Goto Page", modal sub pages, the notebook and the exit form.
+// Moving between pages: "Goto Page", modal sub pages and the notebook.
 #include "player/AutoRunForm.h"
 #include "player/PageSurface.h"
 #include "player/PlayerEnvironment.h"
@@ -72,20 +72,6 @@ bool TAutoRunForm::ShowPage(const std::string& name, TPageReadMode mode) {
         PlayStartSound();
     }
     return exitAll;
-}
-
-bool TAutoRunForm::RunExitForm() {
-    const auto* project = PlayerEnvironment().Project;
-    if (!project) return true;
-    for (const auto& entry : project->Pages) {
-        if (entry->Kind != pkExitForm) continue;
-        TAutoRunForm form;
-        form.Result = true;
-        if (!form.BuildPage(entry->Name, TPageReadMode::Build)) return true;
-        form.ShowModal();
-        return form.Result;
-    }
-    return true;
 }
 
 void TAutoRunForm::BuildNotebook() {

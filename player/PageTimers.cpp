@@ -4,6 +4,7 @@
 #include "player/PlayerEnvironment.h"
 #include "player/ShadowWindow.h"
 #include "player/ShellErrors.h"
+#include "player/SpecialPages.h"
 #include "storage/ErrorReport.h"
 
 #include <QCloseEvent>
@@ -165,7 +166,7 @@ void TAutoRunForm::closeEvent(QCloseEvent* event) {
 }
 
 void TAutoRunForm::AfterCloseStep() {
-    if (IsMainWindow && shown_ && !RunExitForm()) {
+    if (IsMainWindow && shown_ && !ShowExitForm()) {
         closing_ = false;
         PrepareAppearance();
         return;

@@ -17,6 +17,18 @@ std::string_view PageKindName(std::uint8_t kind) {
     return kind < kPageKindNames.size() ? kPageKindNames[kind] : std::string_view();
 }
 
+std::vector<const TAutoFormInfo*> PagesOfKind(const TProjectIndex& index, std::uint8_t kind) {
+    std::vector<const TAutoFormInfo*> pages;
+    for (const auto& page : index.Pages)
+        if (page->Kind == kind) pages.push_back(page.get());
+    return pages;
+}
+
+const TAutoFormInfo* FirstPageOfKind(const TProjectIndex& index, std::uint8_t kind) {
+    const auto pages = PagesOfKind(index, kind);
+    return pages.empty() ? nullptr : pages.front();
+}
+
 bool WriteProjectIndex(TStream& stream, const TProjectIndex& index) {
     return Transfer(kWriteIndexError, [&] {
         WriteField(stream, kSettingsMarker);

@@ -53,6 +53,11 @@ struct TProjectIndex {
     TSettings Settings;
 };
 
+// The first page of `kind` in index order, or null.
+const TAutoFormInfo* FirstPageOfKind(const TProjectIndex& index, std::uint8_t kind);
+// Every page of `kind`, in index order.
+std::vector<const TAutoFormInfo*> PagesOfKind(const TProjectIndex& index, std::uint8_t kind);
+
 bool WriteProjectIndex(TStream& stream, const TProjectIndex& index);
 bool ReadProjectIndex(TStream& stream, TProjectIndex& index);
 

@@ -117,6 +117,18 @@ TEST_F(PlayerStart, CleanupRunsEvenWhenLoadingFails) {
     EXPECT_FALSE(fs::exists(base.File("unpacked")));
 }
 
+// The start sequence runs before the message loop: a splash page that cannot
+// be built ends the player with failure before the main page is looked at.
+TEST_F(PlayerStart, SplashPageThatCannotBeBuiltEndsThePlayer) {
+    fs::create_directory(base.File("AutoRunSource"));
+    ASSERT_TRUE(SaveIndexFile(base.File("AutoRunSource/AutoRun.src"),
+                              IndexWithPages({{"Main", pkMainPage}, {"Gone", pkSplashScreen}})));
+    auto state = PlayerIn(base.Path());
+    EXPECT_EQ(RunPlayerMode(state), 1);
+    ASSERT_EQ(errors.Messages().size(), 1u);
+    EXPECT_NE(errors.Messages()[0].find("Gone.pg"), std::string::npos) << errors.Messages()[0];
+}
+
 TEST(DesignerStartFolder, IniDefaultPathFirstThenSamplesFolder) {
     test::TempFolder program, documents;
     TProcessState state;

@@ -38,6 +38,20 @@ TEST(PageWindow, TransparentColourBecomesAHoleInTheWindow) {
     EXPECT_TRUE(form.mask().isEmpty());
 }
 
+TEST(PageWindow, WithoutBorderTheWindowIsFramelessWhateverItsBorderIcons) {
+    PlayerProject project;
+    for (const std::uint8_t style : {0, 3}) {
+        auto page = TestPage("Style" + std::to_string(style), pkSplashScreen);
+        page.BorderStyle = style;
+        page.BorderIcons = biSystemMenu | biMinimize | biMaximize;
+        project.AddPage(page);
+        TAutoRunForm form;
+        ASSERT_TRUE(form.BuildPage(page.PageName, TPageReadMode::Build));
+        EXPECT_EQ(form.windowFlags().testFlag(Qt::FramelessWindowHint), style == 0) << +style;
+        EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint), style != 0) << +style;
+    }
+}
+
 TEST(PageWindow, AnyKeyClosesASplashWithClickContinueEvenFromAFocusedControl) {
     PlayerProject project;
     auto page = TestPage("Splash", pkSplashScreen);

@@ -222,12 +222,159 @@ TPageRecord SubPage(const char* name, const char* caption, std::int32_t colour) 
     return page;
 }
 
+// A line of text: an image button without border or picture shows only its caption.
+void AddLabel(TPageRecord& page, const std::string& text, int left, int top, int width, int size,
+              std::int32_t colour, bool bold = false) {
+    auto& label = Add<TImageButtonPayload>(page, okImageButton, left, top);
+    label.Caption = text;
+    label.Width = width;
+    label.Height = size * 2 + 6;
+    label.ButtonStyle = ibsBorderNone;
+    label.ImageLayout = ilCenter;
+    label.MouseDownSlide = false;
+    TFont font;
+    font.Name = "Tahoma";
+    font.Size = size;
+    font.Color = colour;
+    font.Style = bold ? 1 : 0;
+    label.NormalFont = label.MouseOverFont = label.MouseDownFont = font;
+}
+
+void AddDutyButton(TPageRecord& page, const char* caption, std::uint8_t duty, int left, int top) {
+    auto& button = Add<TButtonPayload>(page, okButton, left, top);
+    button.Caption = caption;
+    button.ButtonType = duty;
+    button.Width = 100;
+}
+
+// A centred dialog-like page of `kind` with a framed text panel.
+TPageRecord FormPage(const char* name, const char* caption, std::uint8_t kind, int height) {
+    TPageRecord page;
+    page.PageName = name;
+    page.Caption = caption;
+    page.PageKind = kind;
+    page.Width = 480;
+    page.Height = height;
+    page.Position = 4;
+    page.BorderStyle = 3;
+    page.BorderIcons = biSystemMenu;
+    page.BackColor = RGB(0x20, 0x30, 0x60);
+    page.GradientColor = RGB(0x40, 0x60, 0xa0);
+    page.GradientStyle = 1;
+    auto& panel = Add<TShapePayload>(page, okShape, 16, 16);
+    panel.Width = 440;
+    panel.Height = height - 110;
+    panel.Shape = 1;
+    panel.FillColor = RGB(0x18, 0x24, 0x48);
+    panel.BorderColor = RGB(0xff, 0xc0, 0x40);
+    panel.BorderWidth = 2;
+    return page;
+}
+
+// Shown first, for three seconds or until clicked.
+TPageRecord SplashPage() {
+    TPageRecord page;
+    page.PageName = "Welcome";
+    page.Caption = "Welcome";
+    page.PageKind = pkSplashScreen;
+    page.Width = 420;
+    page.Height = 240;
+    page.Position = 4;
+    page.BorderStyle = 0;
+    page.StayTime = 3;
+    page.ClickContinue = true;
+    page.BackColor = RGB(0xff, 0xc0, 0x40);
+    page.GradientColor = RGB(0xc0, 0x40, 0x20);
+    page.GradientStyle = 1;
+    auto& badge = Add<TImagePayload>(page, okImage, 170, 30);
+    badge.ImageNormal = Badge(QColor(80, 160, 240), 80);
+    badge.Width = badge.Height = 80;
+    AddLabel(page, "Brelvane Demo", 0, 125, 420, 20, clWhite, true);
+    AddLabel(page, "Click anywhere to continue", 0, 185, 420, 10, clWhite);
+    return page;
+}
+
+// Lies behind the menu for the whole run.
+TPageRecord ScreenBackgroundPage() {
+    TPageRecord page;
+    page.PageName = "Backdrop";
+    page.Caption = "Backdrop";
+    page.PageKind = pkScreenBackground;
+    page.BackColor = RGB(0x10, 0x18, 0x30);
+    page.GradientColor = RGB(0x30, 0x50, 0x90);
+    page.GradientStyle = 1;
+    auto& stripe = Add<TShapePayload>(page, okShape, 0, 60);
+    stripe.Width = 4000;
+    stripe.Height = 6;
+    stripe.Shape = 28;
+    AddLabel(page, "Brelvane Demo Disc", 30, 10, 600, 24, RGB(0xff, 0xc0, 0x40), true);
+    return page;
+}
+
+TPageRecord AgreementForm() {
+    auto page = FormPage("Agreement", "Licence Agreement", pkAgreementForm, 320);
+    const char* lines[] = {"This demo disc is free to copy and to share.",
+                           "It comes without warranty of any kind.", "",
+                           "Click \"I Agree\" to go on, or \"Decline\" to leave."};
+    AddLabel(page, "Please read before you go on", 30, 28, 420, 12, RGB(0xff, 0xc0, 0x40), true);
+    int top = 70;
+    for (const char* line : lines) {
+        if (*line) AddLabel(page, line, 30, top, 420, 10, clWhite);
+        top += 28;
+    }
+    AddDutyButton(page, "I Agree", btOK, 125, 240);
+    AddDutyButton(page, "Decline", btCancel, 255, 240);
+    return page;
+}
+
+TPageRecord SecurityForm() {
+    auto page = FormPage("Security", "Security Check", pkSecurityForm, 280);
+    AddLabel(page, "This disc asks for a password", 30, 28, 420, 12, RGB(0xff, 0xc0, 0x40), true);
+    AddLabel(page, "Type 1234 as the password, then click \"Submit\".", 30, 70, 420, 10, clWhite);
+    AddDutyButton(page, "Submit", btSubmit, 125, 200);
+    AddDutyButton(page, "Cancel", btCancel, 255, 200);
+    return page;
+}
+
+// Asks before the menu closes; it waits for an answer.
+TPageRecord ExitForm() {
+    auto page = FormPage("Leave", "Brelvane Demo", pkExitForm, 220);
+    page.StayTime = 0;
+    page.ClickContinue = false;
+    AddLabel(page, "Leave the demo?", 30, 50, 420, 14, clWhite, true);
+    AddDutyButton(page, "Yes", btOK, 125, 140);
+    AddDutyButton(page, "No", btCancel, 255, 140);
+    return page;
+}
+
+// The pages that run around the main page, after the main page and sub
+// pages in the index.
+void AddSpecialPages(std::vector<TPageRecord>& pages) {
+    pages.push_back(SplashPage());
+    pages.push_back(ScreenBackgroundPage());
+    pages.push_back(AgreementForm());
+    pages.push_back(SecurityForm());
+    pages.push_back(ExitForm());
+}
+
 } // namespace
 
 int RunMakeDemoCommand(const std::vector<std::string>& args) {
-    const bool notebook = args.size() == 2 && args[1] == "--notebook";
-    if (args.size() != 1 && !notebook) {
-        std::fprintf(stderr, "usage: brelvane-tool make-demo BASEFOLDER [--notebook]\n");
+    bool valid = !args.empty();
+    bool notebook = false;
+    bool specialPages = true;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--notebook")
+            notebook = true;
+        else if (args[i] == "--no-special-pages")
+            specialPages = false;
+        else
+            valid = false;
+    }
+    if (!valid) {
+        std::fprintf(
+            stderr,
+            "usage: brelvane-tool make-demo BASEFOLDER [--notebook] [--no-special-pages]\n");
         return 2;
     }
     const auto source = args[0] + "/AutoRunSource";
@@ -244,6 +391,7 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
     pages.push_back(MainPage());
     pages.push_back(SubPage("Products", "Our Products", RGB(0xf0, 0x90, 0x40)));
     pages.push_back(SubPage("About", "About this Disc", RGB(0xa0, 0x70, 0xe0)));
+    if (specialPages) AddSpecialPages(pages);
     for (const auto& page : pages) {
         auto entry = std::make_unique<TAutoFormInfo>();
         entry->Name = page.PageName;

@@ -1,0 +1,21 @@
+# The demo without special pages (the start-up benchmark's project): only main
+# and sub pages in its index, the main page first.
+file(REMOVE_RECURSE "${OUT}")
+execute_process(COMMAND ${TOOL} make-demo "${OUT}" --no-special-pages RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "make-demo exited with ${status}")
+endif()
+execute_process(COMMAND ${TOOL} index "${OUT}/AutoRunSource/AutoRun.src"
+                OUTPUT_VARIABLE index RESULT_VARIABLE status)
+string(JSON count LENGTH "${index}" pages)
+math(EXPR last "${count} - 1")
+foreach(i RANGE ${last})
+    string(JSON kind GET "${index}" pages ${i} Kind)
+    if(i EQUAL 0 AND NOT kind EQUAL 2)
+        message(FATAL_ERROR "the first page is of kind ${kind}")
+    endif()
+    if(i GREATER 0 AND NOT kind EQUAL 3)
+        message(FATAL_ERROR "page ${i} is of kind ${kind}")
+    endif()
+endforeach()
+message("${count} pages, main page first, the others sub pages")
