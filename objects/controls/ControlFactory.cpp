@@ -4,6 +4,7 @@
 #include "objects/controls/AuImage.h"
 #include "objects/controls/AuImageButton.h"
 #include "objects/controls/AuShape.h"
+#include "objects/controls/AuSimpleText.h"
 #include "objects/records/ObjectKinds.h"
 
 namespace brelvane {
@@ -16,6 +17,8 @@ std::unique_ptr<TObjectWidget> CreateObjectControl(TAutoObject& object, QWidget*
         return std::make_unique<TAuImageButton>(object, parent);
     case okImage:
         return std::make_unique<TAuImage>(object, parent);
+    case okSimpleText:
+        return std::make_unique<TAuSimpleText>(object, parent);
     case okShape:
         return std::make_unique<TAuShape>(object, parent);
     default:
