@@ -6,6 +6,7 @@
 #include "objects/controls/AuImageButton.h"
 #include "objects/controls/AuSecurityEdit.h"
 #include "objects/controls/AuShape.h"
+#include "objects/controls/AuSimpleText.h"
 #include "objects/records/ObjectKinds.h"
 
 namespace brelvane {
@@ -24,6 +25,8 @@ std::unique_ptr<TObjectWidget> CreateObjectControl(TAutoObject& object, QWidget*
         return std::make_unique<TAuAgreementRadio>(object, parent);
     case okCheckBox:
         return std::make_unique<TAuAgreementCheck>(object, parent);
+    case okSimpleText:
+        return std::make_unique<TAuSimpleText>(object, parent);
     case okShape:
         return std::make_unique<TAuShape>(object, parent);
     default:

@@ -2,9 +2,12 @@
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/EditPayload.h"
 #include "objects/records/ImagePayload.h"
+#include "objects/records/LabelPayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
 #include "objects/records/ShapePayload.h"
+#include "objects/records/SimpleTextPayload.h"
+#include "objects/records/TextPayload.h"
 
 #include <array>
 
@@ -22,6 +25,16 @@ constexpr TPayloadCodec kRadioButton =
     MakePayloadCodec<TRadioButtonPayload, WriteRadioButtonPayload, ReadRadioButtonPayload>();
 constexpr TPayloadCodec kCheckBox =
     MakePayloadCodec<TCheckBoxPayload, WriteCheckBoxPayload, ReadCheckBoxPayload>();
+constexpr TPayloadCodec kLabel =
+    MakePayloadCodec<TLabelPayload, WriteLabelPayload, ReadLabelPayload>();
+constexpr TPayloadCodec kLink = MakePayloadCodec<TLinkPayload, WriteLinkPayload, ReadLinkPayload>();
+constexpr TPayloadCodec kFadeLabel =
+    MakePayloadCodec<TFadeLabelPayload, WriteFadeLabelPayload, ReadFadeLabelPayload>();
+constexpr TPayloadCodec kText = MakePayloadCodec<TTextPayload, WriteTextPayload, ReadTextPayload>();
+constexpr TPayloadCodec kScrollText =
+    MakePayloadCodec<TScrollTextPayload, WriteScrollTextPayload, ReadScrollTextPayload>();
+constexpr TPayloadCodec kSimpleText =
+    MakePayloadCodec<TSimpleTextPayload, WriteSimpleTextPayload, ReadSimpleTextPayload>();
 constexpr TPayloadCodec kShape =
     MakePayloadCodec<TShapePayload, WriteShapePayload, ReadShapePayload>();
 
@@ -34,6 +47,12 @@ constexpr std::array<const TPayloadCodec*, kObjectKindCount> kCodecs = [] {
     codecs[okEdit] = &kEdit;
     codecs[okRadioButton] = &kRadioButton;
     codecs[okCheckBox] = &kCheckBox;
+    codecs[okLabel] = &kLabel;
+    codecs[okLink] = &kLink;
+    codecs[okFadeLabel] = &kFadeLabel;
+    codecs[okText] = &kText;
+    codecs[okScrollText] = &kScrollText;
+    codecs[okSimpleText] = &kSimpleText;
     codecs[okShape] = &kShape;
     return codecs;
 }();
