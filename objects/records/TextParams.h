@@ -10,7 +10,6 @@
 
 namespace brelvane {
 
-inline constexpr std::int32_t clBtnFace = static_cast<std::int32_t>(0x8000000Fu);
 inline constexpr std::int32_t clBlue = RGB(0, 0, 255);
 
 enum TTextAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };

@@ -1,5 +1,7 @@
 #include "Commands.h"
+#include "objects/records/AgreementPayload.h"
 #include "objects/records/AutoObject.h"
+#include "objects/records/EditPayload.h"
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/ImagePayload.h"
 #include "objects/records/ObjectKinds.h"
@@ -315,14 +317,21 @@ TPageRecord AgreementForm() {
     auto page = FormPage("Agreement", "Licence Agreement", pkAgreementForm, 320);
     const char* lines[] = {"This demo disc is free to copy and to share.",
                            "It comes without warranty of any kind.", "",
-                           "Click \"I Agree\" to go on, or \"Decline\" to leave."};
+                           "Tick the box and click \"I Agree\" to go on, or \"Decline\" to leave."};
     AddLabel(page, "Please read before you go on", 30, 28, 420, 12, RGB(0xff, 0xc0, 0x40), true);
     int top = 70;
     for (const char* line : lines) {
         if (*line) AddLabel(page, line, 30, top, 420, 10, clWhite);
         top += 28;
     }
-    AddDutyButton(page, "I Agree", btOK, 125, 240);
+    auto& accept = Add<TCheckBoxPayload>(page, okCheckBox, 30, 180);
+    accept.Caption = "I have read the agreement";
+    accept.Width = 420;
+    accept.Height = 22;
+    accept.Color = RGB(0x18, 0x24, 0x48);
+    accept.Font.Size = 10;
+    accept.Font.Color = clWhite;
+    AddDutyButton(page, "I Agree", btSubmit, 125, 240);
     AddDutyButton(page, "Decline", btCancel, 255, 240);
     return page;
 }
@@ -331,6 +340,14 @@ TPageRecord SecurityForm() {
     auto page = FormPage("Security", "Security Check", pkSecurityForm, 280);
     AddLabel(page, "This disc asks for a password", 30, 28, 420, 12, RGB(0xff, 0xc0, 0x40), true);
     AddLabel(page, "Type 1234 as the password, then click \"Submit\".", 30, 70, 420, 10, clWhite);
+    auto& password = Add<TEditPayload>(page, okEdit, 140, 120);
+    password.Width = 200;
+    password.Height = 24;
+    password.Font.Size = 12;
+    password.AccurateText = "1234";
+    password.PasswordChar = '*';
+    password.MaxLength = 4;
+    password.AllowRetry = 3;
     AddDutyButton(page, "Submit", btSubmit, 125, 200);
     AddDutyButton(page, "Cancel", btCancel, 255, 200);
     return page;
