@@ -1,7 +1,9 @@
 #pragma once
 
 #include "storage/ByteStream.h"
+#include "storage/EffectBlock.h"
 #include "storage/FontBlock.h"
+#include "storage/FontLabelsBlock.h"
 #include "storage/PictureBlock.h"
 
 #include <cstdint>
@@ -20,6 +22,8 @@ public:
     virtual void Field(const char* name, const std::string& value) = 0;
     virtual void Field(const char* name, const TFont& value) = 0;
     virtual void Field(const char* name, const TPicture& value) = 0;
+    virtual void Field(const char* name, const TAAEffect& value) = 0;
+    virtual void Field(const char* name, const TFontLabels& value) = 0;
 };
 
 // The kind-specific part of an object. Every kind stores the standard control

@@ -1,8 +1,11 @@
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/ImagePayload.h"
+#include "objects/records/LabelPayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
 #include "objects/records/ShapePayload.h"
+#include "objects/records/SimpleTextPayload.h"
+#include "objects/records/TextPayload.h"
 
 #include <array>
 
@@ -15,6 +18,16 @@ constexpr TPayloadCodec kImageButton =
     MakePayloadCodec<TImageButtonPayload, WriteImageButtonPayload, ReadImageButtonPayload>();
 constexpr TPayloadCodec kImage =
     MakePayloadCodec<TImagePayload, WriteImagePayload, ReadImagePayload>();
+constexpr TPayloadCodec kLabel =
+    MakePayloadCodec<TLabelPayload, WriteLabelPayload, ReadLabelPayload>();
+constexpr TPayloadCodec kLink = MakePayloadCodec<TLinkPayload, WriteLinkPayload, ReadLinkPayload>();
+constexpr TPayloadCodec kFadeLabel =
+    MakePayloadCodec<TFadeLabelPayload, WriteFadeLabelPayload, ReadFadeLabelPayload>();
+constexpr TPayloadCodec kText = MakePayloadCodec<TTextPayload, WriteTextPayload, ReadTextPayload>();
+constexpr TPayloadCodec kScrollText =
+    MakePayloadCodec<TScrollTextPayload, WriteScrollTextPayload, ReadScrollTextPayload>();
+constexpr TPayloadCodec kSimpleText =
+    MakePayloadCodec<TSimpleTextPayload, WriteSimpleTextPayload, ReadSimpleTextPayload>();
 constexpr TPayloadCodec kShape =
     MakePayloadCodec<TShapePayload, WriteShapePayload, ReadShapePayload>();
 
@@ -24,6 +37,12 @@ constexpr std::array<const TPayloadCodec*, kObjectKindCount> kCodecs = [] {
     codecs[okButton] = &kButton;
     codecs[okImageButton] = &kImageButton;
     codecs[okImage] = &kImage;
+    codecs[okLabel] = &kLabel;
+    codecs[okLink] = &kLink;
+    codecs[okFadeLabel] = &kFadeLabel;
+    codecs[okText] = &kText;
+    codecs[okScrollText] = &kScrollText;
+    codecs[okSimpleText] = &kSimpleText;
     codecs[okShape] = &kShape;
     return codecs;
 }();

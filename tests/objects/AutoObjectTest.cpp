@@ -70,7 +70,7 @@ TEST(AddObjectRecord, DefaultsCaptionSizeAndSelection) {
     EXPECT_EQ(shape->Payload->Height, 105);
 
     // Kinds this build cannot store are not added.
-    EXPECT_EQ(AddObjectRecord(objects, okLabel, 0, 0), nullptr);
+    EXPECT_EQ(AddObjectRecord(objects, KindWithoutCodec(), 0, 0), nullptr);
     EXPECT_EQ(AddObjectRecord(objects, 27, 0, 0), nullptr);
     EXPECT_EQ(objects.size(), 3u);
 }

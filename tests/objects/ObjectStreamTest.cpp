@@ -154,20 +154,20 @@ TEST(ObjectRecord, KindOutsideTheTableFailsWithoutABox) {
 }
 
 TEST(ObjectRecord, KnownKindWithoutCodecIsRefusedWithOneBox) {
-    ASSERT_EQ(PayloadCodecOf(okLabel), nullptr);
+    const auto kind = KindWithoutCodec();
     TCommand props;
-    props.Name = "Label1";
+    props.Name = "Object1";
     TMemoryStream stream(
-        Concat({U8Bytes(127), Int32Bytes(0), U8Bytes(okLabel), CommandBytes(props), Bytes(64, 0)}));
+        Concat({U8Bytes(127), Int32Bytes(0), U8Bytes(kind), CommandBytes(props), Bytes(64, 0)}));
     ErrorCollector errors;
     TAutoObject back;
     EXPECT_FALSE(ReadObject(stream, back));
     ExpectOneError(errors, kReadObjectError);
 
     errors.Clear();
-    auto label = MakeObject(okLabel, "Label1", std::make_unique<TViewerPayload>());
+    auto object = MakeObject(kind, "Object1", std::make_unique<TViewerPayload>());
     TMemoryStream out;
-    EXPECT_FALSE(WriteObject(out, *label));
+    EXPECT_FALSE(WriteObject(out, *object));
     ExpectOneError(errors, kWriteObjectError);
 }
 

@@ -8,21 +8,6 @@
 namespace brelvane::test {
 namespace {
 
-Bytes BoundsBytes(const TPayload& p) {
-    return Concat(
-        {Int32Bytes(p.Left), Int32Bytes(p.Top), Int32Bytes(p.Width), Int32Bytes(p.Height)});
-}
-
-template <class P, class Read> P ReadBack(const Bytes& bytes, Read read) {
-    TMemoryStream stream(bytes);
-    P back;
-    ErrorCollector errors;
-    EXPECT_TRUE(read(stream, back));
-    EXPECT_TRUE(errors.Messages().empty());
-    EXPECT_EQ(stream.Remaining(), 0u);
-    return back;
-}
-
 TEST(ButtonPayload, StoresCursorTextsFontDutyAndBounds) {
     TButtonPayload p;
     p.CursorNumber = -21;

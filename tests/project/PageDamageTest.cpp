@@ -57,9 +57,9 @@ TEST(PageDamage, BadCountsAndObjects) {
     EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(0x7fffffff), U8Bytes(127)})), kReadObjectError);
     // An object of a kind this build cannot read.
     TCommand props;
-    const auto label =
-        Concat({U8Bytes(127), Int32Bytes(0), U8Bytes(okLabel), CommandBytes(props), Bytes(40, 0)});
-    EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(1), label})), kReadObjectError);
+    const auto unreadable = Concat({U8Bytes(127), Int32Bytes(0), U8Bytes(KindWithoutCodec()),
+                                    CommandBytes(props), Bytes(40, 0)});
+    EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(1), unreadable})), kReadObjectError);
     // A kind byte outside the table: the object read is silent, the page says so once.
     EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(1), U8Bytes(127), Int32Bytes(0), U8Bytes(27)})),
               kReadObjectError);
@@ -88,7 +88,8 @@ TEST(PageDamage, MenusTooDeepToReadAreNotWritten) {
 
 TEST(PageDamage, WriteOfAnObjectWithoutCodecIsOneBox) {
     auto page = FullPage();
-    Add(page.Objects, MakeObject(okLabel, "Label1", std::make_unique<TViewerPayload>()));
+    Add(page.Objects,
+        MakeObject(KindWithoutCodec(), "Object1", std::make_unique<TViewerPayload>()));
     TMemoryStream stream;
     ErrorCollector errors;
     EXPECT_FALSE(WritePage(stream, page));

@@ -13,6 +13,42 @@ std::string Text(const std::string& ansi) {
     return AnsiToUtf8(ansi);
 }
 
+json EffectToJson(const TAAEffect& e) {
+    return {{"Alpha", e.Alpha},
+            {"Angle", e.Angle},
+            {"Blur", e.Blur},
+            {"HorzMirror", e.HorzMirror},
+            {"Noise", e.Noise},
+            {"Outline", e.Outline},
+            {"Spray", e.Spray},
+            {"VertMirror", e.VertMirror},
+            {"Gradual",
+             {{"Enabled", e.Gradual.Enabled},
+              {"EndColor", e.Gradual.EndColor},
+              {"StartColor", e.Gradual.StartColor},
+              {"Style", e.Gradual.Style}}},
+            {"Shadow",
+             {{"Alpha", e.Shadow.Alpha},
+              {"Blur", e.Shadow.Blur},
+              {"Color", e.Shadow.Color},
+              {"Enabled", e.Shadow.Enabled},
+              {"OffsetX", e.Shadow.OffsetX},
+              {"OffsetY", e.Shadow.OffsetY}}},
+            {"Texture",
+             {{"Enabled", e.Texture.Enabled},
+              {"Mode", e.Texture.Mode},
+              {"Picture", PictureToJson(e.Texture.Picture)}}}};
+}
+
+json FontLabelsToJson(const TFontLabels& labels) {
+    json list = json::array();
+    for (const auto& label : labels.Items())
+        list.push_back({{"Effect", EffectToJson(label.Effect)},
+                        {"Font", FontToJson(label.Font)},
+                        {"Name", Text(label.Name)}});
+    return list;
+}
+
 class JsonFields final : public TFieldVisitor {
 public:
     void Field(const char* name, std::int64_t value) override { json_[name] = value; }
@@ -21,6 +57,12 @@ public:
     void Field(const char* name, const TFont& value) override { json_[name] = FontToJson(value); }
     void Field(const char* name, const TPicture& value) override {
         json_[name] = PictureToJson(value);
+    }
+    void Field(const char* name, const TAAEffect& value) override {
+        json_[name] = EffectToJson(value);
+    }
+    void Field(const char* name, const TFontLabels& value) override {
+        json_[name] = FontLabelsToJson(value);
     }
     json Take() { return std::move(json_); }
 
