@@ -59,6 +59,11 @@ void TAAGraphicControl::RebuildQuietly() {
     RebuildPictures();
     rebuilding_ = false;
     builtSize_ = size();
+    // The record keeps the size the text gave the control.
+    if (auto* payload = Record().Payload.get()) {
+        payload->Width = width();
+        payload->Height = height();
+    }
 }
 
 bool TAAGraphicControl::SizesWidth() const {
@@ -87,6 +92,14 @@ void TAAGraphicControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintControl(painter);
     painting_ = false;
+}
+
+void TAAGraphicControl::showEvent(QShowEvent* event) {
+    TObjectWidget::showEvent(event);
+    // A control sized by its text may start empty, and an empty widget is never painted.
+    if (loaded_) return;
+    loaded_ = true;
+    Rebuild();
 }
 
 void TAAGraphicControl::resizeEvent(QResizeEvent* event) {

@@ -12,8 +12,8 @@ enum TAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient,
 
 // The base of the anti-aliased text controls: a windowless child that paints
 // itself from off-screen pictures. Property changes rebuild the pictures once
-// the control has been painted, unless AutoUpdate is off or an update is
-// pending. Pointer entry and exit are the object widget's hover signals.
+// the control has been shown or painted, unless AutoUpdate is off or an update
+// is pending. Pointer entry and exit are the object widget's hover signals.
 class TAAGraphicControl : public TObjectWidget {
     Q_OBJECT
 public:
@@ -55,6 +55,7 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Rebuilds without asking for a repaint (the first paint is one).

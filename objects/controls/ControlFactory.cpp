@@ -1,9 +1,14 @@
 #include "objects/controls/ControlFactory.h"
 
 #include "objects/controls/AuButton.h"
+#include "objects/controls/AuFadeLabel.h"
 #include "objects/controls/AuImage.h"
 #include "objects/controls/AuImageButton.h"
+#include "objects/controls/AuLabel.h"
+#include "objects/controls/AuLink.h"
+#include "objects/controls/AuScrollText.h"
 #include "objects/controls/AuShape.h"
+#include "objects/controls/AuText.h"
 #include "objects/records/ObjectKinds.h"
 
 namespace brelvane {
@@ -16,6 +21,16 @@ std::unique_ptr<TObjectWidget> CreateObjectControl(TAutoObject& object, QWidget*
         return std::make_unique<TAuImageButton>(object, parent);
     case okImage:
         return std::make_unique<TAuImage>(object, parent);
+    case okLabel:
+        return std::make_unique<TAuLabel>(object, parent);
+    case okLink:
+        return std::make_unique<TAuLink>(object, parent);
+    case okFadeLabel:
+        return std::make_unique<TAuFadeLabel>(object, parent);
+    case okText:
+        return std::make_unique<TAuText>(object, parent);
+    case okScrollText:
+        return std::make_unique<TAuScrollText>(object, parent);
     case okShape:
         return std::make_unique<TAuShape>(object, parent);
     default:
