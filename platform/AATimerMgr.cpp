@@ -40,9 +40,9 @@ void TAATimerThread::Wake() {
 }
 
 void TAATimerThread::Run() {
+    // Asked outside our lock: the list's lock is never taken under it.
+    bool running = manager_.AnyRunning();
     for (;;) {
-        // Asked before taking our lock: the list's lock is never taken under it.
-        const bool running = manager_.AnyRunning();
         {
             std::unique_lock lock(mutex_);
             const auto wakes = [this] { return stop_ || woken_; };
@@ -53,9 +53,10 @@ void TAATimerThread::Run() {
             if (stop_) return;
             woken_ = false;
         }
-        manager_.Process(false);
+        const auto poll = manager_.Poll();
+        running = poll.Running;
         // Crossing into the main thread costs a wake-up there: only for a due timer.
-        if (receiver_ && manager_.AnyDue(true)) DeliverToMainThread();
+        if (receiver_ && poll.MainThreadDue) DeliverToMainThread();
     }
 }
 
@@ -151,6 +152,12 @@ bool TAATimerMgr::AnyRunning() const {
     std::lock_guard lock(mutex_);
     return std::any_of(timers_.begin(), timers_.end(),
                        [](const auto& timer) { return timer && Runs(*timer); });
+}
+
+TAATimerMgr::TPoll TAATimerMgr::Poll() {
+    std::lock_guard lock(mutex_);
+    Process(false);
+    return {AnyDue(true), AnyRunning()};
 }
 
 void TAATimerMgr::Process(bool sync) {

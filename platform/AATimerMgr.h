@@ -98,6 +98,14 @@ public:
     // Whether any timer may fire at all (enabled, with an interval and a handler).
     bool AnyRunning() const;
 
+    // One round of the worker, under one lock: fires the worker-thread timers,
+    // then tells whether a main-thread timer is due and whether any runs.
+    struct TPoll {
+        bool MainThreadDue = false;
+        bool Running = false;
+    };
+    TPoll Poll();
+
     // Receives what a handler throws; processing of that round then ends.
     std::function<void(std::exception_ptr)> OnHandlerException;
 

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 namespace brelvane {
 
@@ -55,6 +56,7 @@ void TAAScrollText::RebuildPictures() {
         const int x = AlignedX(text_.Alignment, width, PieceWidth(pieces[i], text_.Quality), 0);
         DrawPiece(tall_, pieces[i], text_.Quality, x, rows[i]);
     }
+    PrepareFade();
     if (OnTextReady) OnTextReady();
     passes_ = -1;
     position_ = 0;
@@ -66,30 +68,49 @@ void TAAScrollText::ComposeScreen() {
     const int width = tall_.width(), height = std::min(this->height(), tall_.height());
     if (screen_.size() != QSize(width, height))
         screen_ = QImage(width, height, QImage::Format_RGB32);
+    // The window in at most two blocks of rows: past the end of the tall
+    // picture it goes on at its top.
     const auto rowBytes = static_cast<std::size_t>(tall_.bytesPerLine());
-    // Past the end of the tall picture the window goes on at its top.
-    for (int y = 0; y < height; ++y)
-        std::copy_n(tall_.constScanLine((position_ + y) % tall_.height()), rowBytes,
-                    screen_.scanLine(y));
+    const int first = std::min(height, tall_.height() - position_);
+    std::memcpy(screen_.bits(), tall_.constScanLine(position_), rowBytes * first);
+    if (first < height)
+        std::memcpy(screen_.scanLine(first), tall_.constBits(), rowBytes * (height - first));
     FadeEdges();
 }
 
-void TAAScrollText::FadeEdges() {
+void TAAScrollText::PrepareFade() {
+    fadeRows_.clear();
     if (!text_.Fade || text_.FadeHeight <= 0) return;
     const QColor color = backdrop_.Color();
     const int channels[3] = {color.blue(), color.green(), color.red()};
-    const int fade = std::min(text_.FadeHeight, (screen_.height() + 1) / 2);
-    for (int b = 0; b < fade; ++b) {
+    const int rows = std::min(text_.FadeHeight, (height() + 1) / 2);
+    fadeRows_.resize(static_cast<std::size_t>(rows));
+    for (int b = 0; b < rows; ++b) {
         // Row 0 is pure background, each further row lets more of the text through.
         const int a = text_.FadeHeight > 1 ? b * 255 / (text_.FadeHeight - 1) : 0;
+        for (int channel = 0; channel < 3; ++channel) {
+            const int c = channels[channel];
+            for (int p = 0; p < 256; ++p)
+                fadeRows_[static_cast<std::size_t>(b)][channel][p] =
+                    static_cast<std::uint8_t>(c + ((a * (p - c)) >> 8));
+        }
+    }
+}
+
+void TAAScrollText::FadeEdges() {
+    const int rows = std::min(static_cast<int>(fadeRows_.size()), (screen_.height() + 1) / 2);
+    const int width = screen_.width();
+    for (int b = 0; b < rows; ++b) {
+        const auto& table = fadeRows_[static_cast<std::size_t>(b)];
+        const std::uint8_t *blue = table[0].data(), *green = table[1].data(),
+                           *red = table[2].data();
         for (const int y : {b, screen_.height() - 1 - b}) {
-            auto* pixel = screen_.scanLine(y);
-            for (int x = 0; x < screen_.width(); ++x, pixel += 4)
-                for (int channel = 0; channel < 3; ++channel) {
-                    const int c = channels[channel];
-                    pixel[channel] =
-                        static_cast<std::uint8_t>(c + ((a * (pixel[channel] - c)) >> 8));
-                }
+            std::uint8_t* pixel = screen_.scanLine(y);
+            for (int x = 0; x < width; ++x, pixel += 4) {
+                pixel[0] = blue[pixel[0]];
+                pixel[1] = green[pixel[1]];
+                pixel[2] = red[pixel[2]];
+            }
         }
     }
 }

@@ -6,6 +6,8 @@
 #include "platform/AATimer.h"
 
 #include <QTimer>
+#include <array>
+#include <vector>
 
 namespace brelvane {
 
@@ -59,6 +61,8 @@ protected:
 
 private:
     void ComposeScreen();
+    // What each faded edge row makes of a channel value, per row and channel (B, G, R).
+    void PrepareFade();
     void FadeEdges();
 
     TScrollTextParam text_;
@@ -69,6 +73,7 @@ private:
     int repeatCount_ = 0;
     int repeatDelay_ = 2000;
     QImage tall_, screen_;
+    std::vector<std::array<std::array<std::uint8_t, 256>, 3>> fadeRows_;
     int position_ = 0;
     int passes_ = -1;
     platform::TAATimer scrollTimer_;
