@@ -18,7 +18,12 @@ TAAFadeText::TAAFadeText(TAutoObject& object, QWidget* parent) : TAACustomText(o
 }
 
 void TAAFadeText::SetText(const TFadeTextParam& text) {
+    const std::int32_t fadeDelay = text_.FadeDelay, lineDelay = text_.LineDelay;
     text_ = text;
+    // The new delays keep their limits against the old ones, as when read.
+    text_.FadeDelay = fadeDelay;
+    text_.LineDelay = lineDelay;
+    SetDelaysInStoredOrder(text_, text.FadeDelay, text.LineDelay);
     backdrop_.Set(text_);
     lineTimer_.setInterval(text_.LineDelay);
     Changed();

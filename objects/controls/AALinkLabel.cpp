@@ -27,7 +27,7 @@ void TAALinkLabel::RebuildPictures() {
 }
 
 void TAALinkLabel::DrawLooks() {
-    normal_ = NormalLook().convertToFormat(QImage::Format_RGB32);
+    normal_ = NormalLook();
     if (hotLink_.Transparent) {
         hot_ = ContentBehind(*this);
     } else {

@@ -138,6 +138,19 @@ TEST_F(AAFadeText, DelaysKeepTheirLimits) {
     EXPECT_EQ(fade->Text().FadeDelay, 800);
     fade->SetLineDelay(1000);
     EXPECT_EQ(fade->Text().LineDelay, 1000);
+
+    // A whole parameter object is held to them too, against the delays it replaces.
+    TFadeTextParam text = fade->Text();
+    text.FadeDelay = 900;
+    text.LineDelay = 1000;
+    fade->SetText(text);
+    EXPECT_EQ(fade->Text().FadeDelay, 800);
+    EXPECT_EQ(fade->Text().LineDelay, 1000);
+    text.FadeDelay = 1500;
+    text.LineDelay = 400;
+    fade->SetText(text);
+    EXPECT_EQ(fade->Text().FadeDelay, 800);
+    EXPECT_EQ(fade->Text().LineDelay, 1000);
 }
 
 TEST_F(AAFadeText, LinesSitByAlignmentAndLayout) {
