@@ -2,11 +2,16 @@
 
 #include "objects/controls/AgreementOptions.h"
 #include "objects/controls/AuButton.h"
+#include "objects/controls/AuFadeLabel.h"
 #include "objects/controls/AuImage.h"
 #include "objects/controls/AuImageButton.h"
+#include "objects/controls/AuLabel.h"
+#include "objects/controls/AuLink.h"
+#include "objects/controls/AuScrollText.h"
 #include "objects/controls/AuSecurityEdit.h"
 #include "objects/controls/AuShape.h"
 #include "objects/controls/AuSimpleText.h"
+#include "objects/controls/AuText.h"
 #include "objects/records/ObjectKinds.h"
 
 namespace brelvane {
@@ -27,6 +32,16 @@ std::unique_ptr<TObjectWidget> CreateObjectControl(TAutoObject& object, QWidget*
         return std::make_unique<TAuAgreementCheck>(object, parent);
     case okSimpleText:
         return std::make_unique<TAuSimpleText>(object, parent);
+    case okLabel:
+        return std::make_unique<TAuLabel>(object, parent);
+    case okLink:
+        return std::make_unique<TAuLink>(object, parent);
+    case okFadeLabel:
+        return std::make_unique<TAuFadeLabel>(object, parent);
+    case okText:
+        return std::make_unique<TAuText>(object, parent);
+    case okScrollText:
+        return std::make_unique<TAuScrollText>(object, parent);
     case okShape:
         return std::make_unique<TAuShape>(object, parent);
     default:

@@ -1,12 +1,15 @@
 #include "Commands.h"
 #include "objects/records/AgreementPayload.h"
 #include "objects/records/AutoObject.h"
-#include "objects/records/EditPayload.h"
 #include "objects/records/ButtonPayload.h"
+#include "objects/records/EditPayload.h"
 #include "objects/records/ImagePayload.h"
+#include "objects/records/LabelPayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/ShapePayload.h"
 #include "objects/records/ShortCommand.h"
+#include "objects/records/SimpleTextPayload.h"
+#include "objects/records/TextPayload.h"
 #include "player/ActionInterpreter.h"
 #include "storage/ErrorReport.h"
 #include "storage/ProjectIndex.h"
@@ -79,7 +82,8 @@ void AddBars(TPageRecord& page) {
     TMenuItem line;
     line.Caption = "-";
     file.Items = {MenuEntry("&Products", Action(atShowSubPage, "Products")),
-                  MenuEntry("&About", Action(atShowSubPage, "About")), line,
+                  MenuEntry("&About", Action(atShowSubPage, "About")),
+                  MenuEntry("&Texts", Action(atShowSubPage, "Texts")), line,
                   MenuEntry("E&xit", Action(atExit))};
     page.MenuBar = {file};
     page.PopupMenu = {MenuEntry("About this disc", Action(atShowSubPage, "About")),
@@ -374,6 +378,75 @@ void AddSpecialPages(std::vector<TPageRecord>& pages) {
     pages.push_back(ExitForm());
 }
 
+// Every kind of text object: smoothed labels and links, a line-by-line fade,
+// a text whose font labels switch faces, a scrolling credit roll.
+TPageRecord TextsPage() {
+    TPageRecord page = SubPage("Texts", "Texts", RGB(0x30, 0x50, 0x80));
+    page.Width = 560;
+    page.Height = 420;
+    // The sub pages' look, with objects of its own.
+    page.Objects.clear();
+    const TFont heading{
+        .Name = "Arial", .Color = RGB(0xff, 0xe0, 0x80), .Size = 20, .Style = fsBold};
+    const TFont body{.Name = "Arial", .Color = clWhite, .Size = 11};
+
+    auto& label = Add<TLabelPayload>(page, okLabel, 20, 16);
+    label.Caption = "Smooth text with a shadow";
+    label.Font = heading;
+
+    auto& link = Add<TLinkPayload>(page, okLink, 20, 60);
+    link.Caption = "Point at this link";
+    link.Font = {.Name = "Arial", .Color = clWhite, .Size = 14};
+    link.HotLink.Color = RGB(0xff, 0xd0, 0x40);
+    link.HotLink.UnderLine = true;
+    page.Objects.back()->Props.Comment = "Links fade to their hot look";
+    page.Objects.back()->Props.CommentViewer = "Label1";
+
+    auto& fade = Add<TFadeLabelPayload>(page, okFadeLabel, 20, 100);
+    fade.Width = 300;
+    fade.Height = 30;
+    fade.Font = {.Name = "Arial", .Color = RGB(0x20, 0x30, 0x60), .Size = 13, .Style = fsBold};
+    fade.Text.Lines =
+        "One line at a time\r\nEach fades in over the last\r\nThen it starts again\r\n";
+    fade.Text.BackColor = RGB(0xf0, 0xf4, 0xff);
+    SetDelaysInStoredOrder(fade.Text, 500, 2000);
+
+    auto& text = Add<TTextPayload>(page, okText, 20, 150);
+    text.Width = 250;
+    text.Height = 190;
+    text.Font = body;
+    text.Text.WordWrap = true;
+    text.Text.Lines = "<Title>Font labels\r\n<Body>A tag at the start of a line switches font and "
+                      "effect for the lines that follow,\r\n<Note>until the next tag.\r\n";
+    text.Fonts.Add({.Name = "Title", .Font = heading, .Effect = NewObjectEffect()});
+    text.Fonts.Add({.Name = "Body", .Font = body, .Effect = {}});
+    text.Fonts.Add(
+        {.Name = "Note",
+         .Font = {.Name = "Arial", .Color = RGB(0xa0, 0xe0, 0xff), .Size = 11, .Style = fsItalic},
+         .Effect = {}});
+
+    auto& scroll = Add<TScrollTextPayload>(page, okScrollText, 300, 150);
+    scroll.Width = 230;
+    scroll.Height = 190;
+    scroll.RepeatDelay = 1000;
+    scroll.ScrollDelay = 30;
+    scroll.Text.Font = {.Name = "Arial", .Color = RGB(0x20, 0x30, 0x60), .Size = 12};
+    scroll.Text.FadeHeight = 20;
+    scroll.Text.BackColor = RGB(0xf0, 0xf4, 0xff);
+    scroll.Text.Lines = "Brelvane\r\n\r\nScrolling text\r\nloops without a gap\r\n\r\n"
+                        "and fades in and out\r\nat its edges\r\n";
+
+    auto& simple = Add<TSimpleTextPayload>(page, okSimpleText, 20, 352);
+    simple.Caption = "A plain label with its own hover look";
+    simple.Font = body;
+    simple.Width = 300;
+
+    auto& ok = Add<TButtonPayload>(page, okButton, 440, 360);
+    ok.Caption = "OK";
+    ok.ButtonType = btOK;
+    return page;
+}
+
 } // namespace
 
 int RunMakeDemoCommand(const std::vector<std::string>& args) {
@@ -408,6 +481,7 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
     pages.push_back(MainPage());
     pages.push_back(SubPage("Products", "Our Products", RGB(0xf0, 0x90, 0x40)));
     pages.push_back(SubPage("About", "About this Disc", RGB(0xa0, 0x70, 0xe0)));
+    pages.push_back(TextsPage());
     if (specialPages) AddSpecialPages(pages);
     for (const auto& page : pages) {
         auto entry = std::make_unique<TAutoFormInfo>();
