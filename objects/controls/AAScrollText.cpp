@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace brelvane {
@@ -40,17 +41,20 @@ void TAAScrollText::SetScrollDelay(int delay) {
 void TAAScrollText::RebuildPictures() {
     const int width = this->width(), height = this->height();
     const auto pieces = Pieces(text_, text_.Font, width);
-    const int fade = text_.Fade ? std::max(0, text_.FadeHeight) : 0;
-    const int top = fade + height * text_.HeadSpace / 100;
-    int total = top;
+    const int fade = text_.Fade ? std::clamp(text_.FadeHeight, 0, kMaxFadeHeight) : 0;
+    // Wide sums: a damaged record's sizes must not overflow on the way to the bound.
+    const std::int64_t top = fade + std::int64_t{height} * text_.HeadSpace / 100;
+    std::int64_t total = top;
     std::vector<int> rows;
     rows.reserve(pieces.size());
     for (const auto& piece : pieces) {
-        rows.push_back(total);
+        rows.push_back(static_cast<int>(std::min<std::int64_t>(total, kMaxScrollPictureHeight)));
         total += RowAdvance(RowHeight(piece, text_.Quality), text_.RowPitch);
     }
-    total += height * text_.TailSpace / 100;
-    tall_ = QImage(std::max(1, width), std::max(total, height), QImage::Format_RGB32);
+    total += std::int64_t{height} * text_.TailSpace / 100;
+    const auto tallHeight = std::clamp<std::int64_t>(total, height, kMaxScrollPictureHeight);
+    tall_ = QImage(std::max(1, width), static_cast<int>(std::max<std::int64_t>(1, tallHeight)),
+                   QImage::Format_RGB32);
     backdrop_.Paint(tall_);
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const int x = AlignedX(text_.Alignment, width, PieceWidth(pieces[i], text_.Quality), 0);
@@ -68,6 +72,7 @@ void TAAScrollText::ComposeScreen() {
     const int width = tall_.width(), height = std::min(this->height(), tall_.height());
     if (screen_.size() != QSize(width, height))
         screen_ = QImage(width, height, QImage::Format_RGB32);
+    if (screen_.isNull()) return;
     // The window in at most two blocks of rows: past the end of the tall
     // picture it goes on at its top.
     const auto rowBytes = static_cast<std::size_t>(tall_.bytesPerLine());
@@ -83,7 +88,7 @@ void TAAScrollText::PrepareFade() {
     if (!text_.Fade || text_.FadeHeight <= 0) return;
     const QColor color = backdrop_.Color();
     const int channels[3] = {color.blue(), color.green(), color.red()};
-    const int rows = std::min(text_.FadeHeight, (height() + 1) / 2);
+    const int rows = std::min({text_.FadeHeight, kMaxFadeHeight, (height() + 1) / 2});
     fadeRows_.resize(static_cast<std::size_t>(rows));
     for (int b = 0; b < rows; ++b) {
         // Row 0 is pure background, each further row lets more of the text through.
@@ -145,16 +150,17 @@ void TAAScrollText::ScrollTick() {
             return;
         }
     }
-    const int next = position_ + scrollStep_;
+    const std::int64_t next = std::int64_t{position_} + scrollStep_;
     if (scrollStep_ > 0 && next >= tall_.height())
         SetPosition(0);
     else
-        SetPosition(std::max(0, next));
+        SetPosition(static_cast<int>(std::max<std::int64_t>(0, next)));
 }
 
 void TAAScrollText::RepeatTick() {
     repeatTimer_.stop();
-    SetPosition(position_ + scrollStep_);
+    if (!tall_.isNull())
+        SetPosition(static_cast<int>((std::int64_t{position_} + scrollStep_) % tall_.height()));
     if (active_) scrollTimer_.SetEnabled(true);
 }
 

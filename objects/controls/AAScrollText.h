@@ -11,6 +11,11 @@
 
 namespace brelvane {
 
+// Bounds that keep a damaged record from asking for pictures no screen needs:
+// the faded band at each edge, and the tall picture holding the whole text.
+inline constexpr int kMaxFadeHeight = 4096;
+inline constexpr int kMaxScrollPictureHeight = 1 << 16;
+
 // Text scrolling upwards in an endless loop: the whole text is drawn once
 // into a tall picture, and each tick only moves the window shown from it.
 class TAAScrollText : public TAACustomText {

@@ -22,7 +22,7 @@ void TAuScrollText::Refresh() {
         SetScrollDelay(payload->ScrollDelay);
         SetScrollStep(payload->ScrollStep);
         // The faded edge must fit.
-        setMinimumHeight(std::max(20, payload->Text.FadeHeight));
+        setMinimumHeight(std::clamp(payload->Text.FadeHeight, 20, kMaxFadeHeight));
         ApplyGeometry();
         EndUpdate();
     }

@@ -12,6 +12,7 @@
 #include "objects/records/TextPayload.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace brelvane {
 namespace {
@@ -119,6 +120,33 @@ TEST_F(AuTextObjects, ReadScrollTextScrollsAndKeepsRoomForItsFade) {
     }
     // Freed with its object: its timer is gone from the service.
     EXPECT_FALSE(timers.AnyRunning());
+}
+
+TEST_F(AuTextObjects, DamagedScrollTextSizesStayWithinBounds) {
+    auto object = test::MakeObject(okScrollText, 209, 209);
+    auto& payload = PayloadOf<TScrollTextPayload>(*object);
+    payload.Text.FadeHeight = 1'000'000'000;
+    payload.Text.HeadSpace = 150;
+    payload.Text.TailSpace = 150;
+    payload.Height = 2'000'000'000;
+    payload.ScrollStep = std::numeric_limits<std::int32_t>::max();
+    payload.RepeatDelay = 10;
+    std::uint64_t now = 0;
+    platform::TAATimerMgr timers([&] { return now; }, false);
+    TAuScrollText scroll(*object, nullptr, timers);
+    EXPECT_LE(scroll.minimumHeight(), kMaxFadeHeight);
+    scroll.resize(209, 300);
+    Painted(scroll);
+    const int tall = scroll.TallPicture().height();
+    ASSERT_GT(tall, 0);
+    EXPECT_LE(tall, kMaxScrollPictureHeight);
+    // Huge steps keep the position inside the picture, paused or not.
+    for (int i = 0; i < 4; ++i) {
+        scroll.ScrollTick();
+        scroll.RepeatTick();
+        EXPECT_GE(scroll.Position(), 0);
+        EXPECT_LT(scroll.Position(), tall);
+    }
 }
 
 TEST_F(AuTextObjects, FadeLabelStartsWithItsStoredFlag) {
