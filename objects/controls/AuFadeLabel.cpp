@@ -1,5 +1,7 @@
 #include "objects/controls/AuFadeLabel.h"
 
+#include "objects/controls/AuText.h"
+
 namespace brelvane {
 
 TAuFadeLabel::TAuFadeLabel(TAutoObject& object, QWidget* parent) : TAAFadeText(object, parent) {
@@ -10,12 +12,7 @@ TAuFadeLabel::TAuFadeLabel(TAutoObject& object, QWidget* parent) : TAAFadeText(o
 void TAuFadeLabel::Refresh() {
     if (const auto* payload = PayloadAs<TFadeLabelPayload>()) {
         BeginUpdate();
-        SetAlign(payload->Align);
-        SetAutoSize(payload->AutoSize);
-        SetBorder(payload->Border);
-        SetText(payload->Text);
-        SetFonts(payload->Fonts);
-        SetFont(payload->Font);
+        ApplyTextFields(*this, *payload);
         SetRepeatCount(payload->RepeatCount);
         ApplyGeometry();
         EndUpdate();

@@ -9,12 +9,7 @@ TAuText::TAuText(TAutoObject& object, QWidget* parent) : TAAText(object, parent)
 void TAuText::Refresh() {
     if (const auto* payload = PayloadAs<TTextPayload>()) {
         BeginUpdate();
-        SetAlign(payload->Align);
-        SetAutoSize(payload->AutoSize);
-        SetBorder(payload->Border);
-        SetText(payload->Text);
-        SetFonts(payload->Fonts);
-        SetFont(payload->Font);
+        ApplyTextFields(*this, *payload);
         ApplyGeometry();
         EndUpdate();
     }
