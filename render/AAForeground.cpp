@@ -1,9 +1,9 @@
 #include "render/AAForeground.h"
 
 #include "render/PictureImage.h"
+#include "render/PictureModes.h"
 #include "render/SystemColors.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <vector>
 
@@ -63,23 +63,7 @@ bool FillTexture(QImage& foreground, const TAATexture& texture, const QColor& fo
     const QImage image = DrawnFrame(*picture, 0, false);
     if (image.isNull()) return false;
     foreground.fill(fontColor);
-    QPainter painter(&foreground);
-    const QRect area = foreground.rect();
-    switch (texture.Mode) {
-    case tmTiled:
-        painter.fillRect(area, QBrush(image));
-        break;
-    case tmStretched:
-        painter.drawImage(area, image);
-        break;
-    case tmCenter:
-        painter.drawImage((area.width() - image.width()) / 2, (area.height() - image.height()) / 2,
-                          image);
-        break;
-    default:
-        painter.drawImage(0, 0, image);
-        break;
-    }
+    DrawPictureInMode(foreground, image, texture.Mode);
     return true;
 }
 

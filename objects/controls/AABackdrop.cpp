@@ -1,5 +1,6 @@
 #include "objects/controls/AABackdrop.h"
 
+#include "render/PictureModes.h"
 #include "render/SystemColors.h"
 
 #include <QPainter>
@@ -18,24 +19,7 @@ void TAABackdrop::Paint(QImage& picture) const {
     if (!picture_ || picture_->Empty()) return;
     const QImage image = DrawnFrame(*picture_, 0, false);
     if (image.isNull()) return;
-    QPainter painter(&picture);
-    switch (mode_) {
-    case bmTiled:
-        painter.drawTiledPixmap(picture.rect(), QPixmap::fromImage(image));
-        break;
-    case bmStretched:
-        // Pictures with transparent parts (icons) show the colour through them.
-        painter.drawImage(picture.rect(), image);
-        break;
-    case bmCenter:
-        painter.drawImage(
-            QPoint((picture.width() - image.width()) / 2, (picture.height() - image.height()) / 2),
-            image);
-        break;
-    default:
-        painter.drawImage(QPoint(0, 0), image);
-        break;
-    }
+    DrawPictureInMode(picture, image, mode_);
 }
 
 QImage ContentBehind(const QWidget& control) {
