@@ -94,7 +94,6 @@ TMainForm::TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialo
     setWindowTitle("Brelvane");
     std::error_code error;
     std::filesystem::create_directories(paths_.TempFolder, error);
-    starting_ = true;
     project_.CurrentPageIndex = -1;
     pickers_ =
         std::make_unique<TProjectPickers>([this] { return project_.BaseFolder; }, *dialogs_, this);

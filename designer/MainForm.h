@@ -129,7 +129,6 @@ private:
     std::unique_ptr<TPickerDialogs> dialogs_;
     std::unique_ptr<TProjectPickers> pickers_;
     std::unique_ptr<TPageHost> host_;
-    bool starting_ = false;
 
     QToolBar* toolBar1_ = nullptr;
     QToolBar* toolBar2_ = nullptr;

@@ -71,7 +71,6 @@ bool TMainForm::Start(const std::string& baseFolder, bool installationRun, TProS
     }
     closeSplash();
     if (project_.BaseFolder.empty()) return false;
-    starting_ = false;
     if (!opened) return true; // Open has shown the project already
     editForm_->show();
     SetModified(false);
@@ -267,7 +266,7 @@ void TMainForm::CreateTargetFile() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!starting_ && (!CommitPendingEdit() || !ConfirmUnsavedChanges())) {
+    if (!CommitPendingEdit() || !ConfirmUnsavedChanges()) {
         event->ignore();
         return;
     }

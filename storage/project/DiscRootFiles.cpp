@@ -22,7 +22,8 @@ std::string RootFile(const std::string& baseFolder, const std::string& name) {
 }
 
 bool PlayerIsCurrent(const std::string& player, const TDiscRootSources& sources) {
-    if (!FileExists(player)) return false;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(player, error)) return false;
     if (!sources.ReadFileVersion) return true;
     return sources.ReadFileVersion(player) == sources.DesignerVersion;
 }
