@@ -1,5 +1,6 @@
 #include "designer/SurfaceMarks.h"
 
+#include "designer/SurfaceObjects.h"
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/EditPayload.h"
 #include "objects/records/ImagePayload.h"
@@ -18,11 +19,6 @@ template <class Payload> const Payload* PayloadAs(const TAutoObject& object) {
     return dynamic_cast<const Payload*>(object.Payload.get());
 }
 
-bool Visible(const TAutoObject& object) {
-    const auto* widget = dynamic_cast<const QWidget*>(object.Control.get());
-    return widget && !widget->isHidden();
-}
-
 // A grey dotted pen that inverts what lies under it, as frames drawn by XOR do.
 void UseMarkPen(QPainter& painter) {
     QPen pen(QColor(128, 128, 128));
@@ -32,12 +28,6 @@ void UseMarkPen(QPainter& painter) {
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
 }
 } // namespace
-
-std::optional<QRect> ControlBounds(const TAutoObject& object) {
-    const auto* widget = dynamic_cast<const QWidget*>(object.Control.get());
-    if (!widget) return std::nullopt;
-    return widget->geometry();
-}
 
 std::optional<TPlaceholder> PlaceholderOf(const TAutoObject& object) {
     switch (object.Kind) {
@@ -81,41 +71,43 @@ bool NeedsDashedFrame(const TAutoObject& object) {
     }
 }
 
-std::array<QRect, 8> GripRects(const QRect& bounds) {
-    const int l = bounds.x(), t = bounds.y(), w = bounds.width(), h = bounds.height();
-    const int r = l + w, b = t + h;
-    const QPoint points[8] = {{l, t}, {l + w / 2, t}, {r, t}, {r, t + h / 2},
-                              {r, b}, {l + w / 2, b}, {l, b}, {l, t + h / 2}};
-    std::array<QRect, 8> grips;
-    for (int i = 0; i < 8; ++i)
-        grips[static_cast<std::size_t>(i)] = QRect(points[i] - QPoint(3, 3), QSize(6, 6));
-    return grips;
-}
-
 void DrawSurfaceMarks(QImage& image, const TAutoObjects& objects) {
     QPainter painter(&image);
     for (const auto& object : objects) {
-        const auto bounds = ControlBounds(*object);
-        if (!bounds) continue;
-        const bool visible = Visible(*object);
+        if (!object->Control) continue;
+        const TBounds bounds = BoundsOf(*object);
+        const bool visible = IsShown(*object);
         if (const auto placeholder = PlaceholderOf(*object); placeholder && visible) {
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
             painter.setPen(placeholder->Color);
-            painter.drawText(bounds->topLeft() + QPoint(5, 5 + painter.fontMetrics().ascent()),
-                             placeholder->Text);
+            painter.drawText(
+                QPoint(bounds.Left + 5, bounds.Top + 5 + painter.fontMetrics().ascent()),
+                placeholder->Text);
         }
         if (visible && NeedsDashedFrame(*object)) {
             UseMarkPen(painter);
             painter.setBrush(Qt::NoBrush);
-            painter.drawRect(bounds->adjusted(-1, -1, 0, 0));
+            // One pixel outside the control on every side.
+            painter.drawRect(bounds.Rect().adjusted(-1, -1, 0, 0));
         }
         if (object->Selected) {
             UseMarkPen(painter);
             painter.setBrush(QColor(128, 128, 128));
-            for (const auto& grip : GripRects(*bounds))
-                painter.drawRect(grip.adjusted(0, 0, -1, -1));
+            for (int grip = 1; grip <= 8; ++grip)
+                painter.drawRect(GripRect(bounds, grip).adjusted(0, 0, -1, -1));
         }
     }
+}
+
+void DrawFocusRect(QImage& image, const QRect& band) {
+    if (band.isNull()) return;
+    QPainter painter(&image);
+    QPen pen(Qt::white);
+    pen.setStyle(Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.drawRect(band);
 }
 
 } // namespace brelvane

@@ -42,11 +42,6 @@ constexpr int kStepTimerMs = 10;
 constexpr int kSecondMs = 1000;
 // The shell's show command for a normal window.
 constexpr int kShowNormal = 1;
-
-// Windowed kinds lie above the drawn kinds whatever their order in the list.
-bool IsWindowedKind(std::uint8_t kind) {
-    return (kind >= okTextBox && kind <= okCheckBox) || kind == okFlash || kind >= okListBox;
-}
 } // namespace
 
 TAutoRunForm::TAutoRunForm(QWidget* parent)
@@ -266,24 +261,26 @@ void TAutoRunForm::ApplyTransparency() {
 }
 
 void TAutoRunForm::CreateControls() {
-    const bool running = ReadContext().Running;
-    for (int windowed = 0; windowed < 2; ++windowed) {
-        for (auto& object : page_.Objects) {
-            if (IsWindowedKind(object->Kind) != (windowed == 1)) continue;
-            auto control = CreateObjectControl(*object, surface_);
-            if (!control) continue;
-            TObjectWidget* widget = control.get();
-            object->SetControl(std::move(control));
-            WireControl(*widget);
-            if (running) {
-                ApplyVisibility(*object);
-                ApplyEnabled(*object);
-            } else {
-                widget->show();
-            }
-            widget->raise();
-        }
+    // Windowed kinds lie above the drawn kinds whatever their order in the list.
+    for (int windowed = 0; windowed < 2; ++windowed)
+        for (auto& object : page_.Objects)
+            if (IsWindowedKind(object->Kind) == (windowed == 1)) AttachControl(*object);
+}
+
+TObjectWidget* TAutoRunForm::AttachControl(TAutoObject& object) {
+    auto control = CreateObjectControl(object, surface_);
+    if (!control) return nullptr;
+    TObjectWidget* widget = control.get();
+    object.SetControl(std::move(control));
+    WireControl(*widget);
+    if (ReadContext().Running) {
+        ApplyVisibility(object);
+        ApplyEnabled(object);
+    } else {
+        widget->show();
     }
+    widget->raise();
+    return widget;
 }
 
 void TAutoRunForm::WireControl(TObjectWidget& control) {

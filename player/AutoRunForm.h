@@ -98,6 +98,9 @@ public:
 
     void RenderBackground();
     void PositionShadow();
+    // Creates the control of an object of the page's list on the page, on top
+    // of the others; null for a kind without a control.
+    TObjectWidget* AttachControl(TAutoObject& object);
 
 signals:
     void Closed();

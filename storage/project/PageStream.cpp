@@ -100,12 +100,14 @@ bool WriteObjects(TStream& stream, const TAutoObjects& objects) {
     return true;
 }
 
+} // namespace
+
 bool ReadObjects(TStream& stream, std::int32_t count, TAutoObjects& objects) {
     for (std::int32_t i = 0; i < count; ++i) {
         auto object = std::make_unique<TAutoObject>();
         bool unknownKind = false;
         if (!ReadObject(stream, *object, &unknownKind)) {
-            // A page that stops at an unknown kind is damaged: say so once.
+            // Records that stop at an unknown kind are damaged: say so once.
             if (unknownKind) {
                 errno = 0;
                 ReportError(kReadObjectError);
@@ -117,7 +119,6 @@ bool ReadObjects(TStream& stream, std::int32_t count, TAutoObjects& objects) {
     }
     return true;
 }
-} // namespace
 
 bool WritePage(TStream& stream, const TPageRecord& page) {
     return Transfer(kWritePageError, [&] {

@@ -34,6 +34,10 @@ bool WritePage(TStream& stream, const TPageRecord& page);
 bool ReadPage(TStream& stream, TPageRecord& page, TPageReadMode mode,
               const TPageReadContext& context);
 
+// Reads `count` object records, appending each; stops at the first that fails
+// (reported once, an unknown kind included) and keeps those read before it.
+bool ReadObjects(TStream& stream, std::int32_t count, TAutoObjects& objects);
+
 // Fields 1 to 10 only: enough for a page's caption and icon.
 struct TPageTitle {
     std::string Caption;
