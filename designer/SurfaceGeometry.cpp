@@ -134,7 +134,7 @@ TBounds WithMinimumSize(TBounds b, int minimumWidth, int minimumHeight) {
 TDragStep DragStep(QPoint last, QPoint point, const TGrid& grid) {
     const int dx = point.x() - last.x();
     const int dy = point.y() - last.y();
-    if (!grid.Snap) return {true, dx, dy};
+    if (!grid.Snap) return {dx != 0 || dy != 0, dx, dy};
     if (std::abs(dx) < grid.X && std::abs(dy) < grid.Y) return {};
     return {true, dx / grid.X * grid.X, dy / grid.Y * grid.Y};
 }
@@ -149,7 +149,8 @@ TBounds ClampedToPanel(TBounds b, QSize panel) {
 }
 
 QRect NormalisedBand(QPoint anchor, QPoint point) {
-    return QRect(anchor, point).normalized();
+    return QRect(QPoint(std::min(anchor.x(), point.x()), std::min(anchor.y(), point.y())),
+                 QPoint(std::max(anchor.x(), point.x()), std::max(anchor.y(), point.y())));
 }
 
 } // namespace brelvane

@@ -107,7 +107,8 @@ void DrawFocusRect(QImage& image, const QRect& band) {
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.drawRect(band);
+    // The outline covers exactly the band's own pixels.
+    painter.drawRect(band.adjusted(0, 0, -1, -1));
 }
 
 } // namespace brelvane
