@@ -92,9 +92,13 @@ void DrawSurfaceMarks(QImage& image, const TAutoObjects& objects) {
         }
         if (object->Selected) {
             UseMarkPen(painter);
-            painter.setBrush(QColor(128, 128, 128));
-            for (int grip = 1; grip <= 8; ++grip)
-                painter.drawRect(GripRect(bounds, grip).adjusted(0, 0, -1, -1));
+            painter.setBrush(Qt::NoBrush);
+            // Inverted pixels must be inverted once: the fill stays inside the outline.
+            for (int grip = 1; grip <= 8; ++grip) {
+                const QRect square = GripRect(bounds, grip);
+                painter.fillRect(square.adjusted(1, 1, -1, -1), QColor(128, 128, 128));
+                painter.drawRect(square.adjusted(0, 0, -1, -1));
+            }
         }
     }
 }
@@ -102,8 +106,9 @@ void DrawSurfaceMarks(QImage& image, const TAutoObjects& objects) {
 void DrawFocusRect(QImage& image, const QRect& band) {
     if (band.isNull()) return;
     QPainter painter(&image);
+    // Every other pixel, as focus rectangles are drawn.
     QPen pen(Qt::white);
-    pen.setStyle(Qt::DotLine);
+    pen.setDashPattern({1, 1});
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
