@@ -1,13 +1,15 @@
 #include "designer/SurfaceMarks.h"
 
 #include "designer/SurfaceObjects.h"
+#include "designer/XorDrawing.h"
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/EditPayload.h"
 #include "objects/records/ImagePayload.h"
 #include "objects/records/ObjectKinds.h"
 
 #include <QPainter>
-#include <QWidget>
+#include <QStaticText>
+#include <map>
 
 namespace brelvane {
 
@@ -19,14 +21,10 @@ template <class Payload> const Payload* PayloadAs(const TAutoObject& object) {
     return dynamic_cast<const Payload*>(object.Payload.get());
 }
 
-// A grey dotted pen that inverts what lies under it, as frames drawn by XOR do.
-void UseMarkPen(QPainter& painter) {
-    QPen pen(QColor(128, 128, 128));
-    pen.setStyle(Qt::DotLine);
-    pen.setWidth(1);
-    painter.setPen(pen);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-}
+// Grips, frames and the band are drawn by inverting pixels, as the marks of
+// the platform's designers are.
+constexpr QRgb kMarkColor = 0x808080;
+constexpr QRgb kBandColor = 0xffffff;
 } // namespace
 
 std::optional<TPlaceholder> PlaceholderOf(const TAutoObject& object) {
@@ -72,48 +70,38 @@ bool NeedsDashedFrame(const TAutoObject& object) {
 }
 
 void DrawSurfaceMarks(QImage& image, const TAutoObjects& objects) {
-    QPainter painter(&image);
+    // Laid out once: a page full of empty objects repaints at every drag step.
+    static std::map<QString, QStaticText> texts;
+    std::optional<QPainter> painter;
+    for (const auto& object : objects) {
+        const auto placeholder = PlaceholderOf(*object);
+        if (!placeholder || !IsShown(*object)) continue;
+        if (!painter) painter.emplace(&image);
+        auto& text = texts.try_emplace(placeholder->Text, placeholder->Text).first->second;
+        const TBounds bounds = BoundsOf(*object);
+        painter->setPen(placeholder->Color);
+        painter->drawStaticText(QPoint(bounds.Left + 5, bounds.Top + 5), text);
+    }
+    painter.reset();
+    TXorCanvas canvas(image);
     for (const auto& object : objects) {
         if (!object->Control) continue;
         const TBounds bounds = BoundsOf(*object);
-        const bool visible = IsShown(*object);
-        if (const auto placeholder = PlaceholderOf(*object); placeholder && visible) {
-            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            painter.setPen(placeholder->Color);
-            painter.drawText(
-                QPoint(bounds.Left + 5, bounds.Top + 5 + painter.fontMetrics().ascent()),
-                placeholder->Text);
-        }
-        if (visible && NeedsDashedFrame(*object)) {
-            UseMarkPen(painter);
-            painter.setBrush(Qt::NoBrush);
-            // One pixel outside the control on every side.
-            painter.drawRect(bounds.Rect().adjusted(-1, -1, 0, 0));
-        }
-        if (object->Selected) {
-            UseMarkPen(painter);
-            painter.setBrush(Qt::NoBrush);
-            // Inverted pixels must be inverted once: the fill stays inside the outline.
-            for (int grip = 1; grip <= 8; ++grip) {
-                const QRect square = GripRect(bounds, grip);
-                painter.fillRect(square.adjusted(1, 1, -1, -1), QColor(128, 128, 128));
-                painter.drawRect(square.adjusted(0, 0, -1, -1));
-            }
+        // One pixel outside the control on every side.
+        if (IsShown(*object) && NeedsDashedFrame(*object))
+            canvas.DottedOutline(bounds.Rect().adjusted(-1, -1, 1, 1), kMarkColor);
+        if (!object->Selected) continue;
+        for (int grip = 1; grip <= 8; ++grip) {
+            const QRect square = GripRect(bounds, grip);
+            canvas.Fill(square.adjusted(1, 1, -1, -1), kMarkColor);
+            canvas.DottedOutline(square, kMarkColor);
         }
     }
 }
 
 void DrawFocusRect(QImage& image, const QRect& band) {
     if (band.isNull()) return;
-    QPainter painter(&image);
-    // Every other pixel, as focus rectangles are drawn.
-    QPen pen(Qt::white);
-    pen.setDashPattern({1, 1});
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    // The outline covers exactly the band's own pixels.
-    painter.drawRect(band.adjusted(0, 0, -1, -1));
+    TXorCanvas(image).DottedOutline(band, kBandColor);
 }
 
 } // namespace brelvane
