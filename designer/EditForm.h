@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -155,6 +156,9 @@ private:
     // After every change of the page: modified, repainted, followers told.
     void AfterChange(bool objectsChanged);
     void DeleteWhere(bool (*doomed)(const TAutoObject&));
+    // Bring to Front and Send to Back: the one selected object moves in the list.
+    void MoveInStack(const QString& label,
+                     void (*move)(std::vector<std::unique_ptr<TAutoObject>>&, TAutoObject&));
     std::vector<TAutoObject*> Selection() const;
     // The frame drag: the caption moves the window, a sizeable border sizes it.
     Qt::Edges FrameEdgesAt(QPoint point) const;

@@ -8,46 +8,48 @@
 namespace brelvane {
 
 namespace {
-QString AlignLabel(TAlignMode mode) {
+// Each mode places one edge or the middle on one axis; sizes stay.
+struct TAlignRule {
+    const char* Label;
+    bool Vertical;
+    int Place; // 0 the start edge, 1 the middle, 2 the end edge
+};
+
+TAlignRule RuleOf(TAlignMode mode) {
     switch (mode) {
     case TAlignMode::Left:
-        return "Align Left";
+        return {"Align Left", false, 0};
     case TAlignMode::Center:
-        return "Align Center";
+        return {"Align Center", false, 1};
     case TAlignMode::Right:
-        return "Align Right";
+        return {"Align Right", false, 2};
     case TAlignMode::Top:
-        return "Align Top";
+        return {"Align Top", true, 0};
     case TAlignMode::Middle:
-        return "Align Middle";
+        return {"Align Middle", true, 1};
     case TAlignMode::Bottom:
-        return "Align Bottom";
+        return {"Align Bottom", true, 2};
     }
-    return {};
+    return {"", false, 0};
 }
 
-// Where `mode` puts an object next to the reference; sizes stay.
-TBounds Aligned(TBounds bounds, const TBounds& reference, TAlignMode mode) {
-    switch (mode) {
-    case TAlignMode::Left:
-        bounds.Left = reference.Left;
-        break;
-    case TAlignMode::Right:
-        bounds.Left = reference.Left + reference.Width - bounds.Width;
-        break;
-    case TAlignMode::Center:
-        bounds.Left = reference.Left + reference.Width / 2 - bounds.Width / 2;
-        break;
-    case TAlignMode::Top:
-        bounds.Top = reference.Top;
-        break;
-    case TAlignMode::Bottom:
-        bounds.Top = reference.Top + reference.Height - bounds.Height;
-        break;
-    case TAlignMode::Middle:
-        bounds.Top = reference.Top + reference.Height / 2 - bounds.Height / 2;
-        break;
+// Where an object of `size` starts next to a reference at `start` of `extent`.
+int AlignedStart(int start, int extent, int size, int place) {
+    switch (place) {
+    case 1:
+        return start + extent / 2 - size / 2;
+    case 2:
+        return start + extent - size;
+    default:
+        return start;
     }
+}
+
+TBounds Aligned(TBounds bounds, const TBounds& reference, const TAlignRule& rule) {
+    if (rule.Vertical)
+        bounds.Top = AlignedStart(reference.Top, reference.Height, bounds.Height, rule.Place);
+    else
+        bounds.Left = AlignedStart(reference.Left, reference.Width, bounds.Width, rule.Place);
     return bounds;
 }
 } // namespace
@@ -118,24 +120,22 @@ void TEditForm::ClearPage() {
     DeleteWhere([](const TAutoObject&) { return true; });
 }
 
-void TEditForm::BringToFront() {
+void TEditForm::MoveInStack(const QString& label, void (*move)(TAutoObjects&, TAutoObject&)) {
     const auto selection = Selection();
     if (selection.size() != 1) return;
-    owner_.RecordUndoStep("Bring to Front");
+    owner_.RecordUndoStep(label);
     auto& objects = host_.Model()->Page().Objects;
-    brelvane::BringToFront(objects, *selection.front());
+    move(objects, *selection.front());
     Restack(objects);
     AfterChange(true);
 }
 
+void TEditForm::BringToFront() {
+    MoveInStack("Bring to Front", brelvane::BringToFront);
+}
+
 void TEditForm::SendToBack() {
-    const auto selection = Selection();
-    if (selection.size() != 1) return;
-    owner_.RecordUndoStep("Send to Back");
-    auto& objects = host_.Model()->Page().Objects;
-    brelvane::SendToBack(objects, *selection.front());
-    Restack(objects);
-    AfterChange(true);
+    MoveInStack("Send to Back", brelvane::SendToBack);
 }
 
 void TEditForm::Align(TAlignMode mode) {
@@ -144,8 +144,9 @@ void TEditForm::Align(TAlignMode mode) {
     // The reference is the first selected object in list order.
     const TAutoObject* reference = selection.front();
     const TBounds target = BoundsOf(*reference);
-    ChangeSelected(AlignLabel(mode), [&](const TAutoObject& object, TBounds bounds) {
-        return &object == reference ? bounds : Aligned(bounds, target, mode);
+    const TAlignRule rule = RuleOf(mode);
+    ChangeSelected(rule.Label, [&](const TAutoObject& object, TBounds bounds) {
+        return &object == reference ? bounds : Aligned(bounds, target, rule);
     });
     owner_.SetModified(true);
     RepaintSurface();
