@@ -7,7 +7,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libpng-dev libjpeg-dev libgif-dev zlib1g-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libgl-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xxd
+    libgl-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xxd unrtf
 )
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 export DEBIAN_FRONTEND=noninteractive

@@ -17,5 +17,6 @@ int RunPackCommand(const std::vector<std::string>& args);
 int RunUnpackCommand(const std::vector<std::string>& args);
 int RunTargetInfoCommand(const std::vector<std::string>& args);
 int RunAATextSheetCommand(const std::vector<std::string>& args);
+int RunRtfCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane
