@@ -34,8 +34,12 @@ enum class TFileSharing { None, Read, Write, ReadWrite };
 class TFile {
 public:
     TFile() = default;
+    // The platform's handle: a file descriptor, or a Windows HANDLE as an integer.
+    using THandle = std::intptr_t;
+    static constexpr THandle kNoHandle = -1;
+
     // Wraps a handle opened elsewhere; `owned` decides whether closing releases it.
-    TFile(int handle, bool owned) : handle_(handle), owned_(owned) {}
+    TFile(THandle handle, bool owned) : handle_(handle), owned_(owned) {}
     // Opens or throws EFileError.
     TFile(const std::string& name, TFileCreation creation, TFileAccess access,
           TFileSharing sharing);
@@ -46,8 +50,8 @@ public:
     void Open(const std::string& name, TFileCreation creation, TFileAccess access,
               TFileSharing sharing);
     void Close();
-    bool IsOpen() const { return handle_ >= 0; }
-    int Handle() const { return handle_; }
+    bool IsOpen() const { return handle_ != kNoHandle; }
+    THandle Handle() const { return handle_; }
 
     // Returns the bytes read (0 at the end); a broken pipe on a borrowed
     // handle counts as the end of the data.
@@ -70,7 +74,7 @@ public:
     void Sync();
 
 private:
-    int handle_ = -1;
+    THandle handle_ = kNoHandle;
     bool owned_ = false;
 };
 

@@ -24,6 +24,10 @@ std::string PlatformText(int code) {
     return text;
 }
 
+int Fd(TFile::THandle handle) {
+    return static_cast<int>(handle);
+}
+
 int OpenFlags(TFileCreation creation, TFileAccess access) {
     int flags = O_CLOEXEC;
     switch (access) {
@@ -109,8 +113,8 @@ void TFile::Open(const std::string& name, TFileCreation creation, TFileAccess ac
 }
 
 void TFile::Close() {
-    if (handle_ >= 0 && owned_) ::close(handle_);
-    handle_ = -1;
+    if (handle_ != kNoHandle && owned_) ::close(Fd(handle_));
+    handle_ = kNoHandle;
     owned_ = false;
 }
 
@@ -118,7 +122,7 @@ std::size_t TFile::Read(void* buffer, std::size_t count) {
     auto* target = static_cast<std::uint8_t*>(buffer);
     std::size_t done = 0;
     while (done < count) {
-        const ssize_t got = ::read(handle_, target + done, count - done);
+        const ssize_t got = ::read(Fd(handle_), target + done, count - done);
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
@@ -138,7 +142,7 @@ void TFile::WriteBuffer(const void* buffer, std::size_t count) {
     const auto* source = static_cast<const std::uint8_t*>(buffer);
     std::size_t done = 0;
     while (done < count) {
-        const ssize_t put = ::write(handle_, source + done, count - done);
+        const ssize_t put = ::write(Fd(handle_), source + done, count - done);
         if (put < 0) {
             if (errno == EINTR) continue;
             throw EFileError(errno);
@@ -150,19 +154,19 @@ void TFile::WriteBuffer(const void* buffer, std::size_t count) {
 
 void TFile::Seek(std::uint64_t offset) {
     if (offset > static_cast<std::uint64_t>(INT64_MAX) ||
-        ::lseek(handle_, static_cast<off_t>(offset), SEEK_SET) < 0)
+        ::lseek(Fd(handle_), static_cast<off_t>(offset), SEEK_SET) < 0)
         throw EFileError(offset > static_cast<std::uint64_t>(INT64_MAX) ? EINVAL : errno);
 }
 
 std::uint64_t TFile::Position() const {
-    const off_t position = ::lseek(handle_, 0, SEEK_CUR);
+    const off_t position = ::lseek(Fd(handle_), 0, SEEK_CUR);
     if (position < 0) throw EFileError(errno);
     return static_cast<std::uint64_t>(position);
 }
 
 std::uint64_t TFile::Size() const {
     struct stat info {};
-    if (::fstat(handle_, &info) != 0) throw EFileError(errno);
+    if (::fstat(Fd(handle_), &info) != 0) throw EFileError(errno);
     return static_cast<std::uint64_t>(info.st_size);
 }
 
@@ -172,14 +176,14 @@ std::uint32_t TFile::Size32() const {
 }
 
 void TFile::Resize(std::uint64_t size) {
-    if (::ftruncate(handle_, static_cast<off_t>(size)) != 0) throw EFileError(errno);
+    if (::ftruncate(Fd(handle_), static_cast<off_t>(size)) != 0) throw EFileError(errno);
 }
 
 void TFile::CopyFrom(TFile& source, std::uint64_t offset, std::uint64_t length) {
     // The kernel copies without the bytes passing through here where it can.
     auto from = static_cast<loff_t>(offset);
     while (length > 0) {
-        const ssize_t moved = ::copy_file_range(source.handle_, &from, handle_, nullptr,
+        const ssize_t moved = ::copy_file_range(Fd(source.handle_), &from, Fd(handle_), nullptr,
                                                 static_cast<std::size_t>(length), 0);
         if (moved > 0) {
             length -= static_cast<std::uint64_t>(moved);
@@ -194,7 +198,7 @@ void TFile::CopyFrom(TFile& source, std::uint64_t offset, std::uint64_t length) 
     std::vector<std::uint8_t> buffer(std::min<std::uint64_t>(length, 1u << 20));
     while (length > 0) {
         const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(length, buffer.size()));
-        const ssize_t got = ::pread(source.handle_, buffer.data(), step, from);
+        const ssize_t got = ::pread(Fd(source.handle_), buffer.data(), step, from);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) throw EFileError(errno);
         if (got == 0) throw EFileError(kFileErrorEndOfFile);
@@ -205,21 +209,21 @@ void TFile::CopyFrom(TFile& source, std::uint64_t offset, std::uint64_t length) 
 }
 
 void TFile::Sync() {
-    if (::fsync(handle_) != 0) throw EFileError(errno);
+    if (::fsync(Fd(handle_)) != 0) throw EFileError(errno);
 }
 
 void ReplaceFileThroughCopy(const std::string& path,
                             const std::function<void(TFile& original, TFile& copy)>& write) {
     TFile original(path, TFileCreation::OpenExisting, TFileAccess::Read, TFileSharing::Read);
     struct stat info {};
-    if (::fstat(original.Handle(), &info) != 0) throw EFileError(errno);
+    if (::fstat(Fd(original.Handle()), &info) != 0) throw EFileError(errno);
     std::string temporary = path + ".XXXXXX";
     const int handle = ::mkstemp(temporary.data());
     if (handle < 0) throw EFileError(errno);
     TFile copy(handle, true);
     try {
         write(original, copy);
-        if (::fchmod(copy.Handle(), info.st_mode & 07777) != 0) throw EFileError(errno);
+        if (::fchmod(Fd(copy.Handle()), info.st_mode & 07777) != 0) throw EFileError(errno);
         copy.Sync();
         copy.Close();
         if (std::rename(temporary.c_str(), path.c_str()) != 0) throw EFileError(errno);
