@@ -132,11 +132,6 @@ TPeImage ReadPeImage(TFile& file) {
     if (magic != 0x10B && magic != 0x20B) throw EExeFormat(kDamaged);
     image.Wide = magic == 0x20B;
     if (image.Wide && image.OptionalSize < 112) throw EExeFormat(kDamaged);
-    const auto fileAlignment = image.FileAlignment();
-    const auto sectionAlignment = image.SectionAlignment();
-    if (fileAlignment == 0 || (fileAlignment & (fileAlignment - 1)) != 0 || sectionAlignment == 0 ||
-        (sectionAlignment & (sectionAlignment - 1)) != 0)
-        throw EExeFormat(kDamaged);
     for (std::uint32_t i = 0; i < sections; ++i) {
         const std::uint32_t at = image.SectionTable + i * kSectionHeader;
         TPeSection section{view.U32(at + 8), view.U32(at + 12), view.U32(at + 16),
@@ -182,6 +177,10 @@ void WritePeWithResources(TFile& original, const TPeImage& image,
     const auto& old = image.Sections[static_cast<std::size_t>(index)];
     const std::uint32_t fileAlignment = image.FileAlignment();
     const std::uint32_t sectionAlignment = image.SectionAlignment();
+    // Readers do without them; moving sections needs sound alignments.
+    if (fileAlignment == 0 || (fileAlignment & (fileAlignment - 1)) != 0 || sectionAlignment == 0 ||
+        (sectionAlignment & (sectionAlignment - 1)) != 0)
+        throw EExeFormat(kDamaged);
     const std::uint64_t fileSize = original.Size();
 
     Moves moves;

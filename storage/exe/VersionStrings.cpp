@@ -28,6 +28,8 @@ struct Section {
     std::uint64_t Base = 0;
     std::uint32_t Address = 0;
     std::uint32_t RawSize = 0;
+    bool Elf = false;
+    std::uint32_t Header = 0; // offset of "PE\0\0"
 };
 
 Section PeSection(TFile& file) {
@@ -54,7 +56,7 @@ Section PeSection(TFile& file) {
         file.ReadBuffer(section.data(), section.size());
         const TByteView entry(section, "");
         if (entry.U32(12) == address && entry.U32(16) != 0)
-            return {entry.U32(20), address, entry.U32(16)};
+            return {entry.U32(20), address, entry.U32(16), false, header};
     }
     throw EResourceError("No resources (2)");
 }
@@ -64,7 +66,7 @@ Section ElfSection(TFile& file) {
     try {
         const auto location = LocateResources(file);
         if (!location) throw EResourceError("No resources (1)");
-        return {location->Offset, 0, location->Size};
+        return {location->Offset, 0, location->Size, true, 0};
     } catch (const EExeFormat&) {
         throw EResourceError("File isn't an EXE file (1)");
     }
@@ -99,9 +101,8 @@ std::string TrimBlanks(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-} // namespace
-
-std::uint32_t SeekResourceData(TFile& file) {
+// The section the version data lies in, with the file positioned at the data.
+std::pair<Section, std::uint32_t> SeekVersionData(TFile& file) {
     file.Seek(0);
     std::array<std::uint8_t, 4> magic{};
     const bool elf = file.Read(magic.data(), magic.size()) == magic.size() &&
@@ -119,13 +120,19 @@ std::uint32_t SeekResourceData(TFile& file) {
     if (std::uint64_t{address} - section.Address + size > section.RawSize)
         throw EResourceError("Invalid resource (2)");
     file.Seek(section.Base + (address - section.Address));
-    return size;
+    return {section, size};
+}
+
+} // namespace
+
+std::uint32_t SeekResourceData(TFile& file) {
+    return SeekVersionData(file).second;
 }
 
 void RewriteVersionStrings(const std::string& path, const std::string& companyName,
                            const std::string& fileDescription, const std::string& legalCopyright) {
     TFile file(path, TFileCreation::OpenExisting, TFileAccess::ReadWrite, TFileSharing::None);
-    const std::uint32_t size = SeekResourceData(file);
+    const auto [section, size] = SeekVersionData(file);
     const std::uint64_t position = file.Position();
     std::vector<std::uint8_t> resource(size);
     file.ReadBuffer(resource.data(), resource.size());
@@ -150,12 +157,14 @@ void RewriteVersionStrings(const std::string& path, const std::string& companyNa
     file.Seek(position);
     file.WriteBuffer(resource.data(), resource.size());
 
-    // Only PE files carry a checksum; the loader checks it for drivers, tools show it.
-    if (!LooksLikePe(file)) return;
-    const TPeImage image = ReadPeImage(file);
-    if (TByteView(image.Headers, "").U32(image.ChecksumOffset()) == 0) return;
-    const std::uint32_t checksum = PeChecksum(file, image.ChecksumOffset());
-    file.Seek(image.ChecksumOffset());
+    // Only PE files carry a checksum; the loader checks it for drivers, tools
+    // show it. Its place follows from the headers the search above checked.
+    if (section.Elf) return;
+    const std::uint32_t field = section.Header + 24 + 64;
+    file.Seek(field);
+    if (ReadValue<std::uint32_t>(file) == 0) return;
+    const std::uint32_t checksum = PeChecksum(file, field);
+    file.Seek(field);
     file.WriteBuffer(&checksum, sizeof checksum);
 }
 

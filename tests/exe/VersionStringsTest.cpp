@@ -146,6 +146,28 @@ TEST(VersionStrings, HeaderChecksFollowTheirOrder) {
     }
 }
 
+// Headers the resource writer would refuse (an alignment that is no power of
+// two) still take a relabelling, checksum included.
+TEST(VersionStrings, ChecksumNeedsOnlyTheCheckedHeaders) {
+    test::TempFolder folder;
+    Bytes bytes = test::ReadFileBytes(test::FixturePath("full32.exe"));
+    std::uint32_t header = 0;
+    std::memcpy(&header, bytes.data() + 60, 4);
+    const std::uint32_t fileAlignment = header + 24 + 36, checksum = header + 24 + 64;
+    bytes[fileAlignment] = 0x00;
+    bytes[fileAlignment + 1] = 0x03;
+    const auto path = folder.File("odd.exe");
+    test::WriteFileBytes(path, bytes);
+    RewriteVersionStrings(path, "Odd", "Odd", "Odd");
+    const Bytes after = test::ReadFileBytes(path);
+    std::uint32_t stored = 0;
+    std::memcpy(&stored, after.data() + checksum, 4);
+    TFile file(path, TFileCreation::OpenExisting, TFileAccess::Read, TFileSharing::Read);
+    EXPECT_EQ(PeChecksum(file, checksum), stored);
+    // Unpadded texts replace only their own characters.
+    EXPECT_EQ(Read(path).Company, "Oddture Company");
+}
+
 TEST(VersionStrings, SeekFindsTheDataAndChecksItsBounds) {
     test::TempFolder folder;
     const auto path = test::FixtureCopy(folder, "full32.exe");
