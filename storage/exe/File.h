@@ -22,6 +22,10 @@ private:
 // characters and periods, or "File I/O error <code>" when it has none.
 std::string FileErrorMessage(int code);
 
+// The platform's own text for an error number (fetched into 1024 bytes on
+// Windows); empty when it has none.
+std::string PlatformErrorText(int code);
+
 // Error numbers of the two short transfers, with texts of their own.
 constexpr int kFileErrorEndOfFile = 38;
 constexpr int kFileErrorWriteFault = 29;

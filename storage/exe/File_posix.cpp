@@ -14,16 +14,6 @@
 namespace brelvane {
 
 namespace {
-// The two short-transfer codes are Windows numbers; errno gives other texts
-// to 38 and 29, so they carry their own.
-std::string PlatformText(int code) {
-    if (code == kFileErrorEndOfFile) return "Reached the end of the file.";
-    if (code == kFileErrorWriteFault) return "The system cannot write to the specified device.";
-    std::string text = std::strerror(code);
-    if (text.starts_with("Unknown error")) return {};
-    return text;
-}
-
 int Fd(TFile::THandle handle) {
     return static_cast<int>(handle);
 }
@@ -74,22 +64,14 @@ int LockFor(TFileSharing sharing) {
 }
 } // namespace
 
-std::string FileErrorMessage(int code) {
-    std::string text = PlatformText(code);
-    while (!text.empty()) {
-        const unsigned char last = static_cast<unsigned char>(text.back());
-        if (last != ' ' && last != '.' && last >= 0x20) break;
-        text.pop_back();
-    }
-    if (text.empty()) return "File I/O error " + std::to_string(code);
+// The two short-transfer codes are Windows numbers; errno gives other texts
+// to 38 and 29, so they carry their own.
+std::string PlatformErrorText(int code) {
+    if (code == kFileErrorEndOfFile) return "Reached the end of the file.";
+    if (code == kFileErrorWriteFault) return "The system cannot write to the specified device.";
+    std::string text = std::strerror(code);
+    if (text.starts_with("Unknown error")) return {};
     return text;
-}
-
-EFileError::EFileError(int code) : std::runtime_error(FileErrorMessage(code)), code_(code) {}
-
-TFile::TFile(const std::string& name, TFileCreation creation, TFileAccess access,
-             TFileSharing sharing) {
-    Open(name, creation, access, sharing);
 }
 
 TFile::~TFile() {
@@ -134,10 +116,6 @@ std::size_t TFile::Read(void* buffer, std::size_t count) {
     return done;
 }
 
-void TFile::ReadBuffer(void* buffer, std::size_t count) {
-    if (Read(buffer, count) != count) throw EFileError(kFileErrorEndOfFile);
-}
-
 void TFile::WriteBuffer(const void* buffer, std::size_t count) {
     const auto* source = static_cast<const std::uint8_t*>(buffer);
     std::size_t done = 0;
@@ -168,11 +146,6 @@ std::uint64_t TFile::Size() const {
     struct stat info {};
     if (::fstat(Fd(handle_), &info) != 0) throw EFileError(errno);
     return static_cast<std::uint64_t>(info.st_size);
-}
-
-std::uint32_t TFile::Size32() const {
-    const std::uint64_t size = Size();
-    return size >= 0x80000000ull ? 0x7FFFFFFFu : static_cast<std::uint32_t>(size);
 }
 
 void TFile::Resize(std::uint64_t size) {

@@ -63,25 +63,12 @@ std::string FolderOf(const std::string& path) {
 
 } // namespace
 
-std::string FileErrorMessage(int code) {
+std::string PlatformErrorText(int code) {
     char buffer[1024] = {};
-    DWORD length =
+    const DWORD length =
         FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                        static_cast<DWORD>(code), 0, buffer, sizeof buffer, nullptr);
-    while (length > 0) {
-        const unsigned char last = static_cast<unsigned char>(buffer[length - 1]);
-        if (last != ' ' && last != '.' && last >= 0x20) break;
-        --length;
-    }
-    if (length == 0) return "File I/O error " + std::to_string(code);
     return std::string(buffer, length);
-}
-
-EFileError::EFileError(int code) : std::runtime_error(FileErrorMessage(code)), code_(code) {}
-
-TFile::TFile(const std::string& name, TFileCreation creation, TFileAccess access,
-             TFileSharing sharing) {
-    Open(name, creation, access, sharing);
 }
 
 TFile::~TFile() {
@@ -122,10 +109,6 @@ std::size_t TFile::Read(void* buffer, std::size_t count) {
     return done;
 }
 
-void TFile::ReadBuffer(void* buffer, std::size_t count) {
-    if (Read(buffer, count) != count) throw EFileError(kFileErrorEndOfFile);
-}
-
 void TFile::WriteBuffer(const void* buffer, std::size_t count) {
     const auto* source = static_cast<const std::uint8_t*>(buffer);
     std::size_t done = 0;
@@ -154,11 +137,6 @@ std::uint64_t TFile::Size() const {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(Native(handle_), &size)) FailWithLastError();
     return static_cast<std::uint64_t>(size.QuadPart);
-}
-
-std::uint32_t TFile::Size32() const {
-    const std::uint64_t size = Size();
-    return size >= 0x80000000ull ? 0x7FFFFFFFu : static_cast<std::uint32_t>(size);
 }
 
 void TFile::Resize(std::uint64_t size) {

@@ -1,13 +1,7 @@
 # A copy of the built program given its own icon and strings through the
 # tool: exe-info shows them, the copy still plays the demo, a text too long
 # for its slot changes nothing.
-macro(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE output
-                    ERROR_VARIABLE errors)
-    if(NOT status EQUAL 0)
-        message(FATAL_ERROR "${ARGN} exited with ${status}: ${errors}")
-    endif()
-endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/RunCommand.cmake)
 
 file(REMOVE_RECURSE "${OUT}")
 file(COPY "${DEMO}/" DESTINATION "${OUT}")
