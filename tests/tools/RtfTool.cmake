@@ -4,19 +4,16 @@
 #               and bullets.
 # MODE damaged: a file whose braces do not balance fails with exit 1 and the
 #               byte offset, and writes nothing.
+include(${CMAKE_CURRENT_LIST_DIR}/RunCommand.cmake)
+
 if(MODE STREQUAL "unrtf")
     find_program(UNRTF unrtf)
     if(NOT UNRTF)
         message(FATAL_ERROR "unrtf is missing: run tools/install-deps.sh")
     endif()
-    execute_process(COMMAND ${TOOL} rtf ${FILE} ${OUT} RESULT_VARIABLE status)
-    if(NOT status EQUAL 0)
-        message(FATAL_ERROR "rtf ${FILE} ${OUT} exited with ${status}")
-    endif()
-    execute_process(COMMAND ${UNRTF} --html ${OUT} OUTPUT_VARIABLE html RESULT_VARIABLE status)
-    if(NOT status EQUAL 0)
-        message(FATAL_ERROR "unrtf exited with ${status}")
-    endif()
+    run(${TOOL} rtf ${FILE} ${OUT})
+    run(${UNRTF} --html ${OUT})
+    set(html "${output}")
     foreach(expected
             "<center>What's New"
             "<b><center>What's New</b>"
