@@ -61,12 +61,15 @@ public:
     explicit TCharFormats(const std::vector<TRtfFont>& fonts) {
         families_.reserve(fonts.size());
         for (const TRtfFont& font : fonts)
-            families_.push_back(QStringList{QString::fromStdString(font.Name)});
+            families_.push_back(font.Name.empty() ? QStringList()
+                                                  : QStringList{QString::fromStdString(font.Name)});
     }
 
     QTextCharFormat operator()(const TRtfCharFormat& format) const {
         QTextCharFormat chars;
-        if (format.Font >= 0 && static_cast<std::size_t>(format.Font) < families_.size())
+        // A font without a name (or none) leaves the document's default face.
+        if (format.Font >= 0 && static_cast<std::size_t>(format.Font) < families_.size() &&
+            !families_[static_cast<std::size_t>(format.Font)].isEmpty())
             chars.setFontFamilies(families_[static_cast<std::size_t>(format.Font)]);
         chars.setFontPointSize(std::clamp(format.HalfPoints, 1, kMaxHalfPoints) / 2.0);
         chars.setFontWeight(format.Bold ? QFont::Bold : QFont::Normal);

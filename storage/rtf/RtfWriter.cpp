@@ -139,12 +139,13 @@ private:
     void FontTable();
     void ColorTable();
     void ParagraphWords(const TRtfParagraphFormat& format);
-    void CharacterWords(const TRtfCharFormat& format);
+    void CharacterWords(const TRtfCharFormat& wanted);
     std::int32_t ColorIndex(const std::optional<TRtfColor>& color) const;
 
     const TRtfDocument& document_;
     TRtfOutput out_;
     std::vector<TRtfFont> fonts_;
+    std::int32_t namedFonts_; // the document's own fonts, before the bullets' one
     std::int32_t bulletFont_ = -1;
     std::vector<TRtfColor> colors_;
     std::unordered_map<std::uint32_t, std::int32_t> colorIndex_;
@@ -162,7 +163,8 @@ std::size_t ExpectedSize(const TRtfDocument& document) {
 }
 
 TRtfComposer::TRtfComposer(const TRtfDocument& document)
-    : document_(document), out_(ExpectedSize(document)), fonts_(document.Fonts) {
+    : document_(document), out_(ExpectedSize(document)), fonts_(document.Fonts),
+      namedFonts_(static_cast<std::int32_t>(document.Fonts.size())) {
     bool bullets = false;
     const auto use = [this](const std::optional<TRtfColor>& color) {
         if (!color || colorIndex_.contains(ColorKey(*color))) return;
@@ -180,6 +182,8 @@ TRtfComposer::TRtfComposer(const TRtfDocument& document)
         if (fonts_[i].Name == kSymbolFont && fonts_[i].Charset == kSymbolCharset)
             bulletFont_ = static_cast<std::int32_t>(i);
     if (bulletFont_ < 0) {
+        // \deff0 must not make Symbol the default face of a table without fonts.
+        if (fonts_.empty()) fonts_.emplace_back();
         bulletFont_ = static_cast<std::int32_t>(fonts_.size());
         TRtfFont symbol;
         symbol.Name = kSymbolFont;
@@ -284,7 +288,11 @@ void TRtfComposer::ParagraphWords(const TRtfParagraphFormat& format) {
     }
 }
 
-void TRtfComposer::CharacterWords(const TRtfCharFormat& format) {
+void TRtfComposer::CharacterWords(const TRtfCharFormat& wanted) {
+    // A format naming no font is written in the default one, \f0, which the
+    // bullets' font never takes.
+    TRtfCharFormat format = wanted;
+    if (format.Font < 0 || format.Font >= namedFonts_) format.Font = 0;
     TRtfCharFormat& now = current_;
     if (format.Font != now.Font) out_.Word("f", format.Font);
     if (format.HalfPoints != now.HalfPoints) out_.Word("fs", format.HalfPoints);

@@ -30,6 +30,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (back.Document.Paragraphs != document.Paragraphs ||
         back.Document.Language != document.Language)
         std::abort();
+    // Text naming no font must not come back in the bullets' Symbol font.
+    const auto isSymbol = [&](std::int32_t font) {
+        return font >= 0 && static_cast<std::size_t>(font) < fonts.size() &&
+               static_cast<std::size_t>(font) >= document.Fonts.size() &&
+               fonts[static_cast<std::size_t>(font)].Charset == kSymbolCharset;
+    };
+    for (const TRtfParagraph& paragraph : back.Document.Paragraphs) {
+        if (isSymbol(paragraph.MarkFormat.Font)) std::abort();
+        for (const TRtfRun& run : paragraph.Runs)
+            if (isSymbol(run.Format.Font)) std::abort();
+    }
     if (WriteRtf(back.Document) != written) std::abort();
     return 0;
 }

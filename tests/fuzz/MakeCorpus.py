@@ -147,6 +147,7 @@ CORPUS['rtf'] = {
                         b"{\\f5 No end}\\f6 B\\'3b;}\\f9 x\\f4 y\\plain z\\par}",
     'bullets_without_symbol': b'{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\pn\\pnlvlblt}\\li720 a\\par '
                               b'b\\par\\pard c\\par}',
+    'bullets_without_fonts': b'{\\rtf1{\\*\\pn\\pnlvlblt}\\li720 a\\par}',
     **rtf_fixtures(),
 }
 

@@ -57,20 +57,23 @@ TEST_F(RtfTextDocument, CharacterFormatsAndCharactersReachTheDocument) {
     EXPECT_DOUBLE_EQ(document.defaultTextOption().tabStopDistance(), 48.0);
 }
 
-TEST_F(RtfTextDocument, StoredValuesBeyondWhatEditorsAcceptShowClamped) {
+TEST_F(RtfTextDocument, MissingFontsAndValuesBeyondWhatEditorsAcceptShowSafely) {
     TRtfDocument rich;
     TRtfParagraph paragraph;
     TRtfCharFormat huge;
     huge.HalfPoints = 2147483647;
-    huge.Font = 5; // no such font: the document's default face
-    paragraph.Runs = {TRtfRun{huge, "x"}};
+    huge.Font = 5;          // no such font: the document's default face
+    TRtfCharFormat unnamed; // font 0, an entry without a name
+    paragraph.Runs = {TRtfRun{huge, "x"}, TRtfRun{unnamed, "y"}};
     paragraph.Format.LeftIndent = -2147483647;
+    rich.Fonts = {TRtfFont{}};
     rich.Paragraphs = {paragraph};
     QTextDocument document;
     LoadRtfIntoTextDocument(rich, document);
     const QTextCharFormat format = FormatOf(document, "x");
     EXPECT_DOUBLE_EQ(format.fontPointSize(), 1638.0);
     EXPECT_FALSE(format.hasProperty(QTextFormat::FontFamilies));
+    EXPECT_FALSE(FormatOf(document, "y").hasProperty(QTextFormat::FontFamilies));
     EXPECT_DOUBLE_EQ(document.begin().blockFormat().leftMargin(), -31680 / 15.0);
 }
 

@@ -133,6 +133,21 @@ TEST(RtfWriter, BulletsCarryTheirNumberingTextAndASymbolFont) {
     EXPECT_EQ(ContentOf(back), ContentOf(BulletedDocument()));
 }
 
+TEST(RtfWriter, TextNamingNoFontNeverComesBackInTheBulletsFont) {
+    for (const std::size_t fonts : {0u, 1u}) {
+        TRtfDocument document = BulletedDocument();
+        document.Fonts.resize(fonts);
+        document.Paragraphs[2].Runs[0].Format.Font = 7; // past the table
+        const TRtfDocument back = ReadGood(WriteRtf(document));
+        ASSERT_EQ(back.Fonts.size(), 2u) << fonts;
+        EXPECT_EQ(back.Fonts[1].Name, "Symbol");
+        for (const TRtfParagraph& paragraph : back.Paragraphs)
+            EXPECT_EQ(paragraph.Runs.at(0).Format.Font, 0) << fonts;
+        // Without fonts of its own the default entry has no name: the viewer's face.
+        EXPECT_EQ(back.Fonts[0].Name, fonts == 0 ? "" : "Arial");
+    }
+}
+
 TEST(RtfWriter, ParagraphWordsFollowAPardOnlyWhenTheFormatChanges) {
     TRtfDocument document;
     TRtfParagraph centred;
