@@ -3,6 +3,7 @@
 #include "app/Cleanup.h"
 #include "app/ErrorBoxes.h"
 #include "app/FirstRunFolders.h"
+#include "app/ProgramIcon.h"
 #include "app/ProjectData.h"
 #include "app/RunMode.h"
 #include "designer/MainForm.h"
@@ -94,8 +95,11 @@ bool StartPlayer(TProcessState& state) {
         environment.ApplicationTitle = settings.ApplicationTitle;
         QApplication::setApplicationName(FromAnsi(settings.ApplicationTitle));
     }
+    // The program's own icon, which a copy may have been given; a program
+    // built without one shows the disc icon beside it.
     const auto icon = ResolvePath(state.BaseFolder + "/autorun.ico");
-    if (FileExists(icon)) QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
+    if (QApplication::windowIcon().isNull() && FileExists(icon))
+        QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
     return true;
 }
 
@@ -126,6 +130,7 @@ int RunProgram(int argc, char** argv) {
     QApplication::setApplicationName(kApplicationTitle);
     InstallErrorBoxSink();
     SetProgramPaths(state, ExecutablePath(argv));
+    QApplication::setWindowIcon(ProgramIcon(state.ProgramPath));
 
     const int code = IsDesignerName(FileNameOf(state.ProgramPath))
                          ? RunDesignerMode(state, IsInstallationRun(argc, argv))
