@@ -11,6 +11,7 @@
 #include "platform/Shell.h"
 #include "player/AutoRunForm.h"
 #include "player/PlayerEnvironment.h"
+#include "storage/exe/FileVersion.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -100,6 +101,8 @@ TMainForm::TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialo
     if (const auto* screen = QGuiApplication::primaryScreen())
         setGeometry(QRect(QPoint(0, 0), screen->availableGeometry().size()));
     settings_ = ReadDesignerSettings(paths_.IniPath());
+    ReadFileVersion = [](const std::string& path) { return brelvane::ReadFileVersion(path); };
+    designerVersion_ = ReadFileVersion(paths_.ProgramPath);
 
     BuildPanes();
     BuildMenus();

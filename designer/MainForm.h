@@ -48,7 +48,7 @@ public:
     TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialogs);
     ~TMainForm() override;
 
-    // The FileVersion of an executable; "" when it has none.
+    // The FileVersion of an executable; "" when it has none. Tests replace it.
     std::function<std::string(const std::string& path)> ReadFileVersion;
 
     // The first showing: opens the project of `baseFolder` or asks for one.

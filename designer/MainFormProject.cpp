@@ -51,7 +51,6 @@ bool TMainForm::Start(const std::string& baseFolder, bool installationRun, TProS
         closeSplash();
         return false;
     }
-    if (ReadFileVersion) designerVersion_ = ReadFileVersion(paths_.ProgramPath);
     project_.Index.Pages.clear();
     bool opened =
         !baseFolder.empty() && FileExists(IndexPathOf(baseFolder)) && OpenProject(baseFolder);

@@ -2,6 +2,7 @@
 #include "designer/PageHost.h"
 #include "designer/ProjectSaver.h"
 #include "player/AutoRunForm.h"
+#include "storage/exe/FileVersion.h"
 #include "storage/project/PageStream.h"
 #include "storage/project/TargetFile.h"
 
@@ -64,6 +65,9 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     ASSERT_TRUE(f.Form->Save1Click());
     f.Form->CreateTargetFile();
     EXPECT_FALSE(f.Form->Project().ProjectModified);
+    // The designer's version is its own program's; the saved player carries the same one.
+    EXPECT_FALSE(f.Form->DesignerVersion().empty());
+    EXPECT_EQ(ReadFileVersion(f.Base + "/autorun.exe"), f.Form->DesignerVersion());
     EXPECT_TRUE(f.Form->close());
     EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
     EXPECT_EQ(f.Boxes.Shown.back(), "Information: Target file \"autorun.tgt\" created.");

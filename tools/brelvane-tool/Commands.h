@@ -19,5 +19,6 @@ int RunTargetInfoCommand(const std::vector<std::string>& args);
 int RunAATextSheetCommand(const std::vector<std::string>& args);
 int RunExeInfoCommand(const std::vector<std::string>& args);
 int RunExeSetCommand(const std::vector<std::string>& args);
+int RunRtfCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

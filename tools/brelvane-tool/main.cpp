@@ -54,6 +54,9 @@ const std::map<std::string, Command>& CommandTable() {
         {"aa-sheet",
          {brelvane::RunAATextSheetCommand,
           "aa-sheet OUT.png     write a contact sheet of the anti-aliased text effects", true}},
+        {"rtf",
+         {brelvane::RunRtfCommand,
+          "rtf IN [OUT]        print rich text as JSON, or write it again as RTF to OUT"}},
     };
     return table;
 }
