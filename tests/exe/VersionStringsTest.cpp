@@ -121,8 +121,19 @@ TEST(VersionStrings, FormatFaultsLeaveTheFileUntouched) {
     };
     expectRefused("german32.exe", "Unexpected version resource format (1)");
     expectRefused("nolegal32.exe", "Unexpected version resource format (1)");
-    expectRefused("wide64.exe", "File isn't a PE file (3)");
     expectRefused("six.ico", "File isn't an EXE file (1)");
+}
+
+TEST(VersionStrings, A64BitProgramIsRelabelledLikeA32BitOne) {
+    // The Windows player is a 64-bit program: its copies must take new texts too.
+    test::TempFolder folder;
+    const auto path = test::FixtureCopy(folder, "wide64.exe");
+    const auto version = ReadFileVersion(path);
+    ASSERT_FALSE(version.empty());
+    RewriteVersionStrings(path, PadToVersionSlot("Wide Company"), PadToVersionSlot("Wide Menu"),
+                          PadToVersionSlot("(C) Wide"));
+    EXPECT_EQ(Read(path).Company, "Wide Company");
+    EXPECT_EQ(ReadFileVersion(path), version);
 }
 
 TEST(VersionStrings, HeaderChecksFollowTheirOrder) {
@@ -141,6 +152,9 @@ TEST(VersionStrings, HeaderChecksFollowTheirOrder) {
     Bytes noSignature = base;
     noSignature[header] = 'X';
     EXPECT_EQ(refused(noSignature), "Resource update error: File isn't a PE file (2)");
+    Bytes oddOptionalHeader = base;
+    oddOptionalHeader[header + 4 + 16] = 200;
+    EXPECT_EQ(refused(oddOptionalHeader), "Resource update error: File isn't a PE file (3)");
     Bytes noMagic = base;
     noMagic[header + 24] = 0x0C;
     EXPECT_EQ(refused(noMagic), "Resource update error: File isn't a PE file (4)");
