@@ -14,29 +14,19 @@
 namespace brelvane {
 
 namespace {
-constexpr TPayloadCodec kButton =
-    MakePayloadCodec<TButtonPayload, WriteButtonPayload, ReadButtonPayload>();
-constexpr TPayloadCodec kImageButton =
-    MakePayloadCodec<TImageButtonPayload, WriteImageButtonPayload, ReadImageButtonPayload>();
-constexpr TPayloadCodec kImage =
-    MakePayloadCodec<TImagePayload, WriteImagePayload, ReadImagePayload>();
-constexpr TPayloadCodec kEdit = MakePayloadCodec<TEditPayload, WriteEditPayload, ReadEditPayload>();
-constexpr TPayloadCodec kRadioButton =
-    MakePayloadCodec<TRadioButtonPayload, WriteRadioButtonPayload, ReadRadioButtonPayload>();
-constexpr TPayloadCodec kCheckBox =
-    MakePayloadCodec<TCheckBoxPayload, WriteCheckBoxPayload, ReadCheckBoxPayload>();
-constexpr TPayloadCodec kLabel =
-    MakePayloadCodec<TLabelPayload, WriteLabelPayload, ReadLabelPayload>();
-constexpr TPayloadCodec kLink = MakePayloadCodec<TLinkPayload, WriteLinkPayload, ReadLinkPayload>();
-constexpr TPayloadCodec kFadeLabel =
-    MakePayloadCodec<TFadeLabelPayload, WriteFadeLabelPayload, ReadFadeLabelPayload>();
-constexpr TPayloadCodec kText = MakePayloadCodec<TTextPayload, WriteTextPayload, ReadTextPayload>();
-constexpr TPayloadCodec kScrollText =
-    MakePayloadCodec<TScrollTextPayload, WriteScrollTextPayload, ReadScrollTextPayload>();
-constexpr TPayloadCodec kSimpleText =
-    MakePayloadCodec<TSimpleTextPayload, WriteSimpleTextPayload, ReadSimpleTextPayload>();
-constexpr TPayloadCodec kShape =
-    MakePayloadCodec<TShapePayload, WriteShapePayload, ReadShapePayload>();
+constexpr TPayloadCodec kButton = MakePayloadCodec<TButtonPayload>();
+constexpr TPayloadCodec kImageButton = MakePayloadCodec<TImageButtonPayload>();
+constexpr TPayloadCodec kImage = MakePayloadCodec<TImagePayload>();
+constexpr TPayloadCodec kEdit = MakePayloadCodec<TEditPayload>();
+constexpr TPayloadCodec kRadioButton = MakePayloadCodec<TRadioButtonPayload>();
+constexpr TPayloadCodec kCheckBox = MakePayloadCodec<TCheckBoxPayload>();
+constexpr TPayloadCodec kLabel = MakePayloadCodec<TLabelPayload>();
+constexpr TPayloadCodec kLink = MakePayloadCodec<TLinkPayload>();
+constexpr TPayloadCodec kFadeLabel = MakePayloadCodec<TFadeLabelPayload>();
+constexpr TPayloadCodec kText = MakePayloadCodec<TTextPayload>();
+constexpr TPayloadCodec kScrollText = MakePayloadCodec<TScrollTextPayload>();
+constexpr TPayloadCodec kSimpleText = MakePayloadCodec<TSimpleTextPayload>();
+constexpr TPayloadCodec kShape = MakePayloadCodec<TShapePayload>();
 
 // One row per kind; kinds without a codec yet are refused when read.
 constexpr std::array<const TPayloadCodec*, kObjectKindCount> kCodecs = [] {
