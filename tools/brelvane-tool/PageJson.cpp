@@ -2,7 +2,7 @@
 
 #include "ProjectJson.h"
 #include "objects/records/ObjectKinds.h"
-#include "storage/project/PageStream.h"
+#include "project/PageStream.h"
 
 namespace brelvane {
 
@@ -14,8 +14,7 @@ json WithKindName(const json& object) {
     json named = json::object();
     for (const auto& [key, value] : object.items()) {
         named[key] = value;
-        if (key == "Kind")
-            named["KindName"] = std::string(KindName(value.get<std::uint8_t>()));
+        if (key == "Kind") named["KindName"] = std::string(KindName(value.get<std::uint8_t>()));
     }
     return named;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/project/PageRecord.h"
+#include "project/PageRecord.h"
 
 #include <nlohmann/json.hpp>
 

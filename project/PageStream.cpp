@@ -1,4 +1,4 @@
-#include "storage/project/PageStream.h"
+#include "project/PageStream.h"
 
 #include "storage/SaveFile.h"
 #include "storage/Transfer.h"

@@ -2,9 +2,9 @@
 
 #include "objects/records/CommandStream.h"
 #include "objects/records/ObjectStream.h"
+#include "project/PageRecord.h"
 #include "storage/ByteStream.h"
 #include "storage/Fields.h"
-#include "storage/project/PageRecord.h"
 
 #include <cstdint>
 #include <string>
