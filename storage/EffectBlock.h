@@ -96,7 +96,7 @@ template <class Archive> bool Fields(Archive& ar, TAAEffect& effect) {
            ar("Texture", effect.Texture);
 }
 
-bool WriteEffect(TStream& stream, const TAAEffect& effect);
-bool ReadEffect(TStream& stream, TAAEffect& effect);
+inline constexpr auto WriteEffect = &WriteRecord<TAAEffect>;
+inline constexpr auto ReadEffect = &ReadRecord<TAAEffect>;
 
 } // namespace brelvane

@@ -3,6 +3,7 @@
 #include "storage/ByteStream.h"
 #include "storage/FieldRecord.h"
 #include "storage/PictureBlock.h"
+#include "storage/StreamArchive.h"
 #include "storage/StringBlock.h"
 
 #include <array>
@@ -18,13 +19,12 @@ namespace brelvane {
 // Reads a record's fields from a stream into the record, in place. A
 // fixed-width field that the stream cannot fill throws; blocks report their
 // own failure and return false.
-class TFieldReader {
+class TFieldReader : public TStreamArchive<TFieldReader> {
 public:
     static constexpr TFieldDirection kDirection = TFieldDirection::Read;
 
-    explicit TFieldReader(TStream& stream) : stream_(stream) {}
-    TFieldReader(const TFieldReader&) = delete;
-    TFieldReader& operator=(const TFieldReader&) = delete;
+    using TStreamArchive::TStreamArchive;
+    using TStreamArchive::operator();
 
     template <StoredInteger T> bool operator()(const char*, T& value) {
         value = Take<T>();
@@ -58,17 +58,6 @@ public:
             item = std::make_unique<T>();
             return (*this)(name, *item);
         });
-    }
-
-    template <FieldAdapterType A> bool operator()(const char* name, A&& adapter) {
-        return adapter.Transfer(*this, name);
-    }
-
-    template <RecordField R> bool operator()(const char*, R& record) {
-        if constexpr (CodedRecord<R>)
-            return TransferRecord(*this, record);
-        else
-            return Fields(*this, record);
     }
 
     // Reads a counted list entry by entry with `readItem`.
@@ -111,17 +100,14 @@ public:
         ExpectNothingPutBack();
         return stream_;
     }
-    int& Depth() { return depth_; }
 
 private:
     void ExpectNothingPutBack() const {
         if (putBackSize_ != 0) throw std::logic_error("a put-back value was not taken");
     }
 
-    TStream& stream_;
     std::array<std::uint8_t, 8> putBack_{};
     std::size_t putBackSize_ = 0;
-    int depth_ = 0;
 };
 
 } // namespace brelvane

@@ -4,6 +4,7 @@
 #include "storage/FieldRecord.h"
 #include "storage/LittleEndian.h"
 #include "storage/PictureBlock.h"
+#include "storage/StreamArchive.h"
 #include "storage/StringBlock.h"
 
 #include <cstdint>
@@ -15,13 +16,12 @@ namespace brelvane {
 
 // Writes a record's fields to a stream. The record is never changed; field
 // lists take it mutable only so that the reader can run the same list.
-class TFieldWriter {
+class TFieldWriter : public TStreamArchive<TFieldWriter> {
 public:
     static constexpr TFieldDirection kDirection = TFieldDirection::Write;
 
-    explicit TFieldWriter(TStream& stream) : stream_(stream) {}
-    TFieldWriter(const TFieldWriter&) = delete;
-    TFieldWriter& operator=(const TFieldWriter&) = delete;
+    using TStreamArchive::TStreamArchive;
+    using TStreamArchive::operator();
 
     template <StoredInteger T> bool operator()(const char*, const T& value) {
         WriteField(stream_, value);
@@ -52,27 +52,11 @@ public:
         return true;
     }
 
-    template <FieldAdapterType A> bool operator()(const char* name, A&& adapter) {
-        return adapter.Transfer(*this, name);
-    }
-
-    template <RecordField R> bool operator()(const char*, R& record) {
-        if constexpr (CodedRecord<R>)
-            return TransferRecord(*this, record);
-        else
-            return Fields(*this, record);
-    }
-
     void WriteCount(std::size_t count) {
         WriteField<std::int32_t>(stream_, static_cast<std::int32_t>(count));
     }
 
     TStream& Stream() { return stream_; }
-    int& Depth() { return depth_; }
-
-private:
-    TStream& stream_;
-    int depth_ = 0;
 };
 
 } // namespace brelvane

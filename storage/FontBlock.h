@@ -38,7 +38,7 @@ template <class Archive> bool Fields(Archive& ar, TFont& font) {
            ar("Style", font.Style);
 }
 
-bool WriteFont(TStream& stream, const TFont& font);
-bool ReadFont(TStream& stream, TFont& font);
+inline constexpr auto WriteFont = &WriteRecord<TFont>;
+inline constexpr auto ReadFont = &ReadRecord<TFont>;
 
 } // namespace brelvane

@@ -16,12 +16,4 @@ const TFontLabel* TFontLabels::Find(const std::string& name) const {
     return found == labels_.end() ? nullptr : &*found;
 }
 
-bool WriteFontLabels(TStream& stream, const TFontLabels& labels) {
-    return WriteRecord(stream, labels);
-}
-
-bool ReadFontLabels(TStream& stream, TFontLabels& labels) {
-    return ReadRecord(stream, labels);
-}
-
 } // namespace brelvane

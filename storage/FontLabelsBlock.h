@@ -42,7 +42,7 @@ private:
     std::vector<TFontLabel> labels_;
 };
 
-bool WriteFontLabels(TStream& stream, const TFontLabels& labels);
-bool ReadFontLabels(TStream& stream, TFontLabels& labels);
+inline constexpr auto WriteFontLabels = &WriteRecord<TFontLabels>;
+inline constexpr auto ReadFontLabels = &ReadRecord<TFontLabels>;
 
 } // namespace brelvane

@@ -49,20 +49,4 @@ void FreeSettings(TSettings& settings) {
     settings.TabFont = TFont();
 }
 
-bool WriteInstallWare(TStream& stream, const TInstallWare& record) {
-    return WriteRecord(stream, record);
-}
-
-bool ReadInstallWare(TStream& stream, TInstallWare& record) {
-    return ReadRecord(stream, record);
-}
-
-bool WriteSettings(TStream& stream, const TSettings& settings) {
-    return WriteRecord(stream, settings);
-}
-
-bool ReadSettings(TStream& stream, TSettings& settings) {
-    return ReadRecord(stream, settings);
-}
-
 } // namespace brelvane

@@ -127,9 +127,9 @@ void ResetSettings(TSettings& settings);
 // Releases the owned parts (hint settings, install-ware records, tab font).
 void FreeSettings(TSettings& settings);
 
-bool WriteSettings(TStream& stream, const TSettings& settings);
-bool ReadSettings(TStream& stream, TSettings& settings);
-bool WriteInstallWare(TStream& stream, const TInstallWare& record);
-bool ReadInstallWare(TStream& stream, TInstallWare& record);
+inline constexpr auto WriteSettings = &WriteRecord<TSettings>;
+inline constexpr auto ReadSettings = &ReadRecord<TSettings>;
+inline constexpr auto WriteInstallWare = &WriteRecord<TInstallWare>;
+inline constexpr auto ReadInstallWare = &ReadRecord<TInstallWare>;
 
 } // namespace brelvane

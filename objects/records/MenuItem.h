@@ -47,7 +47,7 @@ template <class Archive> bool Fields(Archive& ar, TMenuItem& item) {
            ar("Bitmap", item.Bitmap) && ar("Items", item.Items);
 }
 
-bool WriteMenuItem(TStream& stream, const TMenuItem& item);
-bool ReadMenuItem(TStream& stream, TMenuItem& item);
+inline constexpr auto WriteMenuItem = &WriteRecord<TMenuItem>;
+inline constexpr auto ReadMenuItem = &ReadRecord<TMenuItem>;
 
 } // namespace brelvane

@@ -14,36 +14,24 @@
 namespace brelvane {
 
 namespace {
-constexpr TPayloadCodec kButton = MakePayloadCodec<TButtonPayload>();
-constexpr TPayloadCodec kImageButton = MakePayloadCodec<TImageButtonPayload>();
-constexpr TPayloadCodec kImage = MakePayloadCodec<TImagePayload>();
-constexpr TPayloadCodec kEdit = MakePayloadCodec<TEditPayload>();
-constexpr TPayloadCodec kRadioButton = MakePayloadCodec<TRadioButtonPayload>();
-constexpr TPayloadCodec kCheckBox = MakePayloadCodec<TCheckBoxPayload>();
-constexpr TPayloadCodec kLabel = MakePayloadCodec<TLabelPayload>();
-constexpr TPayloadCodec kLink = MakePayloadCodec<TLinkPayload>();
-constexpr TPayloadCodec kFadeLabel = MakePayloadCodec<TFadeLabelPayload>();
-constexpr TPayloadCodec kText = MakePayloadCodec<TTextPayload>();
-constexpr TPayloadCodec kScrollText = MakePayloadCodec<TScrollTextPayload>();
-constexpr TPayloadCodec kSimpleText = MakePayloadCodec<TSimpleTextPayload>();
-constexpr TPayloadCodec kShape = MakePayloadCodec<TShapePayload>();
+template <class P> constexpr TPayloadCodec kCodec = MakePayloadCodec<P>();
 
 // One row per kind; kinds without a codec yet are refused when read.
 constexpr std::array<const TPayloadCodec*, kObjectKindCount> kCodecs = [] {
     std::array<const TPayloadCodec*, kObjectKindCount> codecs{};
-    codecs[okButton] = &kButton;
-    codecs[okImageButton] = &kImageButton;
-    codecs[okImage] = &kImage;
-    codecs[okEdit] = &kEdit;
-    codecs[okRadioButton] = &kRadioButton;
-    codecs[okCheckBox] = &kCheckBox;
-    codecs[okLabel] = &kLabel;
-    codecs[okLink] = &kLink;
-    codecs[okFadeLabel] = &kFadeLabel;
-    codecs[okText] = &kText;
-    codecs[okScrollText] = &kScrollText;
-    codecs[okSimpleText] = &kSimpleText;
-    codecs[okShape] = &kShape;
+    codecs[okButton] = &kCodec<TButtonPayload>;
+    codecs[okImageButton] = &kCodec<TImageButtonPayload>;
+    codecs[okImage] = &kCodec<TImagePayload>;
+    codecs[okEdit] = &kCodec<TEditPayload>;
+    codecs[okRadioButton] = &kCodec<TRadioButtonPayload>;
+    codecs[okCheckBox] = &kCodec<TCheckBoxPayload>;
+    codecs[okLabel] = &kCodec<TLabelPayload>;
+    codecs[okLink] = &kCodec<TLinkPayload>;
+    codecs[okFadeLabel] = &kCodec<TFadeLabelPayload>;
+    codecs[okText] = &kCodec<TTextPayload>;
+    codecs[okScrollText] = &kCodec<TScrollTextPayload>;
+    codecs[okSimpleText] = &kCodec<TSimpleTextPayload>;
+    codecs[okShape] = &kCodec<TShapePayload>;
     return codecs;
 }();
 } // namespace
