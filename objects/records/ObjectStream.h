@@ -3,7 +3,6 @@
 #include "objects/records/AutoObject.h"
 #include "objects/records/CommandStream.h"
 #include "objects/records/MenuItem.h"
-#include "objects/records/ObjectKinds.h"
 #include "storage/ByteStream.h"
 #include "storage/Fields.h"
 
@@ -11,6 +10,9 @@
 #include <string>
 
 namespace brelvane {
+
+// From ObjectKinds.h, which pages' users need not see through this header.
+bool IsObjectKind(std::uint8_t kind);
 
 // Marker before an object's pop-up menu block.
 inline constexpr std::uint8_t kPopupMarker = 127;
