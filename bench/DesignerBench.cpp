@@ -20,8 +20,8 @@
 #include "player/AutoRunForm.h"
 #include "player/PageSurface.h"
 #include "player/PlayerEnvironment.h"
-#include "storage/project/DiscRootFiles.h"
-#include "storage/project/PageStream.h"
+#include "project/DiscRootFiles.h"
+#include "project/PageStream.h"
 
 #include <QApplication>
 #include <QTabBar>

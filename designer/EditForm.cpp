@@ -6,8 +6,8 @@
 #include "designer/SurfaceMarks.h"
 #include "designer/SurfaceObjects.h"
 #include "player/AutoRunForm.h"
+#include "project/PageRecord.h"
 #include "render/AnsiText.h"
-#include "storage/project/PageRecord.h"
 
 #include <QApplication>
 #include <QCloseEvent>

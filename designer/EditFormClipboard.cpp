@@ -7,7 +7,7 @@
 #include "objects/records/ObjectStream.h"
 #include "player/AutoRunForm.h"
 #include "storage/ErrorReport.h"
-#include "storage/project/ClipboardObjects.h"
+#include "project/ClipboardObjects.h"
 
 namespace brelvane {
 

@@ -5,7 +5,7 @@
 #include "designer/EditForm.h"
 #include "designer/NewPageForm.h"
 #include "designer/UndoHistory.h"
-#include "storage/project/PageRecord.h"
+#include "project/PageRecord.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "designer/UndoHistory.h"
 
 #include "storage/ErrorReport.h"
-#include "storage/project/PageStream.h"
+#include "project/PageStream.h"
 
 namespace brelvane {
 

@@ -6,7 +6,7 @@
 #include "designer/SurfaceImage.h"
 #include "designer/SurfaceObjects.h"
 #include "player/AutoRunForm.h"
-#include "storage/project/PageStream.h"
+#include "project/PageStream.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -4,10 +4,10 @@
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceImage.h"
 #include "player/AutoRunForm.h"
+#include "project/ClipboardObjects.h"
+#include "project/PageStream.h"
+#include "project/TargetFile.h"
 #include "storage/exe/FileVersion.h"
-#include "storage/project/ClipboardObjects.h"
-#include "storage/project/PageStream.h"
-#include "storage/project/TargetFile.h"
 
 #include <QTest>
 #include <chrono>

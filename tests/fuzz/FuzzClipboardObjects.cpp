@@ -1,6 +1,6 @@
 #include "FuzzBoxes.h"
 #include "FuzzSupport.h"
-#include "storage/project/ClipboardObjects.h"
+#include "project/ClipboardObjects.h"
 
 namespace {
 using namespace brelvane;

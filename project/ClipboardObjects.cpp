@@ -1,8 +1,8 @@
-#include "storage/project/ClipboardObjects.h"
+#include "project/ClipboardObjects.h"
 
 #include "objects/records/ObjectStream.h"
+#include "project/PageStream.h"
 #include "storage/LittleEndian.h"
-#include "storage/project/PageStream.h"
 
 namespace brelvane {
 
@@ -33,7 +33,11 @@ TClipboardObjects ReadClipboardObjects(const std::vector<std::uint8_t>& data) {
     // Every record takes at least one byte.
     if (count < 0 || static_cast<std::uint64_t>(count) > stream.Remaining()) return result;
     result.Damaged = false;
-    ReadObjects(stream, count, result.Objects);
+    for (std::int32_t i = 0; i < count; ++i) {
+        auto object = std::make_unique<TAutoObject>();
+        if (!ReadContainedObject(stream, *object)) break; // those read before stay
+        result.Objects.push_back(std::move(object));
+    }
     return result;
 }
 
