@@ -1,6 +1,6 @@
 #include "app/ErrorBoxes.h"
 
-#include "render/AnsiText.h"
+#include "storage/AnsiCodePage.h"
 #include "storage/ErrorReport.h"
 
 #include <QGuiApplication>
@@ -16,10 +16,14 @@ bool HasInteractiveDisplay() {
 }
 } // namespace
 
+QString ErrorBoxText(const std::string& text) {
+    return QString::fromStdString(MachineTextToUtf8(text));
+}
+
 void InstallErrorBoxSink() {
     SetErrorSink([](const std::string& text) {
         std::fprintf(stderr, "Error: %s\n", text.c_str());
-        if (HasInteractiveDisplay()) QMessageBox::critical(nullptr, "Error", FromAnsi(text));
+        if (HasInteractiveDisplay()) QMessageBox::critical(nullptr, "Error", ErrorBoxText(text));
     });
 }
 
