@@ -334,9 +334,12 @@ void TAutoRunForm::OnObjectPress(TObjectWidget* control, Qt::MouseButton, QPoint
 }
 
 void TAutoRunForm::OnObjectMove(TObjectWidget* control, Qt::MouseButtons buttons, QPoint position) {
+    // The left button alone: no other button and no Shift, Ctrl or Alt.
+    const bool leftAlone =
+        buttons == Qt::LeftButton && QGuiApplication::keyboardModifiers() == Qt::NoModifier;
     const auto target =
-        WindowMoveTarget(control->Record(), buttons == Qt::LeftButton, {x(), y()},
-                         {position.x(), position.y()}, {pressPosition_.x(), pressPosition_.y()});
+        WindowMoveTarget(control->Record(), leftAlone, {x(), y()}, {position.x(), position.y()},
+                         {pressPosition_.x(), pressPosition_.y()});
     if (target) move(target->X, target->Y);
 }
 
