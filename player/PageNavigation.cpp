@@ -51,6 +51,7 @@ bool TAutoRunForm::ShowPage(const std::string& name, TPageReadMode mode) {
     auto page = std::make_unique<TAutoRunForm>();
     page->TestRun = TestRun;
     page->ExitAll = false;
+    page->Owner = this;
     if (!page->BuildPage(name, TPageReadMode::Build)) return false;
     const bool loop = page_.StartSoundLoop;
     page_.StartSoundLoop = false;
