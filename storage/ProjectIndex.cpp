@@ -44,8 +44,15 @@ bool WriteProjectIndex(TStream& stream, const TProjectIndex& index) {
 }
 
 bool ReadProjectIndex(TStream& stream, TProjectIndex& index) {
+    // Entries of an index read before are filled again rather than freed and
+    // allocated anew (snapshots are read into the same index). However the
+    // read ends, the index keeps exactly the entries read in full.
+    struct TEntriesRead {
+        std::vector<std::unique_ptr<TAutoFormInfo>>& Pages;
+        std::size_t Count = 0;
+        ~TEntriesRead() { Pages.resize(Count); }
+    } read{index.Pages};
     return Transfer(kReadIndexError, [&] {
-        index.Pages.clear();
         auto count = ReadField<std::int32_t>(stream);
         if (count == kSettingsMarker) {
             if (!ReadSettings(stream, index.Settings)) return false;
@@ -59,13 +66,15 @@ bool ReadProjectIndex(TStream& stream, TProjectIndex& index) {
             throw StreamError("bad page count");
         }
         for (std::int32_t i = 0; i < count; ++i) {
-            auto page = std::make_unique<TAutoFormInfo>();
-            if (!ReadString(stream, page->Name)) return false;
-            ReadField(stream, page->Kind);
-            ReadField(stream, page->Offset);
-            page->SavedName = page->Name;
-            page->InDesignerTemp = false;
-            index.Pages.push_back(std::move(page));
+            if (read.Count == index.Pages.size())
+                index.Pages.push_back(std::make_unique<TAutoFormInfo>());
+            auto& page = *index.Pages[read.Count];
+            if (!ReadString(stream, page.Name)) return false;
+            ReadField(stream, page.Kind);
+            ReadField(stream, page.Offset);
+            page.SavedName = page.Name;
+            page.InDesignerTemp = false;
+            ++read.Count;
         }
         return true;
     });
