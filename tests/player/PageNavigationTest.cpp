@@ -145,6 +145,21 @@ TEST(Notebook, ADamagedTabPageIsReportedOnceAndTheTabsBeforeItWork) {
     EXPECT_EQ(errors.Messages().size(), 1u);
 }
 
+TEST(MainPage, OpeningReadsNoOtherPage) {
+    PlayerProject project;
+    project.AddPage(TestPage("Main", pkMainPage));
+    for (const char* name : {"One", "Two"}) {
+        project.AddPage(TestPage(name, pkSubPage));
+        WriteFileBytes(project.File(std::string("AutoRunSource/") + name + ".pg"), {0xff});
+    }
+    ErrorCollector errors;
+    TAutoRunForm form;
+    ASSERT_TRUE(form.BuildMainPage());
+    form.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(errors.Messages().empty());
+}
+
 TEST(ExitForm, ItsAnswerDecidesWhetherTheMainWindowCloses) {
     for (const bool accept : {false, true}) {
         PlayerProject project;
