@@ -163,7 +163,7 @@ void StreamWriteMemory(benchmark::State& state, const Workload& work) {
     for (auto _ : state) {
         TMemoryStream stream;
         Check(work.write(stream), state);
-        benchmark::DoNotOptimize(stream.Bytes().data());
+        benchmark::DoNotOptimize(stream.View().data());
     }
 }
 

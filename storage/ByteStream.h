@@ -20,17 +20,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Bytes of a memory stream as they lie: a view that converts to a vector and
-// compares with one.
-class TByteView : public std::span<const std::uint8_t> {
-public:
-    using std::span<const std::uint8_t>::span;
-    operator std::vector<std::uint8_t>() const { return {begin(), end()}; }
-    friend bool operator==(TByteView a, const std::vector<std::uint8_t>& b) {
-        return std::equal(a.begin(), a.end(), b.begin(), b.end());
-    }
-};
-
 // A seekable byte stream. Reads and writes go through the subclass's buffer,
 // so a four-byte field never costs a system call of its own. A subclass may
 // open a window on its buffer, in which Read and Write move bytes inline,
@@ -104,8 +93,12 @@ public:
     std::uint64_t Size() const override;
     void Seek(std::uint64_t position) override;
 
-    // Valid until the next write.
-    TByteView Bytes() const { return {data_.get(), static_cast<std::size_t>(Size())}; }
+    // The bytes as they lie, valid until the next write.
+    std::span<const std::uint8_t> View() const {
+        return {data_.get(), static_cast<std::size_t>(Size())};
+    }
+    // A copy of the bytes.
+    std::vector<std::uint8_t> Bytes() const { return {View().begin(), View().end()}; }
 
 protected:
     void WriteBlock(const void* source, std::size_t count) override;

@@ -15,7 +15,8 @@ bool EncodeShortCommand(const TCommand& command, std::string& text) {
             !WriteString(stream, command.ActionParams) || !WriteString(stream, command.ActionDir))
             return false;
         WriteField(stream, command.CloseAfterAction);
-        text.assign(stream.Bytes().begin(), stream.Bytes().end());
+        const auto bytes = stream.View();
+        text.assign(bytes.begin(), bytes.end());
         return true;
     });
 }
