@@ -11,6 +11,8 @@ constexpr std::array<char16_t, 32> kHighControls{
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -29,7 +31,6 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 sequence at `i`, advancing it; nothing for malformed bytes.
 std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<std::uint8_t>(text[i++]);
     if (lead < 0x80) return lead;
@@ -44,13 +45,6 @@ std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& i) {
     }
     return c;
 }
-// A decoded sequence that UTF-8 allows: no longer than needed, no surrogate,
-// nothing beyond U+10FFFF.
-bool IsShortestForm(char32_t c, std::size_t length) {
-    const char32_t least = length == 1 ? 0 : length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-    return c >= least && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
-}
-} // namespace
 
 char32_t AnsiToUnicode(std::uint8_t byte) {
     return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : byte;
@@ -82,6 +76,15 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     }
     return out;
 }
+
+namespace {
+// A decoded sequence that UTF-8 allows: no longer than needed, no surrogate,
+// nothing beyond U+10FFFF.
+bool IsShortestForm(char32_t c, std::size_t length) {
+    const char32_t least = length == 1 ? 0 : length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+    return c >= least && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+} // namespace
 
 std::string MachineTextToUtf8(std::string_view text) {
     std::string out;

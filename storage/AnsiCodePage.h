@@ -21,4 +21,8 @@ std::string Utf8ToAnsi(std::string_view utf8);
 // every other byte is read as Windows-1252.
 std::string MachineTextToUtf8(std::string_view text);
 
+void AppendUtf8(std::string& out, char32_t character);
+// Decodes one UTF-8 sequence at `i`, advancing it; nothing for malformed bytes.
+std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& i);
+
 } // namespace brelvane
