@@ -15,8 +15,8 @@
 #include "player/AutoRunForm.h"
 #include "player/PageSurface.h"
 #include "player/StartSequence.h"
+#include "project/PageStream.h"
 #include "storage/ErrorReport.h"
-#include "storage/project/PageStream.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "designer/ProjectSaver.h"
 
+#include "project/PageStream.h"
 #include "storage/FilePaths.h"
 #include "storage/Transfer.h"
-#include "storage/project/PageStream.h"
 
 #include <cstdio>
 #include <set>

@@ -3,8 +3,8 @@
 #include "objects/records/ObjectHost.h"
 #include "platform/Media.h"
 #include "player/WindowPlacement.h"
-#include "storage/project/PageRecord.h"
-#include "storage/project/PageStream.h"
+#include "project/PageRecord.h"
+#include "project/PageStream.h"
 
 #include <QPoint>
 #include <QPointer>

@@ -1,6 +1,7 @@
 #include "objects/controls/StandardCursors.h"
 
 #include "objects/controls/ObjectWidget.h"
+#include "storage/FieldVisitor.h"
 
 #include <array>
 #include <cstring>
@@ -34,20 +35,26 @@ constexpr std::array<Qt::CursorShape, 22> kShapes{
     Qt::SizeAllCursor,      // -22 size all
 };
 
-// Picks the stored cursor number out of a payload's fields.
+// Picks the stored cursor number out of a payload's own fields (not those
+// of records nested in it).
 class TCursorNumberVisitor : public TFieldVisitor {
 public:
     std::optional<std::int64_t> Number;
 
-    void Field(const char* name, std::int64_t value) override {
-        if (std::strcmp(name, "CursorNumber") == 0) Number = value;
+    void Field(const char* name, const TNumber& value) override {
+        if (depth_ == 0 && std::strcmp(name, "CursorNumber") == 0) Number = value.Value;
     }
     void Field(const char*, bool) override {}
+    void Field(const char*, double) override {}
     void Field(const char*, const std::string&) override {}
-    void Field(const char*, const TFont&) override {}
     void Field(const char*, const TPicture&) override {}
-    void Field(const char*, const TAAEffect&) override {}
-    void Field(const char*, const TFontLabels&) override {}
+    void BeginRecord(const char*) override { ++depth_; }
+    void EndRecord() override { --depth_; }
+    void BeginList(const char*) override { ++depth_; }
+    void EndList() override { --depth_; }
+
+private:
+    int depth_ = 0;
 };
 } // namespace
 

@@ -1,6 +1,6 @@
 #include "objects/records/ObjectStream.h"
+#include "project/PageSource.h"
 #include "project/PageTestSupport.h"
-#include "storage/project/PageSource.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,7 +1,7 @@
-#include "storage/project/TargetFile.h"
+#include "project/TargetFile.h"
 
+#include "project/PageSource.h"
 #include "project/PageTestSupport.h"
-#include "storage/project/PageSource.h"
 
 #include <cerrno>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "Commands.h"
 #include "PageJson.h"
+#include "project/PageStream.h"
 #include "storage/ErrorReport.h"
-#include "storage/project/PageStream.h"
 
 #include <cstdio>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "storage/project/PosixFile.h"
+#include "project/PosixFile.h"
 
 #include "storage/ByteStream.h"
 

@@ -1,7 +1,7 @@
+#include "project/Package.h"
+#include "project/PosixFile.h"
 #include "storage/ErrorReport.h"
 #include "storage/LittleEndian.h"
-#include "storage/project/Package.h"
-#include "storage/project/PosixFile.h"
 
 #include <algorithm>
 #include <cerrno>
