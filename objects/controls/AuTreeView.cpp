@@ -1,0 +1,136 @@
+#include "objects/controls/AuTreeView.h"
+
+#include "objects/controls/ListItemPainting.h"
+#include "objects/controls/ListViewLook.h"
+#include "render/AnsiText.h"
+#include "render/FontConversion.h"
+#include "render/SystemColors.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+
+namespace brelvane {
+
+namespace {
+constexpr int kFlatIndexRole = Qt::UserRole + 1;
+} // namespace
+
+TAuTreeView::TAuTreeView(TAutoObject& object, QWidget* parent)
+    : TInnerWidgetControl(object, parent), tree_(new QTreeWidget(this)) {
+    tree_->setHeaderHidden(true);
+    tree_->setColumnCount(1);
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    SetInner(tree_);
+    AddPointerSource(tree_->viewport());
+    tree_->installEventFilter(this);
+    connect(tree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { OnCurrentChanged(current); });
+    Refresh();
+}
+
+void TAuTreeView::Refresh() {
+    const auto* payload = PayloadAs<TTreeViewPayload>();
+    if (!payload) return;
+    tree_->setFont(ToQFont(payload->Font));
+    // A tree's HideSelection is not stored: the control keeps its own (off).
+    ApplyViewColors(*tree_, ResolveColor(payload->Color), FontColor(payload->Font), false);
+    tree_->setFrameShape(payload->Border == lbNone ? QFrame::NoFrame : QFrame::StyledPanel);
+    tree_->setRootIsDecorated(payload->ShowRoot);
+    tree_->viewport()->setAttribute(Qt::WA_Hover, payload->HotTrack);
+    tree_->setIconSize(QSize(payload->IconWidth, payload->IconHeight));
+    RebuildTreeIcons(true);
+    ApplyGeometry();
+}
+
+void TAuTreeView::RebuildTreeIcons(bool expand) {
+    auto* payload = PayloadAs<TTreeViewPayload>();
+    if (!payload) return;
+    const QSignalBlocker blocker(tree_);
+    tree_->clear();
+    images_.clear();
+    nodes_.clear();
+    items_.clear();
+    payload->SelectedIndex = -1;
+    const QSize cell(payload->IconWidth, payload->IconHeight);
+    const QColor background = ResolveColor(payload->Color);
+    const auto flat = FlatNodes(payload->Nodes);
+    // The item of the last node seen at each level: the parent of the next deeper one.
+    std::vector<QTreeWidgetItem*> parents;
+    for (std::size_t i = 0; i < flat.size(); ++i) {
+        const auto& [node, level] = flat[i];
+        const TPicture* icon = node->Item.Icon.Empty() ? nullptr : &node->Item.Icon;
+        images_.push_back(ListIconCell(cell, background, icon, 1));
+        parents.resize(static_cast<std::size_t>(level));
+        auto* item = level == 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(parents.back());
+        item->setText(0, FromAnsi(node->Item.Caption));
+        item->setIcon(0, QIcon(QPixmap::fromImage(images_.back())));
+        item->setData(0, kFlatIndexRole, static_cast<int>(i));
+        parents.push_back(item);
+        nodes_.push_back(node);
+        items_.push_back(item);
+    }
+    if (!expand) return;
+    for (std::size_t i = 0; i < flat.size(); ++i)
+        items_[i]->setExpanded(flat[i].Level < payload->ExpandLevels);
+}
+
+bool TAuTreeView::HoldsNode(const TTreeNode* node) const {
+    return ItemOf(node) != nullptr;
+}
+
+QTreeWidgetItem* TAuTreeView::ItemOf(const TTreeNode* node) const {
+    for (std::size_t i = 0; i < nodes_.size(); ++i)
+        if (nodes_[i] == node) return items_[i];
+    return nullptr;
+}
+
+void TAuTreeView::SelectNode(const TTreeNode* node) {
+    auto* item = ItemOf(node);
+    if (item) {
+        tree_->setCurrentItem(item);
+        item->setSelected(true);
+    } else {
+        tree_->setCurrentItem(nullptr);
+        tree_->clearSelection();
+    }
+}
+
+void TAuTreeView::OnCurrentChanged(QTreeWidgetItem* current) {
+    auto* payload = PayloadAs<TTreeViewPayload>();
+    if (!payload) return;
+    const int index = current ? current->data(0, kFlatIndexRole).toInt() : -1;
+    payload->SelectedIndex = index;
+    emit NodeSelected(this, index >= 0 ? nodes_[static_cast<std::size_t>(index)] : nullptr);
+}
+
+void TAuTreeView::ClearSelectionOutsideCaption(QPoint viewportPosition) {
+    const auto* payload = PayloadAs<TTreeViewPayload>();
+    auto* selected = tree_->currentItem();
+    if (!payload || !selected) return;
+    const QRect row = tree_->visualItemRect(selected);
+    // The text starts after the icon; the area reaches back over the image cell.
+    const int textLeft = row.left() + payload->IconWidth + 3;
+    const int textWidth = tree_->fontMetrics().horizontalAdvance(selected->text(0)) + 4;
+    const QRect area(QPoint(textLeft - payload->IconWidth - 3, row.top()),
+                     QPoint(textLeft + textWidth, row.bottom()));
+    if (!area.contains(viewportPosition)) SelectNode(nullptr);
+}
+
+bool TAuTreeView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tree_ && event->type() == QEvent::KeyPress &&
+        IsClickKey(static_cast<QKeyEvent*>(event)->key())) {
+        emit Clicked(this);
+        return true;
+    }
+    if (watched == tree_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton)
+            ClearSelectionOutsideCaption(press->position().toPoint());
+    }
+    return TInnerWidgetControl::eventFilter(watched, event);
+}
+
+} // namespace brelvane
