@@ -40,11 +40,6 @@ QSize TItemListDelegate::sizeHint(const QStyleOptionViewItem& option,
 }
 
 namespace {
-void FillCaptions(const TItemList& list, const std::function<void(const QString&)>& add) {
-    for (const auto& item : list.Items)
-        add(FromAnsi(item.Caption));
-}
-
 QPalette ListPalette(QPalette palette, std::int32_t color, const TFont& font) {
     palette.setColor(QPalette::Base, ResolveColor(color));
     palette.setColor(QPalette::Text, FontColor(font));
@@ -73,7 +68,8 @@ void TAuListBox::Refresh() {
     list_->setFrameShape(payload->Border == lbNone ? QFrame::NoFrame : QFrame::StyledPanel);
     delegate_->Reset(*payload, ResolveColor(payload->Color), FontColor(payload->Font));
     list_->clear();
-    FillCaptions(*payload, [this](const QString& caption) { list_->addItem(caption); });
+    for (const auto& item : payload->Items)
+        list_->addItem(FromAnsi(item.Caption));
     list_->setCurrentRow(payload->SelectedItem() ? payload->SelectedIndex : -1);
     if (!payload->SelectedItem()) list_->clearSelection();
     ApplyGeometry();
@@ -108,7 +104,12 @@ void TAuComboBox::Refresh() {
     combo_->setPalette(ListPalette(combo_->palette(), payload->Color, payload->Font));
     delegate_->Reset(*payload, ResolveColor(payload->Color), FontColor(payload->Font));
     combo_->clear();
-    FillCaptions(*payload, [this](const QString& caption) { combo_->addItem(caption); });
+    // The closed box shows the chosen item's icon too.
+    const QSize iconSize(payload->IconWidth, payload->IconHeight);
+    for (const auto& item : payload->Items)
+        combo_->addItem(QIcon(QPixmap::fromImage(ScaledItemIcon(item.Icon, iconSize))),
+                        FromAnsi(item.Caption));
+    combo_->setIconSize(iconSize);
     combo_->setMaxVisibleItems(std::max(1, payload->DropDownCount));
     combo_->setCurrentIndex(payload->SelectedItem() ? payload->SelectedIndex : -1);
     ApplyGeometry();

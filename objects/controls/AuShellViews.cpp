@@ -64,6 +64,8 @@ TAuShellListView::TAuShellListView(TAutoObject& object, QWidget* parent)
       view_(new QListView(this)), delegate_(new THotTrackDelegate(view_)) {
     model_->setIconProvider(new QFileIconProvider);
     model_->setReadOnly(true);
+    // Folders first, then files, each by name.
+    model_->sort(0);
     view_->setModel(model_);
     view_->setItemDelegate(delegate_);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
