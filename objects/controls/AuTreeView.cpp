@@ -106,17 +106,22 @@ void TAuTreeView::OnCurrentChanged(QTreeWidgetItem* current) {
     emit NodeSelected(this, index >= 0 ? nodes_[static_cast<std::size_t>(index)] : nullptr);
 }
 
-void TAuTreeView::ClearSelectionOutsideCaption(QPoint viewportPosition) {
+QRect TAuTreeView::CaptionArea(QTreeWidgetItem* item) const {
     const auto* payload = PayloadAs<TTreeViewPayload>();
+    const int cell = payload ? payload->IconWidth : 0;
+    const QRect row = tree_->visualItemRect(item);
+    // The text starts after the image cell; the area reaches back over it.
+    const int textRight =
+        row.left() + cell + 3 + tree_->fontMetrics().horizontalAdvance(item->text(0)) + 4;
+    return QRect(QPoint(row.left(), row.top()), QPoint(textRight, row.bottom()));
+}
+
+bool TAuTreeView::PressOutsideCaption(QPoint viewportPosition) {
     auto* selected = tree_->currentItem();
-    if (!payload || !selected) return;
-    const QRect row = tree_->visualItemRect(selected);
-    // The text starts after the icon; the area reaches back over the image cell.
-    const int textLeft = row.left() + payload->IconWidth + 3;
-    const int textWidth = tree_->fontMetrics().horizontalAdvance(selected->text(0)) + 4;
-    const QRect area(QPoint(textLeft - payload->IconWidth - 3, row.top()),
-                     QPoint(textLeft + textWidth, row.bottom()));
-    if (!area.contains(viewportPosition)) SelectNode(nullptr);
+    if (selected && !CaptionArea(selected).contains(viewportPosition)) SelectNode(nullptr);
+    // Right of a caption the press hits no node, whatever the row.
+    auto* under = tree_->itemAt(viewportPosition);
+    return under && viewportPosition.x() > CaptionArea(under).right();
 }
 
 bool TAuTreeView::eventFilter(QObject* watched, QEvent* event) {
@@ -127,8 +132,11 @@ bool TAuTreeView::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == tree_->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* press = static_cast<QMouseEvent*>(event);
-        if (press->button() == Qt::LeftButton)
-            ClearSelectionOutsideCaption(press->position().toPoint());
+        if (press->button() == Qt::LeftButton && PressOutsideCaption(press->position().toPoint())) {
+            // Reported to the page, kept from the tree so that it selects nothing.
+            TInnerWidgetControl::eventFilter(watched, event);
+            return true;
+        }
     }
     return TInnerWidgetControl::eventFilter(watched, event);
 }

@@ -40,9 +40,13 @@ protected:
 
 private:
     void OnCurrentChanged(QTreeWidgetItem* current);
-    // A press outside the selected node's caption area (its text widened to
-    // the left by the image cell and 3 pixels) clears the selection.
-    void ClearSelectionOutsideCaption(QPoint viewportPosition);
+    // A node's caption area: its text widened to the left by the image cell
+    // and 3 pixels.
+    QRect CaptionArea(QTreeWidgetItem* item) const;
+    // A press outside the selected node's caption area clears the selection;
+    // true when the press lies right of the caption under it, where it
+    // selects nothing.
+    bool PressOutsideCaption(QPoint viewportPosition);
 
     QTreeWidget* tree_;
     std::vector<QImage> images_;
