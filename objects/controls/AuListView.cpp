@@ -97,10 +97,10 @@ void TAuListView::RebuildListIcons() {
     // The items are new: none of them is selected.
     payload->SelectedIndex = -1;
     images_.clear();
-    const QSize cell(payload->IconWidth, payload->IconHeight);
-    const QColor background = ResolveColor(payload->Color);
+    TIconCells cells(QSize(payload->IconWidth, payload->IconHeight), ResolveColor(payload->Color),
+                     0);
     for (const auto& item : payload->Items)
-        images_.push_back(ListIconCell(cell, background, ShownIcon(item), 0));
+        images_.push_back(cells.CellOf(ShownIcon(item)).Image);
     const QSignalBlocker blocker(view_->selectionModel());
     if (payload->ViewStyle == vsReport)
         FillReport(*payload);

@@ -54,19 +54,20 @@ void TAuTreeView::RebuildTreeIcons(bool expand) {
     nodes_.clear();
     items_.clear();
     payload->SelectedIndex = -1;
-    const QSize cell(payload->IconWidth, payload->IconHeight);
-    const QColor background = ResolveColor(payload->Color);
+    TIconCells cells(QSize(payload->IconWidth, payload->IconHeight), ResolveColor(payload->Color),
+                     1);
     const auto flat = FlatNodes(payload->Nodes);
     // The item of the last node seen at each level: the parent of the next deeper one.
     std::vector<QTreeWidgetItem*> parents;
     for (std::size_t i = 0; i < flat.size(); ++i) {
         const auto& [node, level] = flat[i];
         const TPicture* icon = node->Item.Icon.Empty() ? nullptr : &node->Item.Icon;
-        images_.push_back(ListIconCell(cell, background, icon, 1));
+        const auto& cell = cells.CellOf(icon);
+        images_.push_back(cell.Image);
         parents.resize(static_cast<std::size_t>(level));
         auto* item = level == 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(parents.back());
         item->setText(0, FromAnsi(node->Item.Caption));
-        item->setIcon(0, QIcon(QPixmap::fromImage(images_.back())));
+        item->setIcon(0, cell.Icon);
         item->setData(0, kFlatIndexRole, static_cast<int>(i));
         parents.push_back(item);
         nodes_.push_back(node);

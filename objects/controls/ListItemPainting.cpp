@@ -61,4 +61,16 @@ QImage ListIconCell(QSize cell, const QColor& background, const TPicture* icon, 
     return image;
 }
 
+const TIconCells::TCell& TIconCells::CellOf(const TPicture* icon) {
+    auto key = icon ? std::make_pair(icon->Kind, icon->Data)
+                    : std::make_pair(TPictureKind::None, std::vector<std::uint8_t>{});
+    auto found = cells_.find(key);
+    if (found == cells_.end()) {
+        QImage image = ListIconCell(cell_, background_, icon, inset_);
+        QIcon shown(QPixmap::fromImage(image));
+        found = cells_.emplace(std::move(key), TCell{std::move(image), std::move(shown)}).first;
+    }
+    return found->second;
+}
+
 } // namespace brelvane

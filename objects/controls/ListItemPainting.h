@@ -3,10 +3,14 @@
 #include "objects/records/ListItem.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QSize>
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace brelvane {
 
@@ -33,5 +37,24 @@ void PaintListItem(QPainter& painter, const QRect& rect, const TItemMetrics& met
 // stretched into the cell inset by `inset` pixels, or without an icon a
 // silver rectangle along that inset rectangle.
 QImage ListIconCell(QSize cell, const QColor& background, const TPicture* icon, int inset);
+
+// The image cells of one rebuild: every distinct icon is decoded and drawn
+// into its cell once, however many items carry it.
+class TIconCells {
+public:
+    struct TCell {
+        QImage Image;
+        QIcon Icon;
+    };
+    TIconCells(QSize cell, const QColor& background, int inset)
+        : cell_(cell), background_(background), inset_(inset) {}
+    const TCell& CellOf(const TPicture* icon);
+
+private:
+    QSize cell_;
+    QColor background_;
+    int inset_;
+    std::map<std::pair<TPictureKind, std::vector<std::uint8_t>>, TCell> cells_;
+};
 
 } // namespace brelvane

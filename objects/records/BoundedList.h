@@ -44,6 +44,8 @@ private:
             if (static_cast<std::uint64_t>(count) * MinEntryBytes > ar.Stream().Remaining())
                 FailDamaged("count beyond the end of the stream");
             Items.clear();
+            // Room for every entry at once: growing would copy whole subtrees.
+            Items.reserve(static_cast<std::size_t>(count));
             for (std::int32_t i = 0; i < count; ++i) {
                 T item{};
                 if (!TransferEntry(ar, item)) return false;
