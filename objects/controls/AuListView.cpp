@@ -80,11 +80,7 @@ void TAuListView::Refresh() {
     const auto* payload = PayloadAs<TListViewPayload>();
     if (!payload) return;
     EnsureView(payload->ViewStyle);
-    view_->setFont(ToQFont(payload->Font));
-    ApplyViewColors(*view_, ResolveColor(payload->Color), FontColor(payload->Font),
-                    payload->HideSelection);
-    static_cast<QFrame*>(view_)->setFrameShape(payload->Border == lbNone ? QFrame::NoFrame
-                                                                         : QFrame::StyledPanel);
+    ApplyViewLook(*view_, payload->Font, payload->Color, payload->Border, payload->HideSelection);
     delegate_->SetHotTrack(payload->HotTrack, payload->HotTrackStyles);
     view_->setIconSize(QSize(payload->IconWidth, payload->IconHeight));
     RebuildListIcons();

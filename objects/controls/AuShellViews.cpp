@@ -45,9 +45,6 @@ QIcon FolderIcon(const QFileInfo& folder) {
     return provider.icon(folder);
 }
 
-void ApplyFrame(QFrame& frame, std::uint8_t border) {
-    frame.setFrameShape(border == lbNone ? QFrame::NoFrame : QFrame::StyledPanel);
-}
 } // namespace
 
 void TShellViewRoot::Resolve(const std::string& baseFolder, const std::string& root) {
@@ -80,9 +77,7 @@ TAuShellListView::TAuShellListView(TAutoObject& object, QWidget* parent)
 void TAuShellListView::Refresh() {
     const auto* payload = PayloadAs<TShellListViewPayload>();
     if (!payload) return;
-    view_->setFont(ToQFont(payload->Font));
-    ApplyViewColors(*view_, ResolveColor(payload->Color), FontColor(payload->Font), false);
-    ApplyFrame(*view_, payload->Border);
+    ApplyViewLook(*view_, payload->Font, payload->Color, payload->Border, false);
     delegate_->SetHotTrack(payload->HotTrack, payload->HotTrackStyles);
     const bool icons = payload->ViewStyle == vsIcon;
     view_->setViewMode(icons ? QListView::IconMode : QListView::ListMode);
@@ -122,9 +117,7 @@ void TAuShellListView::OnActivated(const QModelIndex& index) {
 
 TAuShellTreeView::TAuShellTreeView(TAutoObject& object, QWidget* parent)
     : TInnerWidgetControl(object, parent), tree_(new QTreeWidget(this)) {
-    tree_->setHeaderHidden(true);
-    tree_->setColumnCount(1);
-    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    SetUpNodeTree(*tree_);
     SetInner(tree_);
     AddPointerSource(tree_->viewport());
     connect(tree_, &QTreeWidget::itemExpanded, this,
@@ -137,9 +130,7 @@ TAuShellTreeView::TAuShellTreeView(TAutoObject& object, QWidget* parent)
 void TAuShellTreeView::Refresh() {
     const auto* payload = PayloadAs<TShellTreeViewPayload>();
     if (!payload) return;
-    tree_->setFont(ToQFont(payload->Font));
-    ApplyViewColors(*tree_, ResolveColor(payload->Color), FontColor(payload->Font), false);
-    ApplyFrame(*tree_, payload->Border);
+    ApplyViewLook(*tree_, payload->Font, payload->Color, payload->Border, false);
     tree_->viewport()->setAttribute(Qt::WA_Hover, payload->HotTrack);
     ApplyGeometry();
 }

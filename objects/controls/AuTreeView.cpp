@@ -20,9 +20,7 @@ constexpr int kFlatIndexRole = Qt::UserRole + 1;
 
 TAuTreeView::TAuTreeView(TAutoObject& object, QWidget* parent)
     : TInnerWidgetControl(object, parent), tree_(new QTreeWidget(this)) {
-    tree_->setHeaderHidden(true);
-    tree_->setColumnCount(1);
-    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    SetUpNodeTree(*tree_);
     SetInner(tree_);
     AddPointerSource(tree_->viewport());
     tree_->installEventFilter(this);
@@ -34,10 +32,8 @@ TAuTreeView::TAuTreeView(TAutoObject& object, QWidget* parent)
 void TAuTreeView::Refresh() {
     const auto* payload = PayloadAs<TTreeViewPayload>();
     if (!payload) return;
-    tree_->setFont(ToQFont(payload->Font));
     // A tree's HideSelection is not stored: the control keeps its own (off).
-    ApplyViewColors(*tree_, ResolveColor(payload->Color), FontColor(payload->Font), false);
-    tree_->setFrameShape(payload->Border == lbNone ? QFrame::NoFrame : QFrame::StyledPanel);
+    ApplyViewLook(*tree_, payload->Font, payload->Color, payload->Border, false);
     tree_->setRootIsDecorated(payload->ShowRoot);
     tree_->viewport()->setAttribute(Qt::WA_Hover, payload->HotTrack);
     tree_->setIconSize(QSize(payload->IconWidth, payload->IconHeight));

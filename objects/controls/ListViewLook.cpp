@@ -1,9 +1,16 @@
 #include "objects/controls/ListViewLook.h"
 
+#include "render/FontConversion.h"
+#include "render/SystemColors.h"
+
 namespace brelvane {
 
-void ApplyViewColors(QAbstractItemView& view, const QColor& background, const QColor& text,
-                     bool hideSelection) {
+void ApplyViewLook(QAbstractItemView& view, const TFont& font, std::int32_t color,
+                   std::uint8_t border, bool hideSelection) {
+    view.setFont(ToQFont(font));
+    view.setFrameShape(border == 0 ? QFrame::NoFrame : QFrame::StyledPanel);
+    const QColor background = ResolveColor(color);
+    const QColor text = FontColor(font);
     QPalette palette = view.palette();
     palette.setColor(QPalette::Base, background);
     palette.setColor(QPalette::Text, text);
@@ -17,6 +24,12 @@ void ApplyViewColors(QAbstractItemView& view, const QColor& background, const QC
     view.setPalette(palette);
     view.setEditTriggers(QAbstractItemView::NoEditTriggers);
     view.setFocusPolicy(Qt::ClickFocus);
+}
+
+void SetUpNodeTree(QTreeWidget& tree) {
+    tree.setHeaderHidden(true);
+    tree.setColumnCount(1);
+    tree.setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
 bool IsClickKey(int key) {

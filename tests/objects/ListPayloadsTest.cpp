@@ -8,14 +8,6 @@
 namespace brelvane::test {
 namespace {
 
-// Reads `bytes` whole and without a box, and writes them back unchanged.
-template <class P, class Read, class Write>
-P ReadExactly(const Bytes& bytes, Read read, Write write) {
-    P back = ReadBack<P>(bytes, read);
-    EXPECT_EQ(Stored(write, back), bytes);
-    return back;
-}
-
 Bytes ItemsBytes(const std::vector<TListBoxItem>& items, TItemForm form) {
     Bytes bytes = Int32Bytes(static_cast<std::int32_t>(items.size()));
     for (const auto& item : items) {
@@ -23,18 +15,6 @@ Bytes ItemsBytes(const std::vector<TListBoxItem>& items, TItemForm form) {
         bytes.insert(bytes.end(), one.begin(), one.end());
     }
     return bytes;
-}
-
-template <class P> void Place(P& p) {
-    p.CursorNumber = -3;
-    p.Hint = "choose";
-    p.Font.Name = "Arial";
-    p.Font.Size = 11;
-    p.Color = 0x00FFEEDD;
-    p.Left = 12;
-    p.Top = 34;
-    p.Width = 209;
-    p.Height = 150;
 }
 
 TEST(ItemListPayloads, DefaultsAreThoseOfANewObject) {

@@ -47,4 +47,25 @@ inline TTreeNode SampleNode(const std::string& caption, int associated,
     return node;
 }
 
+// Reads `bytes` whole and without a box, and writes them back unchanged.
+template <class P, class Read, class Write>
+P ReadExactly(const Bytes& bytes, Read read, Write write) {
+    P back = ReadBack<P>(bytes, read);
+    EXPECT_EQ(Stored(write, back), bytes);
+    return back;
+}
+
+// Every common field of a list payload away from its default.
+template <class P> void Place(P& p) {
+    p.CursorNumber = -3;
+    p.Hint = "choose";
+    p.Font.Name = "Arial";
+    p.Font.Size = 11;
+    p.Color = 0x00FFEEDD;
+    p.Left = 12;
+    p.Top = 34;
+    p.Width = 209;
+    p.Height = 150;
+}
+
 } // namespace brelvane::test
