@@ -53,15 +53,19 @@ void TAuTreeView::RebuildTreeIcons(bool expand) {
     TIconCells cells(QSize(payload->IconWidth, payload->IconHeight), ResolveColor(payload->Color),
                      1);
     const auto flat = FlatNodes(payload->Nodes);
-    // The item of the last node seen at each level: the parent of the next deeper one.
+    // The item of the last node seen at each level: the parent of the next
+    // deeper one. Items are built apart from the tree and handed to it at
+    // once, so that the view is not told of each one.
     std::vector<QTreeWidgetItem*> parents;
+    QList<QTreeWidgetItem*> topLevel;
     for (std::size_t i = 0; i < flat.size(); ++i) {
         const auto& [node, level] = flat[i];
         const TPicture* icon = node->Item.Icon.Empty() ? nullptr : &node->Item.Icon;
         const auto& cell = cells.CellOf(icon);
         images_.push_back(cell.Image);
         parents.resize(static_cast<std::size_t>(level));
-        auto* item = level == 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(parents.back());
+        auto* item = level == 0 ? new QTreeWidgetItem : new QTreeWidgetItem(parents.back());
+        if (level == 0) topLevel.push_back(item);
         item->setText(0, FromAnsi(node->Item.Caption));
         item->setIcon(0, cell.Icon);
         item->setData(0, kFlatIndexRole, static_cast<int>(i));
@@ -69,6 +73,7 @@ void TAuTreeView::RebuildTreeIcons(bool expand) {
         nodes_.push_back(node);
         items_.push_back(item);
     }
+    tree_->addTopLevelItems(topLevel);
     if (!expand) return;
     for (std::size_t i = 0; i < flat.size(); ++i)
         items_[i]->setExpanded(flat[i].Level < payload->ExpandLevels);
