@@ -148,7 +148,6 @@ bool TAutoRunForm::AfterRead(bool read, TPageReadMode mode) {
     RebuildStatusBar();
     RebuildToolBar();
     CreateControls();
-    ApplyShellRoots(page_.Objects, BaseResolvedFolder(""));
     surface_->setToolTip(FromAnsi(page_.Hint));
     if (ReadContext().Running) LinkObjects();
     ApplyKeyboardOrder();
@@ -291,6 +290,8 @@ TObjectWidget* TAutoRunForm::AttachControl(TAutoObject& object) {
     if (!control) return nullptr;
     TObjectWidget* widget = control.get();
     object.SetControl(std::move(control));
+    // Shell views show their root as soon as they exist, on pages being designed too.
+    ApplyShellRoot(object, BaseResolvedFolder(""));
     WireControl(*widget);
     if (ReadContext().Running) {
         ApplyStoredCursor(*widget);

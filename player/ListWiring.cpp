@@ -25,12 +25,10 @@ void FillAssociatedListView(TAutoObjects& objects, const TTreeViewPayload& tree,
 }
 } // namespace
 
-void ApplyShellRoots(TAutoObjects& objects, const std::string& baseFolder) {
-    for (auto& object : objects) {
-        if (auto* combo = ControlOf<TAuShellComboBox>(object.get())) combo->ApplyRoot(baseFolder);
-        if (auto* tree = ControlOf<TAuShellTreeView>(object.get())) tree->ApplyRoot(baseFolder);
-        if (auto* list = ControlOf<TAuShellListView>(object.get())) list->ApplyRoot(baseFolder);
-    }
+void ApplyShellRoot(TAutoObject& object, const std::string& baseFolder) {
+    if (auto* combo = ControlOf<TAuShellComboBox>(&object)) combo->ApplyRoot(baseFolder);
+    if (auto* tree = ControlOf<TAuShellTreeView>(&object)) tree->ApplyRoot(baseFolder);
+    if (auto* list = ControlOf<TAuShellListView>(&object)) list->ApplyRoot(baseFolder);
 }
 
 void LinkListObjects(TAutoObjects& objects) {

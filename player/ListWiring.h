@@ -7,8 +7,8 @@
 
 namespace brelvane {
 
-// Every shell view of the page shows its root below `baseFolder`.
-void ApplyShellRoots(TAutoObjects& objects, const std::string& baseFolder);
+// A shell view shows its root below `baseFolder` (other objects are left alone).
+void ApplyShellRoot(TAutoObject& object, const std::string& baseFolder);
 
 // A running page's list links: a tree view fills the list view named by its
 // AssociatedListView whenever its selection changes, and starts with its

@@ -174,5 +174,21 @@ TEST(ShellPage, ShellViewsShowTheirRootsAndTheTreeDrivesItsList) {
     EXPECT_EQ(std::filesystem::path(shellList.ShownFolder()).filename(), "Manual");
 }
 
+TEST(ShellPage, AShellViewAddedLaterShowsItsRootAtOnce) {
+    PlayerProject project;
+    std::filesystem::create_directories(project.File("Docs/Manual"));
+    project.AddPage(TestPage("Main", pkMainPage));
+    TAutoRunForm form;
+    ASSERT_TRUE(form.BuildPage("Main", TPageReadMode::Build));
+    auto* object = AddObjectRecord(form.Page().Objects, okShellTreeView, 0, 0);
+    static_cast<TShellTreeViewPayload&>(*object->Payload).Root = "\\Docs";
+    ASSERT_NE(form.AttachControl(*object), nullptr);
+    auto* root = ControlAt<TAuShellTreeView>(form, 0).Tree()->topLevelItem(0);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->text(0), "Docs");
+    ASSERT_EQ(root->childCount(), 1);
+    EXPECT_EQ(root->child(0)->text(0), "Manual");
+}
+
 } // namespace
 } // namespace brelvane::test
