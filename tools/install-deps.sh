@@ -8,6 +8,8 @@ packages=(
     libpng-dev libjpeg-dev libgif-dev zlib1g-dev nlohmann-json3-dev libemf2svg-dev libwmf-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libgl-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xxd unrtf
+    # Icons of the shell folder views: file types and the fallback icon theme.
+    shared-mime-info hicolor-icon-theme
     # Executable resources: Windows test programs, and readers to check them with.
     binutils gcc-mingw-w64-i686 gcc-mingw-w64-x86-64 icoutils python3-pefile
 )

@@ -5,13 +5,17 @@
 #include "objects/controls/AuFadeLabel.h"
 #include "objects/controls/AuImage.h"
 #include "objects/controls/AuImageButton.h"
+#include "objects/controls/AuItemList.h"
 #include "objects/controls/AuLabel.h"
 #include "objects/controls/AuLink.h"
+#include "objects/controls/AuListView.h"
 #include "objects/controls/AuScrollText.h"
 #include "objects/controls/AuSecurityEdit.h"
 #include "objects/controls/AuShape.h"
+#include "objects/controls/AuShellViews.h"
 #include "objects/controls/AuSimpleText.h"
 #include "objects/controls/AuText.h"
+#include "objects/controls/AuTreeView.h"
 #include "objects/records/ObjectKinds.h"
 
 namespace brelvane {
@@ -44,6 +48,20 @@ std::unique_ptr<TObjectWidget> CreateObjectControl(TAutoObject& object, QWidget*
         return std::make_unique<TAuScrollText>(object, parent);
     case okShape:
         return std::make_unique<TAuShape>(object, parent);
+    case okListBox:
+        return std::make_unique<TAuListBox>(object, parent);
+    case okDropDownList:
+        return std::make_unique<TAuComboBox>(object, parent);
+    case okListView:
+        return std::make_unique<TAuListView>(object, parent);
+    case okTreeView:
+        return std::make_unique<TAuTreeView>(object, parent);
+    case okShellComboBox:
+        return std::make_unique<TAuShellComboBox>(object, parent);
+    case okShellTreeView:
+        return std::make_unique<TAuShellTreeView>(object, parent);
+    case okShellListView:
+        return std::make_unique<TAuShellListView>(object, parent);
     default:
         return nullptr;
     }

@@ -2,12 +2,16 @@
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/EditPayload.h"
 #include "objects/records/ImagePayload.h"
+#include "objects/records/ItemListPayloads.h"
 #include "objects/records/LabelPayload.h"
+#include "objects/records/ListViewPayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
 #include "objects/records/ShapePayload.h"
+#include "objects/records/ShellPayloads.h"
 #include "objects/records/SimpleTextPayload.h"
 #include "objects/records/TextPayload.h"
+#include "objects/records/TreeViewPayload.h"
 
 #include <array>
 
@@ -32,6 +36,13 @@ constexpr std::array<const TPayloadCodec*, kObjectKindCount> kCodecs = [] {
     codecs[okScrollText] = &kCodec<TScrollTextPayload>;
     codecs[okSimpleText] = &kCodec<TSimpleTextPayload>;
     codecs[okShape] = &kCodec<TShapePayload>;
+    codecs[okListBox] = &kCodec<TListBoxPayload>;
+    codecs[okDropDownList] = &kCodec<TDropDownListPayload>;
+    codecs[okListView] = &kCodec<TListViewPayload>;
+    codecs[okTreeView] = &kCodec<TTreeViewPayload>;
+    codecs[okShellComboBox] = &kCodec<TShellComboBoxPayload>;
+    codecs[okShellTreeView] = &kCodec<TShellTreeViewPayload>;
+    codecs[okShellListView] = &kCodec<TShellListViewPayload>;
     return codecs;
 }();
 } // namespace

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "DemoListsPage.h"
 #include "DemoMetafile.h"
 #include "objects/records/AgreementPayload.h"
 #include "objects/records/AutoObject.h"
@@ -84,7 +85,9 @@ void AddBars(TPageRecord& page) {
     line.Caption = "-";
     file.Items = {MenuEntry("&Products", Action(atShowSubPage, "Products")),
                   MenuEntry("&About", Action(atShowSubPage, "About")),
-                  MenuEntry("&Texts", Action(atShowSubPage, "Texts")), line,
+                  MenuEntry("&Texts", Action(atShowSubPage, "Texts")),
+                  MenuEntry("&Lists", Action(atShowSubPage, "Lists")),
+                  line,
                   MenuEntry("E&xit", Action(atExit))};
     page.MenuBar = {file};
     page.PopupMenu = {MenuEntry("About this disc", Action(atShowSubPage, "About")),
@@ -506,6 +509,8 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
     pages.push_back(SubPage("Products", "Our Products", RGB(0xf0, 0x90, 0x40)));
     pages.push_back(AboutPage());
     pages.push_back(TextsPage());
+    pages.push_back(DemoListsPage());
+    if (!WriteDemoDocs(args[0])) return 1;
     if (specialPages) AddSpecialPages(pages);
     for (const auto& page : pages) {
         auto entry = std::make_unique<TAutoFormInfo>();
