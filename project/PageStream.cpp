@@ -15,7 +15,8 @@ bool ReadPage(TStream& stream, TPageRecord& page, TPageReadMode mode,
     // The player switches off what the platform cannot show, in both modes.
     const TPageReading how{window,
                            context.PlayerMode && !context.IsNtPlatform ? TApply::Off : window,
-                           context.PlayerMode && !context.CanFade ? TApply::Off : window};
+                           context.PlayerMode && !context.CanFade ? TApply::Off : window,
+                           context.Running ? TPayloadForm::Running : TPayloadForm::Design};
     return ReadRecord(stream, page, how);
 }
 

@@ -37,6 +37,7 @@ struct TPageReading {
     TApply Window = TApply::Take;
     TApply Shadow = TApply::Take;
     TApply Fades = TApply::Take;
+    TPayloadForm Objects = TPayloadForm::Running;
 };
 
 // Fields 1 to 10: border, caption, hint, placement rule, transparency, icon.
@@ -97,12 +98,13 @@ template <class Archive> bool BarFields(Archive& ar, TPageRecord& page) {
 // the page says so once.
 struct TPageObjects : TFieldAdapter {
     TAutoObjects& Objects;
+    TPayloadForm Form = TPayloadForm::Running;
     template <class Archive> bool Transfer(Archive& ar, const char* name) const {
         if constexpr (kReading<Archive>) {
             return ar.ReadList(Objects, [&](std::unique_ptr<TAutoObject>& object) {
                 object = std::make_unique<TAutoObject>();
                 bool unknownKind = false;
-                if (ReadObject(ar.Stream(), *object, &unknownKind)) return true;
+                if (ReadObject(ar.Stream(), *object, &unknownKind, Form)) return true;
                 if (unknownKind) {
                     errno = 0;
                     ReportError(kReadObjectError);
@@ -142,7 +144,7 @@ template <class Archive> bool Fields(Archive& ar, TPageRecord& page, const TPage
            MarkedSection(ar, section, menuBar, noMenuBar) &&
            MarkedSection(ar, section, popupMenu, noPopupMenu) &&
            MarkedSection(ar, section, bars, noBars) &&
-           ar("Objects", TPageObjects{{}, page.Objects}) && ar("PageName", page.PageName);
+           ar("Objects", TPageObjects{{}, page.Objects, how.Objects}) && ar("PageName", page.PageName);
 }
 
 bool WritePage(TStream& stream, const TPageRecord& page);

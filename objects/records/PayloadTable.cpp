@@ -1,12 +1,16 @@
 #include "objects/records/AgreementPayload.h"
+#include "objects/records/AviPayload.h"
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/EditPayload.h"
+#include "objects/records/ExplorerPayload.h"
+#include "objects/records/FlashPayload.h"
 #include "objects/records/ImagePayload.h"
 #include "objects/records/LabelPayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
 #include "objects/records/ShapePayload.h"
 #include "objects/records/SimpleTextPayload.h"
+#include "objects/records/TextBoxPayload.h"
 #include "objects/records/TextPayload.h"
 
 #include <array>
@@ -32,12 +36,31 @@ constexpr std::array<const TPayloadCodec*, kObjectKindCount> kCodecs = [] {
     codecs[okScrollText] = &kCodec<TScrollTextPayload>;
     codecs[okSimpleText] = &kCodec<TSimpleTextPayload>;
     codecs[okShape] = &kCodec<TShapePayload>;
+    codecs[okTextBox] = &kCodec<TTextBoxPayload>;
+    codecs[okRichText] = &kCodec<TRichTextPayload>;
+    codecs[okAVI] = &kCodec<TAviPayload>;
+    codecs[okExplorer] = &kCodec<TExplorerPayload>;
+    codecs[okFlash] = &kCodec<TFlashPayload>;
     return codecs;
 }();
+
+// The kinds whose designer form is a payload type of its own.
+const TPayloadCodec* DesignCodecOf(std::uint8_t kind) {
+    return kind == okExplorer ? &kCodec<TExplorerPlaceholderPayload> : nullptr;
+}
 } // namespace
 
-const TPayloadCodec* PayloadCodecOf(std::uint8_t kind) {
-    return IsObjectKind(kind) ? kCodecs[kind] : nullptr;
+const TPayloadCodec* PayloadCodecOf(std::uint8_t kind, TPayloadForm form) {
+    if (!IsObjectKind(kind)) return nullptr;
+    const auto* design = form == TPayloadForm::Design ? DesignCodecOf(kind) : nullptr;
+    return design ? design : kCodecs[kind];
+}
+
+const TPayloadCodec* PayloadWriterOf(std::uint8_t kind, const TPayload& payload) {
+    if (!IsObjectKind(kind)) return nullptr;
+    for (const auto* codec : {kCodecs[kind], DesignCodecOf(kind)})
+        if (codec && codec->Holds(payload)) return codec;
+    return nullptr;
 }
 
 } // namespace brelvane
