@@ -10,10 +10,12 @@
 #include "objects/records/ImagePayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/TextBoxPayload.h"
+#include "objects/records/TextPayload.h"
 #include "player/AutoRunForm.h"
 #include "player/PlayerEnvironment.h"
+#include "player/ShellErrors.h"
 #include "storage/ErrorReport.h"
-#include "storage/StringBlock.h"
+#include "storage/FilePaths.h"
 #include "storage/rtf/RtfPlainText.h"
 
 #include <algorithm>
@@ -26,69 +28,112 @@
 namespace brelvane {
 
 namespace {
-TPicture PictureFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+// The picture in a file, by the signature its bytes start with; empty when
+// the bytes are no picture.
+TPicture PictureOf(std::vector<std::uint8_t> bytes) {
     TPicture picture;
-    picture.Data.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     for (auto kind : {TPictureKind::Png, TPictureKind::Jpeg, TPictureKind::Gif,
-                      TPictureKind::Bitmap, TPictureKind::Icon})
-        if (HasPictureSignature(kind, picture.Data)) {
+                      TPictureKind::Bitmap, TPictureKind::Icon, TPictureKind::Metafile})
+        if (HasPictureSignature(kind, bytes)) {
             picture.Kind = kind;
-            return picture;
+            picture.Data = std::move(bytes);
+            break;
         }
-    picture.Clear();
     return picture;
+}
+
+// The whole file, or nothing after the action's message has been shown.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+    if (!FileExists(path)) {
+        ShowError(FileNotFoundText(path));
+        return std::nullopt;
+    }
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    std::vector<std::uint8_t> bytes;
+    if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (!file.good() && !file.eof()) {
+        ShowError("\"" + path + "\", " + (errno ? std::strerror(errno) : kDamagedDataText) + ".");
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// The text a file gives a text object: its lines, each ended by CR LF.
+std::string LinesOf(const std::vector<std::uint8_t>& bytes) {
+    std::string lines;
+    lines.reserve(bytes.size() + 2);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = static_cast<char>(bytes[i]);
+        if (c != '\r' && c != '\n') {
+            lines += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        lines += "\r\n";
+    }
+    if (!lines.empty() && !lines.ends_with("\r\n")) lines += "\r\n";
+    return lines;
+}
+
+// The text a file replaces in an object of a text kind; null for other kinds.
+std::string* LoadedText(TAutoObject& object) {
+    if (!object.Payload) return nullptr;
+    switch (object.Kind) {
+    case okLabel:
+    case okSimpleText:
+        return object.Payload->CaptionText();
+    case okText:
+    case okScrollText:
+    case okTextBox:
+        return object.Payload->ViewerText();
+    case okFadeLabel:
+        if (auto* fade = dynamic_cast<TFadeLabelPayload*>(object.Payload.get()))
+            return &fade->Text.Lines;
+        return nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+bool TakesFile(const TAutoObject& object) {
+    switch (object.Kind) {
+    case okImage:
+    case okLabel:
+    case okSimpleText:
+    case okText:
+    case okScrollText:
+    case okFadeLabel:
+    case okTextBox:
+    case okRichText:
+    case okAVI:
+    case okExplorer:
+    case okFlash:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Clips, web views and Flash movies are given the file's name, not its bytes.
+bool TakesName(const TAutoObject& object) {
+    return object.Kind == okAVI || object.Kind == okExplorer || object.Kind == okFlash;
 }
 
 bool Listed(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// A text file's bytes, read once for all the objects of one name; one error
-// box when it cannot be read.
-class TTextOnce {
-public:
-    explicit TTextOnce(std::string path) : path_(std::move(path)) {}
-    const std::string* Get() {
-        if (!read_) {
-            read_ = true;
-            std::ifstream file(path_, std::ios::binary);
-            if (file)
-                text_.emplace(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-            else
-                ShowError("Cannot open file \"" + path_ + "\". " + std::strerror(errno));
-        }
-        return text_ ? &*text_ : nullptr;
-    }
-
-private:
-    std::string path_;
-    bool read_ = false;
-    std::optional<std::string> text_;
-};
-
 template <class Control> Control* ControlOf(TAutoObject& object) {
     return dynamic_cast<Control*>(object.Control.get());
 }
 
-// Loads `name` (relative to the base folder, with its leading backslash) into
-// an object of a document or clip kind; other kinds are left alone, and so is
-// a text object whose file cannot be read.
-void LoadIntoDocument(TAutoObject& object, const std::string& name, TTextOnce& text) {
+// Loads the file `name` (with its leading backslash) into a clip, web view or
+// Flash object, which read it themselves.
+void LoadByName(TAutoObject& object, const std::string& name) {
     const auto& base = PlayerEnvironment().Source.BaseFolder;
     auto* payload = object.Payload.get();
-    if (auto* box = dynamic_cast<TTextBoxPayload*>(payload)) {
-        const auto* content = text.Get();
-        if (!content) return;
-        box->Text = JoinLines(SplitLines(*content));
-        if (object.Control) object.Control->Refresh();
-    } else if (auto* rich = dynamic_cast<TRichTextPayload*>(payload)) {
-        const auto* content = text.Get();
-        if (!content) return;
-        rich->RichText = *content;
-        rich->PlainText = !IsRtfContent(rich->RichText);
-        if (object.Control) object.Control->Refresh();
-    } else if (auto* clip = dynamic_cast<TAviPayload*>(payload)) {
+    if (auto* clip = dynamic_cast<TAviPayload*>(payload)) {
         clip->FileName = name;
         if (auto* control = ControlOf<TAuAVI>(object)) control->PlayClip(base);
     } else if (auto* web = ExplorerFieldsOf(payload)) {
@@ -105,21 +150,37 @@ void LoadIntoDocument(TAutoObject& object, const std::string& name, TTextOnce& t
 bool LoadFileWithObject(TAutoRunForm& page, const std::string& packed) {
     const auto argument = ParseLoadFile(packed);
     if (!argument.Complete()) return false;
-    const auto file = BaseResolved(argument.FileName);
+    std::vector<TAutoObject*> targets;
+    for (auto& object : page.Page().Objects)
+        if (object->Props.Name == argument.ObjectName && TakesFile(*object))
+            targets.push_back(object.get());
+    if (targets.empty()) return true;
     std::string name = argument.FileName;
     if (name.front() != '\\') name.insert(name.begin(), '\\');
-    TTextOnce text(file);
-    for (auto& object : page.Page().Objects) {
-        if (object->Props.Name != argument.ObjectName) continue;
-        if (object->Kind != okImage) {
-            LoadIntoDocument(*object, name, text);
-            continue;
+    for (auto* object : targets)
+        if (TakesName(*object)) LoadByName(*object, name);
+    if (std::all_of(targets.begin(), targets.end(), [](auto* object) { return TakesName(*object); }))
+        return true;
+    // Read once for every object of that name; a file that cannot be read
+    // leaves every object showing what it showed.
+    const auto path = BaseResolved(argument.FileName);
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) return false;
+    for (auto* object : targets) {
+        if (TakesName(*object)) continue;
+        if (auto* text = LoadedText(*object)) {
+            *text = LinesOf(*bytes);
+        } else if (auto* rich = dynamic_cast<TRichTextPayload*>(object->Payload.get())) {
+            rich->RichText.assign(bytes->begin(), bytes->end());
+            rich->PlainText = !IsRtfContent(rich->RichText);
+        } else if (auto* image = dynamic_cast<TImagePayload*>(object->Payload.get())) {
+            auto picture = PictureOf(*bytes);
+            if (picture.Empty()) {
+                ShowError("\"" + path + "\", " + kDamagedDataText);
+                return false;
+            }
+            image->ImageNormal = std::move(picture);
         }
-        auto* image = dynamic_cast<TImagePayload*>(object->Payload.get());
-        if (!image) continue;
-        auto picture = PictureFile(file);
-        if (picture.Empty()) continue;
-        image->ImageNormal = std::move(picture);
         if (object->Control) object->Control->Refresh();
     }
     return true;
