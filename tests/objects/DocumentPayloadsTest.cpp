@@ -116,7 +116,7 @@ TEST(AviAndFlashPayloads, StoredOrderKeepsTheUnusedString) {
     EXPECT_TRUE(flash.ContextMenu);
     EXPECT_EQ(flash.MovieFile, "intro.swf");
     EXPECT_EQ(flash.Unused, "kept");
-    ExpectFailsWith<TFlashPayload>(Bytes(flashBytes.begin(), flashBytes.begin() + 9),
+    ExpectFailsWith<TFlashPayload>(Bytes(flashBytes.begin(), flashBytes.end() - 1),
                                    kReadFlashError);
 }
 
@@ -131,7 +131,8 @@ TEST(ExplorerPayload, BothFormsStoreTheSameBytesAndReportWithTheirOwnCodes) {
     EXPECT_EQ(running.Location, "\\docs\\index.html");
     EXPECT_EQ(placeholder.Align, 1);
     EXPECT_EQ(placeholder.Left, 10);
-    const Bytes cut(ExplorerBytes().begin(), ExplorerBytes().end() - 3);
+    const Bytes whole = ExplorerBytes();
+    const Bytes cut(whole.begin(), whole.end() - 3);
     ExpectFailsWith<TExplorerPayload>(cut, kReadExplorerError);
     ExpectFailsWith<TExplorerPlaceholderPayload>(cut, kReadExplorerPlaceholderError);
 }

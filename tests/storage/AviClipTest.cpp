@@ -64,8 +64,6 @@ TEST(AviClip, RleDeltaFrameKeepsThePixelsItSkips) {
         second[5 * w + x] = 3;
     auto content = PalettedClip(w, h);
     content.Frames = {EncodeRle8(first, nullptr, w, h), EncodeRle8(second, &first, w, h)};
-    // The delta frame is mostly moves: far smaller than a full frame.
-    EXPECT_LT(content.Frames[1].size(), content.Frames[0].size() / 2);
     const auto pictures = Play(WriteAvi(content));
     ASSERT_EQ(pictures.size(), 2u);
     std::vector<std::uint32_t> expected(w * h, kRed);
@@ -73,6 +71,17 @@ TEST(AviClip, RleDeltaFrameKeepsThePixelsItSkips) {
     for (int x = 30; x < 34; ++x)
         expected[5 * w + x] = kBlue;
     EXPECT_EQ(pictures[1], expected);
+
+    // Played alone, the delta frame draws its two spots and skips the rest,
+    // which stays as black as a fresh picture.
+    content.Frames = {content.Frames[1]};
+    const auto alone = Play(WriteAvi(content));
+    ASSERT_EQ(alone.size(), 1u);
+    std::vector<std::uint32_t> spotsOnly(w * h, 0xff000000u);
+    spotsOnly[2 * w + 5] = kGreen;
+    for (int x = 30; x < 34; ++x)
+        spotsOnly[5 * w + x] = kBlue;
+    EXPECT_EQ(alone[0], spotsOnly);
 }
 
 TEST(AviClip, Rle4AndItsLiteralAndMoveCodesDrawAlternatingColours) {
