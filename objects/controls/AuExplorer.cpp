@@ -93,7 +93,7 @@ void TAuExplorer::NavigateLocation(const std::string& base) {
 bool TAuExplorer::AcceptNavigation(const QUrl& url) {
     // The browser writes backslashes as slashes and escapes blanks; the
     // command sees the address as the author wrote it.
-    const QString address = url.toString(QUrl::FullyDecoded);
+    const QString address = QUrl::fromPercentEncoding(url.toEncoded());
     if (!ParseLinkCommand(ToAnsi(address))) return true;
     // Never inside the browser's own call: the command may close this page.
     QTimer::singleShot(0, this, [this, address] { emit LinkCommand(this, address); });

@@ -1,5 +1,6 @@
-#include "platform/GuiApplication.h"
 #include "platform/LoopbackServer.h"
+
+#include "platform/GuiApplication.h"
 #include "storage/StorageTestSupport.h"
 
 #include <QElapsedTimer>
@@ -42,8 +43,9 @@ TEST(LoopbackServer, ServesListedFilesAndBytesUnderItsTokenOnly) {
     WriteFileBytes(folder.File("core.wasm"), {0, 'a', 's', 'm'});
     LoopbackServer server;
     ASSERT_TRUE(server.Start());
-    const QUrl wasm = server.ListFile("engine/core.wasm", QString::fromStdString(folder.File("core.wasm")),
-                                      LoopbackServer::ContentTypeOf("core.wasm"));
+    const QUrl wasm =
+        server.ListFile("engine/core.wasm", QString::fromStdString(folder.File("core.wasm")),
+                        LoopbackServer::ContentTypeOf("core.wasm"));
     EXPECT_EQ(wasm.host(), "127.0.0.1");
     EXPECT_NE(wasm.port(), 0);
     EXPECT_GE(server.Token().size(), 32);
@@ -74,14 +76,15 @@ TEST(LoopbackServer, AnswersEverythingElseWith404) {
                                       LoopbackServer::ContentTypeOf("gone.swf"));
     server.ListBytes("kept.js", "1;", LoopbackServer::ContentTypeOf("kept.js"));
     const QByteArray token = "/" + server.Token().toLatin1();
-    for (const QByteArray& request :
-         {QByteArray("GET /kept.js HTTP/1.1\r\n\r\n"),                   // no token
-          "GET /0123456789abcdef/kept.js HTTP/1.1\r\n\r\n",              // another token
-          "GET " + token + "/../kept.js HTTP/1.1\r\n\r\n",               // not listed
-          "POST " + token + "/kept.js HTTP/1.1\r\n\r\n",                 // another method
-          "GET " + gone.path().toLatin1() + " HTTP/1.1\r\n\r\n",         // file missing
-          QByteArray("nonsense\r\n\r\n"),                                // no request line
-          "GET /" + QByteArray(LoopbackServer::kMaxRequestHead + 10, 'a')}) // head too long
+    const QList<QByteArray> requests{
+        QByteArray("GET /kept.js HTTP/1.1\r\n\r\n"),                      // no token
+        "GET /0123456789abcdef/kept.js HTTP/1.1\r\n\r\n",                 // another token
+        "GET " + token + "/../kept.js HTTP/1.1\r\n\r\n",                  // not listed
+        "POST " + token + "/kept.js HTTP/1.1\r\n\r\n",                    // another method
+        "GET " + gone.path().toLatin1() + " HTTP/1.1\r\n\r\n",            // file missing
+        QByteArray("nonsense\r\n\r\n"),                                   // no request line
+        "GET /" + QByteArray(LoopbackServer::kMaxRequestHead + 10, 'a')}; // head too long
+    for (const QByteArray& request : requests)
         EXPECT_TRUE(Exchange(server, request).startsWith("HTTP/1.1 404 Not Found\r\n"))
             << request.left(60).constData();
     server.Unlist("kept.js");

@@ -51,12 +51,12 @@ TEST(Flash, AWrittenMovieLoadsAndTheEngineReportsItsFrameSize) {
         ASSERT_TRUE(page.Flash().HasPlayer());
         EXPECT_EQ(page.Flash().Movie(), page.Project.File("movie.swf"));
         EXPECT_TRUE(page.Flash().Message().isHidden());
-        const QVariant size = ScriptValue(
-            *page.Flash().Player(),
-            "window.brelvaneError ? 'error: ' + window.brelvaneError : "
-            "(window.brelvaneMovie ? window.brelvaneMovie.width + 'x' + "
-            "window.brelvaneMovie.height : null)",
-            60000);
+        const QVariant size =
+            ScriptValue(*page.Flash().Player(),
+                        "window.brelvaneError ? 'error: ' + window.brelvaneError : "
+                        "(window.brelvaneMovie ? window.brelvaneMovie.width + 'x' + "
+                        "window.brelvaneMovie.height : null)",
+                        60000);
         EXPECT_EQ(size.toString(), "320x240") << "loop " << loop;
     }
 }

@@ -26,7 +26,8 @@ struct WebPage {
     TAutoRunForm Form;
 
     WebPage(std::uint8_t type, const std::string& location) {
-        WriteFileBytes(Project.File("links.html"), Bytes(kLinksPage, kLinksPage + sizeof kLinksPage - 1));
+        WriteFileBytes(Project.File("links.html"),
+                       Bytes(kLinksPage, kLinksPage + sizeof kLinksPage - 1));
         WriteFileBytes(Project.File("other.html"), Bytes{'o', 'k'});
         auto page = TestPage("Main", pkMainPage);
         page.Width = 500;
@@ -50,9 +51,7 @@ struct WebPage {
         EXPECT_TRUE(View().HasBrowser()) << "the web engine plug-in did not load";
         return *View().Browser();
     }
-    bool Loaded() {
-        return ScriptBecomesTrue(Browser(), "document.getElementById('go') !== null");
-    }
+    bool Loaded() { return ScriptBecomesTrue(Browser(), "document.getElementById('go') !== null"); }
     void Click(const char* id) {
         Browser().RunJavaScript(QString("document.getElementById('%1').click(); true").arg(id), {});
     }

@@ -24,8 +24,8 @@ int RunLinkCommand(const std::vector<std::string>& args) {
     }
     const nlohmann::ordered_json json{{"ActionType", command->ActionType},
                                       {"ActionFile", command->ActionFile}};
-    std::printf("%s\n", json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-                            .c_str());
+    std::printf("%s\n",
+                json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
     return 0;
 }
 
