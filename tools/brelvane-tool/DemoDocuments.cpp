@@ -41,7 +41,7 @@ constexpr char kReadMe[] = "Brelvane demo\r\nThis file is opened by a link in th
 constexpr char kRichText[] = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
                              "{\\colortbl;\\red200\\green40\\blue40;\\red30\\green90\\blue180;}"
                              "\\qc\\fs28{\\b Rich text}\\par\\ql\\fs20 "
-                             "{\\cf1 Colour}, {\\i italics} and {\\cf2\\b bold blue},\\par"
+                             "{\\cf1 Colour}, {\\i italics} and {\\cf2\\b bold blue},\\par "
                              "caf\\'e9 and \\u8364? from the RTF reader.\\par}";
 
 // A clip of a square circling a dark field: each frame after the first
