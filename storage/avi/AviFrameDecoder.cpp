@@ -12,8 +12,23 @@ std::size_t Stride(std::int32_t width, std::uint16_t bitCount) {
     return ((static_cast<std::size_t>(width) * bitCount + 31) / 32) * 4;
 }
 
+std::uint32_t LoadLittle32(const std::uint8_t* in) {
+    return std::uint32_t{in[0]} | std::uint32_t{in[1]} << 8 | std::uint32_t{in[2]} << 16 |
+           std::uint32_t{in[3]} << 24;
+}
+
+// Four pixels at a time from three words, so that no byte is read twice.
 void Row24(const std::uint8_t* in, std::uint32_t* out, std::int32_t width) {
-    for (std::int32_t x = 0; x < width; ++x, in += 3)
+    std::int32_t x = 0;
+    for (; x + 4 <= width; x += 4, in += 12) {
+        const std::uint32_t a = LoadLittle32(in), b = LoadLittle32(in + 4),
+                            c = LoadLittle32(in + 8);
+        out[x] = kBlack | (a & 0xffffff);
+        out[x + 1] = kBlack | (a >> 24) | ((b & 0xffff) << 8);
+        out[x + 2] = kBlack | (b >> 16) | ((c & 0xff) << 16);
+        out[x + 3] = kBlack | (c >> 8);
+    }
+    for (; x < width; ++x, in += 3)
         out[x] = kBlack | std::uint32_t{in[2]} << 16 | std::uint32_t{in[1]} << 8 | in[0];
 }
 
@@ -144,8 +159,7 @@ template <int Bits> bool TAviFrameDecoder::DecodeRle(std::span<const std::uint8_
             in += 2;
             break;
         default: {
-            const std::size_t bytes =
-                Bits == 8 ? value : (static_cast<std::size_t>(value) + 1) / 2;
+            const std::size_t bytes = Bits == 8 ? value : (static_cast<std::size_t>(value) + 1) / 2;
             const std::size_t padded = (bytes + 1) & ~std::size_t{1};
             if (static_cast<std::size_t>(end - in) < bytes || y >= height_) return false;
             for (std::int32_t i = 0; i < value; ++i)

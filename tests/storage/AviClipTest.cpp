@@ -1,5 +1,6 @@
-#include "storage/StorageTestSupport.h"
 #include "storage/avi/AviClip.h"
+
+#include "storage/StorageTestSupport.h"
 #include "storage/avi/AviFrameDecoder.h"
 #include "storage/avi/AviWriter.h"
 
@@ -95,15 +96,15 @@ TEST(AviClip, Rle4AndItsLiteralAndMoveCodesDrawAlternatingColours) {
     const auto pictures = Play(WriteAvi(content));
     ASSERT_EQ(pictures.size(), 1u);
     const std::uint32_t k = 0xff000000u;
-    EXPECT_EQ(pictures[0], (std::vector<std::uint32_t>{k, k, kBlue, kBlue, k, k, kRed, kGreen,
-                                                        kRed, kGreen, kBlue, kRed}));
+    EXPECT_EQ(pictures[0], (std::vector<std::uint32_t>{k, k, kBlue, kBlue, k, k, kRed, kGreen, kRed,
+                                                       kGreen, kBlue, kRed}));
 }
 
 TEST(AviClip, UncompressedFramesOfEachDepthBothRowOrders) {
     // Two rows of two pixels: red, green on the top row, blue, white below.
     const std::vector<std::uint32_t> expected{kRed, kGreen, kBlue, 0xffffffffu};
-    const Bytes rows24{0xff, 0, 0, 0xff, 0xff, 0xff, 0, 0, // bottom row, padded
-                       0, 0, 0xff, 0, 0xff, 0, 0, 0};
+    const Bytes rows24{0xff, 0, 0,    0xff, 0xff, 0xff, 0, 0, // bottom row, padded
+                       0,    0, 0xff, 0,    0xff, 0,    0, 0};
     const Bytes rows32{0xff, 0, 0, 0, 0xff, 0xff, 0xff, 0, 0, 0, 0xff, 0, 0, 0xff, 0, 0};
     const Bytes rows16{0x1f, 0, 0xff, 0x7f, 0, 0x7c, 0xe0, 0x03};
     const Bytes rows8{3, 4, 0, 0, 1, 2, 0, 0};
@@ -111,8 +112,8 @@ TEST(AviClip, UncompressedFramesOfEachDepthBothRowOrders) {
         std::uint16_t bits;
         Bytes frame;
     };
-    for (const auto& [bits, frame] : {Case{24, rows24}, Case{32, rows32}, Case{16, rows16},
-                                      Case{8, rows8}}) {
+    for (const auto& [bits, frame] :
+         {Case{24, rows24}, Case{32, rows32}, Case{16, rows16}, Case{8, rows8}}) {
         SCOPED_TRACE(bits);
         TAviContent content;
         content.Width = content.Height = 2;
@@ -125,10 +126,38 @@ TEST(AviClip, UncompressedFramesOfEachDepthBothRowOrders) {
         // The same rows stored from the top down.
         content.TopDown = true;
         const std::size_t half = frame.size() / 2;
-        content.Frames = {Concat({Bytes(frame.begin() + static_cast<std::ptrdiff_t>(half), frame.end()),
-                                  Bytes(frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(half))})};
+        content.Frames = {
+            Concat({Bytes(frame.begin() + static_cast<std::ptrdiff_t>(half), frame.end()),
+                    Bytes(frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(half))})};
         EXPECT_EQ(Play(WriteAvi(content)).at(0), expected);
     }
+}
+
+TEST(AviClip, WideTwentyFourBitRowsKeepEveryPixelsOwnBytes) {
+    // Seven pixels: a block of four taken together, then three one by one.
+    const std::int32_t w = 7, h = 3, stride = 24;
+    Bytes frame(stride * h, 0);
+    std::vector<std::uint32_t> expected(w * h);
+    for (std::int32_t y = 0; y < h; ++y)
+        for (std::int32_t x = 0; x < w; ++x) {
+            const auto b = static_cast<std::uint8_t>(10 * x + y),
+                       g = static_cast<std::uint8_t>(100 + x),
+                       r = static_cast<std::uint8_t>(200 + 3 * y + x);
+            const std::size_t at = static_cast<std::size_t>(y * stride + 3 * x);
+            frame[at] = b;
+            frame[at + 1] = g;
+            frame[at + 2] = r;
+            // Rows are stored from the bottom.
+            expected[(h - 1 - y) * w + x] =
+                0xff000000u | std::uint32_t{r} << 16 | std::uint32_t{g} << 8 | b;
+        }
+    TAviContent content;
+    content.Width = w;
+    content.Height = h;
+    content.BitCount = 24;
+    content.Compression = acRgb;
+    content.Frames = {frame};
+    EXPECT_EQ(Play(WriteAvi(content)).at(0), expected);
 }
 
 TEST(AviClip, OtherCodingsAndDamageDoNotOpen) {
@@ -173,14 +202,14 @@ TEST(AviClip, DamagedFrameDataDrawsWhatItHoldsAndNeverLeavesThePicture) {
     ASSERT_TRUE(clip);
     const std::vector<Bytes> damaged{
         {200, 1, 200, 1, 200, 1, 0, 0, 200, 2, 0, 0, 9, 3}, // runs past the right edge and the top
-        {0, 2, 255, 255, 3, 1},                          // a move beyond the picture
-        {0, 9, 1, 2},                                    // literal bytes cut short
-        {0, 2, 1},                                       // move cut short
+        {0, 2, 255, 255, 3, 1},                             // a move beyond the picture
+        {0, 9, 1, 2},                                       // literal bytes cut short
+        {0, 2, 1},                                          // move cut short
     };
     TAviFrameDecoder decoder(*clip);
     EXPECT_FALSE(decoder.Decode(damaged[0]));
-    EXPECT_EQ(decoder.Pixels(), (std::vector<std::uint32_t>{kGreen, kGreen, kGreen, kGreen, kRed,
-                                                            kRed, kRed, kRed}));
+    EXPECT_EQ(decoder.Pixels(),
+              (std::vector<std::uint32_t>{kGreen, kGreen, kGreen, kGreen, kRed, kRed, kRed, kRed}));
     for (std::size_t i = 1; i < damaged.size(); ++i)
         EXPECT_FALSE(decoder.Decode(damaged[i])) << i;
     EXPECT_EQ(decoder.Pixels().size(), 8u);
@@ -192,7 +221,8 @@ TEST(AviClip, LoadsFilesAndRefusesMissingOnes) {
     content.Frames = {EncodeRle8(std::vector<std::uint8_t>(9, 2), nullptr, 3, 3)};
     const auto bytes = WriteAvi(content);
     std::ofstream(folder.File("clip.avi"), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     const auto movie = LoadAviMovie(folder.File("clip.avi"));
     ASSERT_TRUE(movie);
     EXPECT_EQ(movie->FrameData(0).size(), content.Frames[0].size());
