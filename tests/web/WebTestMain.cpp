@@ -46,6 +46,13 @@ bool ScriptBecomesTrue(platform::WebView& view, const QString& script, int milli
 } // namespace brelvane::test
 
 int main(int argc, char** argv) {
+    // Listing the tests runs the program without the tests' environment.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The engine plug-in and the Flash engine of this build.
+    if (!qEnvironmentVariableIsSet("BRELVANE_PLUGIN_DIR"))
+        qputenv("BRELVANE_PLUGIN_DIR", BRELVANE_PLUGIN_DIR);
+    if (!qEnvironmentVariableIsSet("BRELVANE_RUFFLE_DIR"))
+        qputenv("BRELVANE_RUFFLE_DIR", BRELVANE_RUFFLE_DIR);
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

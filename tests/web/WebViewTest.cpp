@@ -71,6 +71,7 @@ TEST(WebView, OrdinaryLinksNavigateAndRunNothing) {
 
 TEST(WebView, OpenWinsOverPrintAndTheLinkDoesNotNavigate) {
     WebPage page(etFile, "\\links.html");
+    ASSERT_TRUE(page.View().HasBrowser());
     ASSERT_TRUE(page.Loaded());
     page.Click("open");
     ASSERT_TRUE(RunUntil([&] { return !page.Shell.Requests.empty(); }));
@@ -83,6 +84,7 @@ TEST(WebView, OpenWinsOverPrintAndTheLinkDoesNotNavigate) {
 
 TEST(WebView, GotoPageShowsThatPageModallyAndExitClosesTheHoldingPage) {
     WebPage page(etFile, "\\links.html");
+    ASSERT_TRUE(page.View().HasBrowser());
     ASSERT_TRUE(page.Loaded());
     bool sawModal = false;
     QTimer watcher;
