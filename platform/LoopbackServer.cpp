@@ -97,7 +97,8 @@ void LoopbackServer::Answer(QTcpSocket* socket, const QByteArray& method,
                             const QByteArray& target) {
     const bool head = method == "HEAD";
     const QByteArray prefix = "/" + token_.toLatin1() + "/";
-    const QByteArray path = target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?'));
+    const QByteArray path =
+        target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?'));
     const auto found = (method == "GET" || head) && path.startsWith(prefix)
                            ? entries_.constFind(QUrl::fromPercentEncoding(path.mid(prefix.size())))
                            : entries_.constEnd();

@@ -30,7 +30,8 @@ public:
     virtual QUrl RequestedUrl() const = 0;
     // Runs `script` in the page; `done` gets its result (not called when
     // the view has gone).
-    virtual void RunJavaScript(const QString& script, std::function<void(const QVariant&)> done) = 0;
+    virtual void RunJavaScript(const QString& script,
+                               std::function<void(const QVariant&)> done) = 0;
 
     // Asked before the page or one of its frames goes to `url`; false cancels.
     std::function<bool(const QUrl& url)> OnNavigation;

@@ -159,7 +159,8 @@ bool LoadFileWithObject(TAutoRunForm& page, const std::string& packed) {
     if (name.front() != '\\') name.insert(name.begin(), '\\');
     for (auto* object : targets)
         if (TakesName(*object)) LoadByName(*object, name);
-    if (std::all_of(targets.begin(), targets.end(), [](auto* object) { return TakesName(*object); }))
+    if (std::all_of(targets.begin(), targets.end(),
+                    [](auto* object) { return TakesName(*object); }))
         return true;
     // Read once for every object of that name; a file that cannot be read
     // leaves every object showing what it showed.

@@ -36,7 +36,8 @@ TClipboardObjects ReadClipboardObjects(const std::vector<std::uint8_t>& data) {
     for (std::int32_t i = 0; i < count; ++i) {
         auto object = std::make_unique<TAutoObject>();
         // Copied objects are the designer's, read in its form.
-        if (!ReadContainedObject(stream, *object, TPayloadForm::Design)) break; // those read before stay
+        if (!ReadContainedObject(stream, *object, TPayloadForm::Design))
+            break; // those read before stay
         result.Objects.push_back(std::move(object));
     }
     return result;

@@ -21,9 +21,9 @@ QByteArray PlayOnceCopy(const std::string& path) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) return {};
     const QByteArray bytes = file.readAll();
-    const auto copy = StopAtLastFrame(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                  static_cast<std::size_t>(bytes.size())));
+    const auto copy =
+        StopAtLastFrame(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                  static_cast<std::size_t>(bytes.size())));
     if (!copy) return {};
     return QByteArray(reinterpret_cast<const char*>(copy->data()),
                       static_cast<qsizetype>(copy->size()));

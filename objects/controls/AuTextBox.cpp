@@ -85,7 +85,8 @@ void TAuTextBox::ApplyLook(const TTextBoxLook& look) {
     editor.setLineWrapMode(look.WordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     editor.setHorizontalScrollBarPolicy(
         Policy(look.ScrollBar == sbHorizontal || look.ScrollBar == sbBoth));
-    editor.setVerticalScrollBarPolicy(Policy(look.ScrollBar == sbVertical || look.ScrollBar == sbBoth));
+    editor.setVerticalScrollBarPolicy(
+        Policy(look.ScrollBar == sbVertical || look.ScrollBar == sbBoth));
 }
 
 void TAuTextBox::ShowContent() {
@@ -115,8 +116,8 @@ void TAuRichTextBox::ShowContent() {
         return;
     }
     // Damage in the content shows everything readable before and after it.
-    LoadRtfIntoTextDocument(ReadRichContent(payload->RichText, TRtfRecovery::ReadPastFaults).Document,
-                            *document);
+    LoadRtfIntoTextDocument(
+        ReadRichContent(payload->RichText, TRtfRecovery::ReadPastFaults).Document, *document);
 }
 
 } // namespace brelvane

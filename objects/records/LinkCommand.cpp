@@ -16,9 +16,9 @@ struct TLinkMarker {
 
 // Order matters: a link naming both "CMD_PRINT=" and "CMD_OPEN=" opens.
 constexpr TLinkMarker kMarkers[] = {
-    {"CMD_OPEN=", 1, true, true},      {"CMD_EMAIL=", 3, false, false},
-    {"CMD_SOUND=", 4, true, true},     {"CMD_PRINT=", 5, true, true},
-    {"CMD_BROWSE", 7, false, true},    {"CMD_EXIT", 8, false, false},
+    {"CMD_OPEN=", 1, true, true},       {"CMD_EMAIL=", 3, false, false},
+    {"CMD_SOUND=", 4, true, true},      {"CMD_PRINT=", 5, true, true},
+    {"CMD_BROWSE", 7, false, true},     {"CMD_EXIT", 8, false, false},
     {"CMD_GOTOPAGE=", 6, false, false},
 };
 } // namespace
@@ -31,7 +31,8 @@ std::optional<TCommand> ParseLinkCommand(const std::string& address) {
         command.ActionType = marker.ActionType;
         if (marker.ActionType != 8) {
             command.ActionFile = address.substr(at + marker.Marker.size(), kLinkArgumentLimit);
-            if (marker.Path) std::replace(command.ActionFile.begin(), command.ActionFile.end(), '/', '\\');
+            if (marker.Path)
+                std::replace(command.ActionFile.begin(), command.ActionFile.end(), '/', '\\');
             if (marker.Relative && (command.ActionFile.empty() || command.ActionFile[0] != '\\'))
                 command.ActionFile.insert(command.ActionFile.begin(), '\\');
         }

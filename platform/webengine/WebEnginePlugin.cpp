@@ -50,8 +50,7 @@ public:
         if (view_) view_->load(url);
     }
     QUrl RequestedUrl() const override { return requested_; }
-    void RunJavaScript(const QString& script,
-                       std::function<void(const QVariant&)> done) override {
+    void RunJavaScript(const QString& script, std::function<void(const QVariant&)> done) override {
         if (!view_) return;
         QPointer<QWebEngineView> alive = view_;
         view_->page()->runJavaScript(script, [alive, done](const QVariant& result) {

@@ -62,7 +62,8 @@ public:
     explicit TAviParser(std::span<const std::uint8_t> file) : in_(file) {}
 
     TAviClip Parse() {
-        if (in_.At<std::uint32_t>(0) != FourCC("RIFF") || in_.At<std::uint32_t>(8) != FourCC("AVI "))
+        if (in_.At<std::uint32_t>(0) != FourCC("RIFF") ||
+            in_.At<std::uint32_t>(8) != FourCC("AVI "))
             throw TFault{"not an AVI file"};
         // A file cut short plays the frames it still holds.
         const std::uint64_t riffEnd = std::uint64_t{in_.At<std::uint32_t>(4)} + 8;
@@ -162,7 +163,8 @@ private:
 
     TAviClip Finish() const {
         if (video_ < 0 && streams_.empty()) throw TFault{"no stream header"};
-        const auto& stream = streams_[static_cast<std::size_t>(video_ < 0 ? VideoStream() : video_)];
+        const auto& stream =
+            streams_[static_cast<std::size_t>(video_ < 0 ? VideoStream() : video_)];
         if (!stream.HasFormat) throw TFault{"no video format"};
         TAviClip clip;
         clip.Width = stream.Width;
@@ -181,8 +183,8 @@ private:
             throw TFault{"frame size larger than the file can draw"};
         if (stream.Scale != 0 && stream.Rate != 0) {
             const std::uint64_t micro = 1000000ull * stream.Scale / stream.Rate;
-            clip.MicroSecPerFrame = micro > 0xffffffffull ? 0xffffffffu
-                                                          : static_cast<std::uint32_t>(micro);
+            clip.MicroSecPerFrame =
+                micro > 0xffffffffull ? 0xffffffffu : static_cast<std::uint32_t>(micro);
         } else {
             clip.MicroSecPerFrame = mainMicroSecPerFrame_;
         }

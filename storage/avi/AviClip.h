@@ -38,7 +38,8 @@ struct TAviClip {
 // and other streams are ignored. Clips of another coding, and damage (sizes
 // beyond their list, a frame size the file cannot hold), give nothing and the
 // reason in `fault`.
-std::optional<TAviClip> ReadAviClip(std::span<const std::uint8_t> file, std::string* fault = nullptr);
+std::optional<TAviClip> ReadAviClip(std::span<const std::uint8_t> file,
+                                    std::string* fault = nullptr);
 
 // A clip file read whole.
 struct TAviMovie {

@@ -45,7 +45,7 @@ void VideoStreamList(TRiffOut& out, const TAviContent& content) {
     out.Id("vids");
     out.Id(content.Compression == acRgb ? "DIB " : "mrle");
     for (int i = 0; i < 3; ++i)
-        out.U32(0); // flags, priority and language, initial frames
+        out.U32(0);                    // flags, priority and language, initial frames
     out.U32(content.MicroSecPerFrame); // scale over rate: microseconds per frame
     out.U32(1000000);
     out.U32(0);
@@ -134,8 +134,8 @@ std::vector<std::uint8_t> WriteAvi(const TAviContent& content) {
 }
 
 std::vector<std::uint8_t> EncodeRle8(const std::vector<std::uint8_t>& frame,
-                                     const std::vector<std::uint8_t>* previous,
-                                     std::int32_t width, std::int32_t height) {
+                                     const std::vector<std::uint8_t>* previous, std::int32_t width,
+                                     std::int32_t height) {
     std::vector<std::uint8_t> out;
     const auto at = [width](std::int32_t row) {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(width);

@@ -31,7 +31,7 @@ std::vector<std::uint8_t> WriteAvi(const TAviContent& content);
 // previous frame, unchanged pixels are skipped by moves, so that the decoder
 // keeps them; without, every pixel is coded.
 std::vector<std::uint8_t> EncodeRle8(const std::vector<std::uint8_t>& frame,
-                                     const std::vector<std::uint8_t>* previous,
-                                     std::int32_t width, std::int32_t height);
+                                     const std::vector<std::uint8_t>* previous, std::int32_t width,
+                                     std::int32_t height);
 
 } // namespace brelvane

@@ -36,7 +36,8 @@ std::optional<std::vector<std::uint8_t>> Unpacked(std::span<const std::uint8_t> 
     uLongf out = length - kHeaderSize;
     uLong in = movie.size() - kHeaderSize;
     // A stream cut short or damaged keeps what it unpacked before.
-    const int result = uncompress2(file.data() + kHeaderSize, &out, movie.data() + kHeaderSize, &in);
+    const int result =
+        uncompress2(file.data() + kHeaderSize, &out, movie.data() + kHeaderSize, &in);
     if (result != Z_OK && result != Z_BUF_ERROR && result != Z_DATA_ERROR) return std::nullopt;
     file.resize(kHeaderSize + out);
     file[0] = 'F';
@@ -57,8 +58,7 @@ std::optional<std::size_t> TagsStart(const std::vector<std::uint8_t>& file, TSwf
         for (int i = 0; i < bits; ++i, ++bit)
             raw = (raw << 1) | ((file[bit / 8] >> (7 - bit % 8)) & 1);
         // Sign-extend `bits` bits.
-        value = bits == 0 ? 0
-                          : static_cast<std::int32_t>(raw << (32 - bits)) >> (32 - bits);
+        value = bits == 0 ? 0 : static_cast<std::int32_t>(raw << (32 - bits)) >> (32 - bits);
     }
     header.Width = (values[1] - values[0]) / 20;
     header.Height = (values[3] - values[2]) / 20;

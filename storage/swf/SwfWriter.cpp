@@ -42,8 +42,8 @@ private:
 int SignedBits(std::initializer_list<std::int32_t> values) {
     int bits = 1;
     for (const auto value : values)
-        bits = std::max(bits, 1 + static_cast<int>(std::bit_width(
-                                      static_cast<std::uint32_t>(std::abs(value)))));
+        bits = std::max(bits, 1 + static_cast<int>(
+                                      std::bit_width(static_cast<std::uint32_t>(std::abs(value)))));
     return bits;
 }
 
@@ -61,7 +61,8 @@ void Rgb(TBits& out, std::uint32_t colour) {
     out.Byte(static_cast<std::uint8_t>(colour));
 }
 
-void Tag(std::vector<std::uint8_t>& file, std::uint16_t code, const std::vector<std::uint8_t>& body) {
+void Tag(std::vector<std::uint8_t>& file, std::uint16_t code,
+         const std::vector<std::uint8_t>& body) {
     const auto put16 = [&](std::uint32_t v) {
         file.push_back(static_cast<std::uint8_t>(v));
         file.push_back(static_cast<std::uint8_t>(v >> 8));
@@ -85,7 +86,7 @@ std::vector<std::uint8_t> RectangleShape(const TSwfRectangle& r) {
     out.Byte(1); // one fill style: solid
     out.Byte(0x00);
     Rgb(out, r.Colour);
-    out.Byte(0); // no line styles
+    out.Byte(0);   // no line styles
     out.Put(1, 4); // fill and line index bits
     out.Put(0, 4);
     // Style change: fill style 1, move to the origin.

@@ -50,9 +50,10 @@ TEST(TextBoxPayload, DefaultsAndStoredOrderWithTheLinesBeforeTheScrollBars) {
     p.Top = 2;
     p.Width = 209;
     p.Height = 100;
-    const Bytes expected = Concat({Bytes{5, 2, 0}, Int32Bytes(3), Int32Bytes(0x00102030),
-                                   StringBytes("one\r\ntwo\r\n"), Bytes{3, 0}, Int16Bytes(-3),
-                                   StringBytes("read me"), FontBytes(p.Font), Bounds(1, 2, 209, 100)});
+    const Bytes expected =
+        Concat({Bytes{5, 2, 0}, Int32Bytes(3), Int32Bytes(0x00102030),
+                StringBytes("one\r\ntwo\r\n"), Bytes{3, 0}, Int16Bytes(-3), StringBytes("read me"),
+                FontBytes(p.Font), Bounds(1, 2, 209, 100)});
     EXPECT_EQ(Written(p), expected);
     const auto back = ReadExactly<TTextBoxPayload>(expected);
     EXPECT_EQ(back.Text, p.Text);
@@ -61,7 +62,8 @@ TEST(TextBoxPayload, DefaultsAndStoredOrderWithTheLinesBeforeTheScrollBars) {
     // A comment viewer replaces the lines.
     EXPECT_EQ(TTextBoxPayload().ViewerText() != nullptr, true);
 
-    ExpectFailsWith<TTextBoxPayload>(Bytes(expected.begin(), expected.end() - 2), kReadTextBoxError);
+    ExpectFailsWith<TTextBoxPayload>(Bytes(expected.begin(), expected.end() - 2),
+                                     kReadTextBoxError);
 }
 
 TEST(RichTextPayload, ContentBytesComeBackUnchangedAndTheSwitchFollowsThem) {
@@ -72,8 +74,8 @@ TEST(RichTextPayload, ContentBytesComeBackUnchangedAndTheSwitchFollowsThem) {
     p.Hint = "rich";
     const Bytes expected =
         Concat({Bytes{0, 0, 1}, Int32Bytes(0), Int32Bytes(clWindow), Int32Bytes(26),
-                Bytes(p.RichText.begin(), p.RichText.end()), Bytes{1, sbVertical, 1},
-                Int16Bytes(0), StringBytes("rich"), FontBytes(TFont{}), Bounds(0, 0, 0, 0)});
+                Bytes(p.RichText.begin(), p.RichText.end()), Bytes{1, sbVertical, 1}, Int16Bytes(0),
+                StringBytes("rich"), FontBytes(TFont{}), Bounds(0, 0, 0, 0)});
     EXPECT_EQ(Written(p), expected);
     const auto back = ReadExactly<TRichTextPayload>(expected);
     EXPECT_EQ(back.RichText, p.RichText);

@@ -86,7 +86,8 @@ void AddBars(TPageRecord& page) {
     file.Items = {MenuEntry("&Products", Action(atShowSubPage, "Products")),
                   MenuEntry("&About", Action(atShowSubPage, "About")),
                   MenuEntry("&Texts", Action(atShowSubPage, "Texts")),
-                  MenuEntry("&Documents", Action(atShowSubPage, "Documents")), line,
+                  MenuEntry("&Documents", Action(atShowSubPage, "Documents")),
+                  line,
                   MenuEntry("E&xit", Action(atExit))};
     page.MenuBar = {file};
     page.PopupMenu = {MenuEntry("About this disc", Action(atShowSubPage, "About")),
