@@ -126,6 +126,9 @@ int RunProgram(int argc, char** argv) {
     auto& state = Process();
     ResetSettings(state.Project.Settings);
 
+    // The web engine, loaded later for pages that show web views or Flash,
+    // shares its drawing context with the program's windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     // Fades and shadows need a desktop that blends windows.
     state.IsNtPlatform = state.CanFade = platform::DesktopBlendsWindows();

@@ -148,6 +148,7 @@ bool TAutoRunForm::AfterRead(bool read, TPageReadMode mode) {
     RebuildStatusBar();
     RebuildToolBar();
     CreateControls();
+    StartDocumentObjects();
     surface_->setToolTip(FromAnsi(page_.Hint));
     if (ReadContext().Running) LinkObjects();
     ApplyKeyboardOrder();

@@ -40,6 +40,7 @@ void TAutoRunForm::PrepareAppearance() {
     timer3_.start();
     timer2_.start();
     secondsShown_ = 0;
+    ShowDocumentObjects();
     shown_ = true;
 }
 

@@ -1,8 +1,11 @@
 #include "objects/controls/ControlFactory.h"
 
 #include "objects/controls/AgreementOptions.h"
+#include "objects/controls/AuAvi.h"
 #include "objects/controls/AuButton.h"
+#include "objects/controls/AuExplorer.h"
 #include "objects/controls/AuFadeLabel.h"
+#include "objects/controls/AuFlash.h"
 #include "objects/controls/AuImage.h"
 #include "objects/controls/AuImageButton.h"
 #include "objects/controls/AuItemList.h"
@@ -16,6 +19,8 @@
 #include "objects/controls/AuSimpleText.h"
 #include "objects/controls/AuText.h"
 #include "objects/controls/AuTreeView.h"
+#include "objects/controls/AuTextBox.h"
+#include "objects/records/ExplorerPayload.h"
 #include "objects/records/ObjectKinds.h"
 
 namespace brelvane {
@@ -62,6 +67,19 @@ std::unique_ptr<TObjectWidget> CreateObjectControl(TAutoObject& object, QWidget*
         return std::make_unique<TAuShellTreeView>(object, parent);
     case okShellListView:
         return std::make_unique<TAuShellListView>(object, parent);
+    case okTextBox:
+        return std::make_unique<TAuTextBox>(object, parent);
+    case okRichText:
+        return std::make_unique<TAuRichTextBox>(object, parent);
+    case okAVI:
+        return std::make_unique<TAuAVI>(object, parent);
+    case okFlash:
+        return std::make_unique<TAuFlash>(object, parent);
+    case okExplorer:
+        // The form the page was read in: a browser on running pages.
+        if (dynamic_cast<TExplorerPayload*>(object.Payload.get()))
+            return std::make_unique<TAuExplorer>(object, parent);
+        return std::make_unique<TAuExplorerE>(object, parent);
     default:
         return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "DemoListsPage.h"
+#include "DemoDocuments.h"
 #include "DemoMetafile.h"
 #include "objects/records/AgreementPayload.h"
 #include "objects/records/AutoObject.h"
@@ -87,6 +88,7 @@ void AddBars(TPageRecord& page) {
                   MenuEntry("&About", Action(atShowSubPage, "About")),
                   MenuEntry("&Texts", Action(atShowSubPage, "Texts")),
                   MenuEntry("&Lists", Action(atShowSubPage, "Lists")),
+                  MenuEntry("&Documents", Action(atShowSubPage, "Documents")),
                   line,
                   MenuEntry("E&xit", Action(atExit))};
     page.MenuBar = {file};
@@ -474,6 +476,16 @@ TPageRecord TextsPage() {
     return page;
 }
 
+// A web view, a Flash movie, a text box, a rich-text box and a clip.
+TPageRecord DocumentsPage() {
+    TPageRecord page = SubPage("Documents", "Documents", RGB(0x30, 0x50, 0x80));
+    page.Width = 630;
+    page.Height = 420;
+    page.Objects.clear();
+    AddDocumentObjects(page);
+    return page;
+}
+
 } // namespace
 
 int RunMakeDemoCommand(const std::vector<std::string>& args) {
@@ -511,6 +523,7 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
     pages.push_back(TextsPage());
     pages.push_back(DemoListsPage());
     if (!WriteDemoDocs(args[0])) return 1;
+    pages.push_back(DocumentsPage());
     if (specialPages) AddSpecialPages(pages);
     for (const auto& page : pages) {
         auto entry = std::make_unique<TAutoFormInfo>();
@@ -518,6 +531,10 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
         entry->Kind = page.PageKind;
         index.Pages.push_back(std::move(entry));
         if (!SavePageFile(source + "/" + page.PageName + ".pg", page)) return 1;
+    }
+    if (!WriteDemoDocuments(args[0])) {
+        std::fprintf(stderr, "cannot write the demo's documents in %s\n", args[0].c_str());
+        return 1;
     }
     return SaveIndexFile(source + "/AutoRun.src", index) ? 0 : 1;
 }

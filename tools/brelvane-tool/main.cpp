@@ -57,6 +57,12 @@ const std::map<std::string, Command>& CommandTable() {
         {"rtf",
          {brelvane::RunRtfCommand,
           "rtf IN [OUT]        print rich text as JSON, or write it again as RTF to OUT"}},
+        {"link",
+         {brelvane::RunLinkCommand,
+          "link ADDRESS        print the command a web view link runs (exit 1 for none)"}},
+        {"avi-frames",
+         {brelvane::RunAviFramesCommand,
+          "avi-frames FILE OUT_DIR  print an AVI clip's headers as JSON, write its frames as PNG"}},
     };
     return table;
 }
