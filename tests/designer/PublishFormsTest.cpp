@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
