@@ -9,6 +9,8 @@
 #include "project/TargetFile.h"
 #include "storage/exe/FileVersion.h"
 
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <chrono>
 #include <csignal>
@@ -51,6 +53,17 @@ bool RunsFor(const std::string& program, const std::string& folder, int seconds)
 
 int Shell(const std::string& command) {
     return std::system(command.c_str());
+}
+
+std::string OutputOf(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return output;
 }
 
 TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
@@ -191,6 +204,74 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
                      fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         WriteFileBytes(std::string(out) + "/clipboard.bin", *clipboard);
     }
+}
+
+// Opens Save and Publish, picks a target and presses OK; true when the dialog
+// closed as published. With BRELVANE_E2E_OUT set the dialog is kept as a picture.
+bool PublishThrough(DesignerFixture& f, const char* target) {
+    bool closed = false;
+    OnNextDialog([&](QWidget* dialog) {
+        auto* button = dialog->findChild<QRadioButton*>(target);
+        ASSERT_NE(button, nullptr) << target;
+        ASSERT_TRUE(button->isEnabled()) << target;
+        button->setChecked(true);
+        if (const char* out = std::getenv("BRELVANE_E2E_OUT")) {
+            fs::create_directories(out);
+            dialog->grab().save(QString::fromStdString(std::string(out) + "/" + target + ".png"));
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("OK"), Qt::LeftButton);
+        closed = !dialog->isVisible();
+        if (!closed) qobject_cast<QDialog*>(dialog)->reject();
+    });
+    f.Form->Action("SaveandPublish1")->trigger();
+    return closed;
+}
+
+TEST(DesignerEndToEnd, SavedProjectPublishedToAFolderAndAnImagePlays) {
+    DesignerFixture f(BRELVANE_PROGRAM);
+    f.NewProject();
+    f.AddPage();
+    f.Form->Host().Model()->Page().Caption = "Published";
+    f.Form->SetModified(true);
+    ASSERT_TRUE(f.Form->Save1Click());
+    const auto folder = f.Root.File("Published");
+    const auto image = f.Root.File("disc.iso");
+    f.Dialogs->Folders.push_back(folder);
+    f.Form->AskSaveFileName = [&](QWidget*, const QString& filter) -> std::optional<std::string> {
+        EXPECT_EQ(filter, "ISO File (*.iso)|*.iso");
+        return image;
+    };
+    ASSERT_TRUE(PublishThrough(f, "FolderTarget"));
+    ASSERT_TRUE(PublishThrough(f, "BurnTarget"));
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+
+    // The folder: the root files and the target file, no project source.
+    const std::string inf = "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
+    EXPECT_EQ(TextOf(folder + "/autorun.inf"), inf);
+    EXPECT_EQ(ReadFileBytes(folder + "/autorun.tgt"), ReadFileBytes(f.Base + "/autorun.tgt"));
+    EXPECT_EQ(ReadFileBytes(folder + "/autorun.exe"), ReadFileBytes(BRELVANE_PROGRAM));
+    struct stat info {};
+    ASSERT_EQ(::stat((folder + "/autorun").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0755u);
+    EXPECT_FALSE(fs::exists(folder + "/AutoRunSource"));
+    // Without the source the published player plays the target file.
+    EXPECT_TRUE(RunsFor(folder + "/autorun.exe", folder, 3));
+
+    // The image, read by isoinfo rather than by the program that wrote it.
+    const auto iso = "'" + image + "'";
+    EXPECT_EQ(OutputOf("isoinfo -R -i " + iso + " -x /autorun.inf"), inf);
+    const auto listing = OutputOf("isoinfo -R -l -i " + iso);
+    EXPECT_EQ(listing.find("AutoRunSource"), std::string::npos) << listing;
+    const auto script = listing.find(" autorun \n");
+    ASSERT_NE(script, std::string::npos) << listing;
+    EXPECT_EQ(listing.substr(listing.rfind('\n', script) + 1, 10), "-rwxr-xr-x") << listing;
+    // The image's tree, unpacked, plays too.
+    const auto unpacked = f.Root.File("FromImage");
+    ASSERT_EQ(Shell("xorriso -osirrox on -indev " + iso + " -extract / '" + unpacked +
+                    "' >/dev/null 2>&1"),
+              0);
+    EXPECT_EQ(ReadFileBytes(unpacked + "/autorun.tgt"), ReadFileBytes(f.Base + "/autorun.tgt"));
+    EXPECT_TRUE(RunsFor(unpacked + "/autorun.exe", unpacked, 3));
 }
 
 } // namespace
