@@ -39,7 +39,7 @@ void TMainForm::SaveAndPublish() {
     services.Dialogs = dialogs_.get();
     services.SaveFileName = AskSaveFileName;
     services.ImageProgramFound = !launcher->FindProgram("xorriso").isEmpty();
-    services.Run = ProgramRunner(launcher);
+    services.Launcher = launcher;
     TPublishForm form(this, std::move(services));
     form.Execute();
 }

@@ -53,16 +53,18 @@ bool RefusedInsideBase(const std::string& path, const std::string& baseFolder) {
 }
 } // namespace
 
-TProgramRunner ProgramRunner(std::shared_ptr<platform::ProcessLauncher> launcher) {
-    return [launcher](const std::vector<std::string>& args) {
+TProgramRunner ProgramRunner(std::shared_ptr<platform::ProcessLauncher> launcher,
+                             std::function<bool()> keepGoing) {
+    return [launcher, keepGoing](const std::vector<std::string>& args) {
         platform::ProcessRequest request;
         request.Program = QString::fromStdString(args.front());
         for (std::size_t i = 1; i < args.size(); ++i)
             request.Arguments << QString::fromStdString(args[i]);
         request.Folder =
             QString::fromStdString(std::filesystem::path(args.front()).parent_path().string());
-        const auto status = launcher->RunToEnd(request);
-        return status ? *status : kProgramNotStarted;
+        const auto outcome = launcher->RunWhile(request, keepGoing);
+        if (!outcome.Started) return kProgramNotStarted;
+        return outcome.Cancelled ? kProgramCancelled : outcome.ExitCode;
     };
 }
 
@@ -168,7 +170,7 @@ bool TPublishForm::Burn() {
     {
         BusyCursor busy;
         // The burner's own failures are its to show.
-        services_.Run({BurnerPath(), services_.BaseFolder});
+        ProgramRunner(services_.Launcher)({BurnerPath(), services_.BaseFolder});
     }
     SetBusy(false);
     return true;
@@ -180,12 +182,13 @@ bool TPublishForm::MakeDiscImage() {
         !services_.SaveStep())
         return false;
     SetBusy(true);
-    QProgressDialog progress("Writing the disc image...", QString(), 0, 0, this);
+    // No share of the work is known: the window only shows that it goes on.
+    QProgressDialog progress("Writing the disc image...", "Cancel", 0, 0, this);
     progress.setObjectName("PublishProgress");
     progress.setWindowModality(Qt::WindowModal);
     QTimer::singleShot(kProgressDelayMs, &progress, &QWidget::show);
-    const auto result =
-        WriteDiscImage(services_.BaseFolder, *image, services_.Title, services_.Run);
+    const auto run = ProgramRunner(services_.Launcher, [&] { return !progress.wasCanceled(); });
+    const auto result = WriteDiscImage(services_.BaseFolder, *image, services_.Title, run);
     progress.close();
     SetBusy(false);
     return result == TPublishResult::Done;

@@ -19,9 +19,12 @@ namespace platform {
 class ProcessLauncher;
 }
 
-// Runs programs through `launcher`, the windows repainting meanwhile; a
-// program given with a folder starts in that folder.
-TProgramRunner ProgramRunner(std::shared_ptr<platform::ProcessLauncher> launcher);
+// Runs programs through `launcher`, the windows repainting meanwhile, until
+// they end or `keepGoing` says no; a program given with a folder starts in
+// that folder.
+TProgramRunner ProgramRunner(
+    std::shared_ptr<platform::ProcessLauncher> launcher,
+    std::function<bool()> keepGoing = [] { return true; });
 
 // What the publish dialog needs of the designer.
 struct TPublishServices {
@@ -37,8 +40,8 @@ struct TPublishServices {
     // A file name from a save dialog with a filter "Name (*.x)|*.x"; nothing
     // when cancelled.
     std::function<std::optional<std::string>(QWidget* owner, const QString& filter)> SaveFileName;
-    // Runs the disc image program and the burner; empty when neither exists.
-    TProgramRunner Run;
+    // Starts the disc image program and the burner.
+    std::shared_ptr<platform::ProcessLauncher> Launcher;
     bool ImageProgramFound = false;
 };
 

@@ -5,10 +5,11 @@
 #include "storage/exe/MainIcon.h"
 #include "storage/exe/VersionStrings.h"
 
-#include <QBuffer>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -265,6 +266,56 @@ TEST(PublishForm, MakesASingleExecutableEndingWithThePlayersLength) {
                                   bytes[bytes.size() - 2] << 16 |
                                   std::uint32_t(bytes[bytes.size() - 1]) << 24;
     EXPECT_EQ(trailer, player);
+}
+
+// Puts a folder first on the search path while alive.
+class SearchPathFirst {
+public:
+    explicit SearchPathFirst(const std::string& folder) : saved_(std::getenv("PATH")) {
+        ::setenv("PATH", (folder + ":" + saved_).c_str(), 1);
+    }
+    ~SearchPathFirst() { ::setenv("PATH", saved_.c_str(), 1); }
+    SearchPathFirst(const SearchPathFirst&) = delete;
+    SearchPathFirst& operator=(const SearchPathFirst&) = delete;
+
+private:
+    std::string saved_;
+};
+
+TEST(PublishForm, ACancelledImageLeavesNoFileAndTheDialogOpen) {
+    PublishDialogFixture f;
+    // A disc image program that starts its image and never ends by itself.
+    const auto bin = f.Root.File("bin");
+    fs::create_directories(bin);
+    WriteText(bin + "/xorriso", "#!/bin/sh\nwhile [ \"$1\" != -o ]; do shift; done\n"
+                                "echo partial > \"$2\"\nexec sleep 30\n");
+    fs::permissions(bin + "/xorriso", fs::perms(0755));
+    SearchPathFirst path(bin);
+    const auto image = f.Root.File("disc.iso");
+    f.SaveNames.push_back(image);
+    bool progressShown = false;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(f.Publish([&](TPublishForm* form) {
+        ASSERT_TRUE(form->BurnTarget()->isChecked());
+        auto cancel = std::make_shared<std::function<void()>>();
+        *cancel = [form, cancel, &progressShown] {
+            auto* progress = form->findChild<QProgressDialog*>("PublishProgress");
+            if (progress && progress->isVisible()) {
+                progressShown = true;
+                progress->cancel();
+                return;
+            }
+            QTimer::singleShot(50, *cancel);
+        };
+        QTimer::singleShot(50, *cancel);
+        QTest::mouseClick(form->OkButton(), Qt::LeftButton);
+    }));
+    EXPECT_TRUE(progressShown);
+    EXPECT_LT(clock.elapsed(), 15000);
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+    EXPECT_FALSE(fs::exists(image));
+    EXPECT_FALSE(fs::exists(f.Root.File(".disc.iso.publishing")));
 }
 
 TEST(PublishForm, ACancelledFileQuestionPublishesNothing) {
