@@ -79,9 +79,8 @@ void UnpackTar(benchmark::State& state) {
 }
 
 void PrintRatio(const RatioReporter& reporter, const char* label, const std::string& operation) {
-    const std::string suffix = "/iterations:" + std::to_string(kRepeats) + "/real_time";
-    const double ratio =
-        reporter.Ratio(operation + "/Package" + suffix, operation + "/Tar" + suffix);
+    const double ratio = reporter.Ratio(RepeatedName(operation + "/Package", kRepeats),
+                                        RepeatedName(operation + "/Tar", kRepeats));
     if (ratio > 0) std::printf("%-10s package / tar %6.2fx\n", label, ratio);
 }
 
@@ -98,16 +97,9 @@ int main(int argc, char** argv) {
                                                        {"Pack/Tar", PackTar},
                                                        {"Unpack/Package", UnpackPackage},
                                                        {"Unpack/Tar", UnpackTar}};
-    for (const auto& [name, body] : benchmarks)
-        benchmark::RegisterBenchmark(name, body)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime()
-            ->Iterations(kRepeats);
-
-    benchmark::Initialize(&argc, argv);
+    RegisterRepeated(benchmarks, kRepeats);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    RunRegistered(argc, argv, reporter);
     std::printf("\n");
     PrintRatio(reporter, "Pack", "Pack");
     PrintRatio(reporter, "Unpack", "Unpack");

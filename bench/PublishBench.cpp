@@ -9,7 +9,6 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -31,25 +30,6 @@ fs::path Out() {
 }
 std::string Image() {
     return (Root() / "tree.iso").string();
-}
-
-// xorriso with its output discarded; its exit status.
-int RunQuietly(const std::vector<std::string>& args) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        std::vector<char*> argv;
-        for (const auto& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        if (!std::freopen("/dev/null", "w", stdout) || !std::freopen("/dev/null", "w", stderr))
-            ::_exit(126);
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return kProgramNotStarted;
-    return WEXITSTATUS(status);
 }
 
 void Fresh(benchmark::State& state) {
@@ -78,7 +58,7 @@ void FolderCopy(benchmark::State& state) {
 void ImagePublish(benchmark::State& state) {
     for (auto _ : state) {
         Fresh(state);
-        if (WriteDiscImage(Tree().string(), Image(), "Bench", RunQuietly) != TPublishResult::Done)
+        if (WriteDiscImage(Tree().string(), Image(), "Bench", RunProgram) != TPublishResult::Done)
             state.SkipWithError("image failed");
     }
 }
@@ -87,14 +67,14 @@ void ImageXorriso(benchmark::State& state) {
     const auto command = DiscImageCommand(Tree().string(), Image(), "BENCH");
     for (auto _ : state) {
         Fresh(state);
-        if (RunQuietly(command) != 0) state.SkipWithError("xorriso failed");
+        if (RunProgram(command) != 0) state.SkipWithError("xorriso failed");
     }
 }
 
 void PrintRatio(const RatioReporter& reporter, const char* label, const std::string& measured,
                 const std::string& reference) {
-    const std::string suffix = "/iterations:" + std::to_string(kRepeats) + "/real_time";
-    const double ratio = reporter.Ratio(measured + suffix, reference + suffix);
+    const double ratio =
+        reporter.Ratio(RepeatedName(measured, kRepeats), RepeatedName(reference, kRepeats));
     if (ratio > 0) std::printf("%-7s publish / %s %6.2fx\n", label, reference.c_str(), ratio);
 }
 
@@ -111,16 +91,9 @@ int main(int argc, char** argv) {
                                                        {"Folder/cp", FolderCopy},
                                                        {"Image/Publish", ImagePublish},
                                                        {"Image/xorriso", ImageXorriso}};
-    for (const auto& [name, body] : benchmarks)
-        benchmark::RegisterBenchmark(name, body)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime()
-            ->Iterations(kRepeats);
-
-    benchmark::Initialize(&argc, argv);
+    RegisterRepeated(benchmarks, kRepeats);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    RunRegistered(argc, argv, reporter);
     std::printf("\n");
     PrintRatio(reporter, "Folder", "Folder/Publish", "Folder/cp");
     PrintRatio(reporter, "Image", "Image/Publish", "Image/xorriso");

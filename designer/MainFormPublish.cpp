@@ -3,10 +3,10 @@
 #include "designer/MainForm.h"
 #include "designer/PickerDialogs.h"
 #include "designer/PublishForm.h"
+#include "designer/WaitCursor.h"
 #include "platform/Shell.h"
 #include "storage/AnsiCodePage.h"
 
-#include <QApplication>
 #include <QFileDialog>
 
 namespace brelvane {
@@ -31,10 +31,8 @@ void TMainForm::SaveAndPublish() {
     services.BaseFolder = project_.BaseFolder;
     services.Title = AnsiToUtf8(project_.Index.Settings.ApplicationTitle);
     services.SaveStep = [this] {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const bool saved = SaveProject(project_.BaseFolder) && WriteTargetFile();
-        QApplication::restoreOverrideCursor();
-        return saved;
+        WaitCursor wait;
+        return SaveProject(project_.BaseFolder) && WriteTargetFile();
     };
     services.Dialogs = dialogs_.get();
     services.SaveFileName = AskSaveFileName;

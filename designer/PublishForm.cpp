@@ -2,6 +2,8 @@
 
 #include "designer/ExeFileInfoForm.h"
 #include "designer/PickerDialogs.h"
+#include "designer/ProjectPaths.h"
+#include "designer/WaitCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 #include "project/SelfContained.h"
@@ -30,20 +32,6 @@ namespace {
 // Work shorter than this shows no progress window.
 constexpr int kProgressDelayMs = 500;
 constexpr int kProgressSteps = 1000;
-
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-std::string WithoutTrailingSeparator(std::string path) {
-    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\'))
-        path.pop_back();
-    return path;
-}
 
 bool RefusedInsideBase(const std::string& path, const std::string& baseFolder) {
     if (!IsInsideFolder(path, baseFolder)) return false;
@@ -168,7 +156,7 @@ bool TPublishForm::Burn() {
     if (!services_.SaveStep()) return false;
     SetBusy(true);
     {
-        BusyCursor busy;
+        WaitCursor wait;
         // The burner's own failures are its to show.
         ProgramRunner(services_.Launcher)({BurnerPath(), services_.BaseFolder});
     }
@@ -200,7 +188,7 @@ bool TPublishForm::MakeSingleExecutable() {
         !services_.SaveStep())
         return false;
     {
-        BusyCursor busy;
+        WaitCursor wait;
         if (!WriteSelfContainedExecutable(services_.BaseFolder, *path)) return false;
     }
     if (platform::AskYesNo(this, "Executable File", "Executable file created, launch it?",
@@ -216,7 +204,7 @@ bool TPublishForm::MakeSingleExecutable() {
 bool TPublishForm::CopyToFolder() {
     auto chosen = services_.Dialogs->BrowseFolder(this, "Select Target Folder", {}, {});
     if (!chosen || chosen->empty()) return false;
-    const auto destination = WithoutTrailingSeparator(*chosen);
+    const auto destination = WithoutTrailingSeparators(*chosen);
     if (RefusedInsideBase(destination, services_.BaseFolder) || !services_.SaveStep()) return false;
     SetBusy(true);
     QProgressDialog progress("Copying the project...", "Cancel", 0, kProgressSteps, this);

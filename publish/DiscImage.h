@@ -1,18 +1,12 @@
 #pragma once
 
+#include "publish/ProgramRun.h"
 #include "publish/PublishErrors.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace brelvane {
-
-// Runs a program given as its arguments (the first names the program) and
-// returns its exit status, or one of the two codes below.
-using TProgramRunner = std::function<int(const std::vector<std::string>& args)>;
-inline constexpr int kProgramNotStarted = -1;
-inline constexpr int kProgramCancelled = -2;
 
 // The volume label of a project title: upper case, characters outside
 // A-Z, 0-9 and '_' as '_', at most 32; "AUTORUN" for an empty title.

@@ -20,11 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string TextOf(const std::string& path) {
-    const auto bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 unsigned ModeOf(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
@@ -94,6 +89,20 @@ TEST(ExeFileInfoForm, WritesTheStringsAndTheIconIntoAFreshCopyOfTheProgram) {
     EXPECT_EQ(ReadFileBytes(f.Player), changed);
 }
 
+// Opens the executable information dialog, presses `first` (when given) and
+// OK; true when the dialog stayed open, which Cancel then closes.
+bool OkKeepsTheDialogOpen(PublishFixture& f, const char* first) {
+    bool stayedOpen = false;
+    OnNextDialog([&](QWidget* dialog) {
+        if (first) Click(dialog, first);
+        Click(dialog, "OK");
+        stayedOpen = dialog->isVisible();
+        Click(dialog, "Cancel");
+    });
+    f.Form->ExecutableFileInformation();
+    return stayedOpen;
+}
+
 TEST(ExeFileInfoForm, CancelLeavesThePlayerAlone) {
     PublishFixture f;
     const auto before = ReadFileBytes(f.Player);
@@ -113,14 +122,7 @@ TEST(ExeFileInfoForm, APlayerThatCannotBeReplacedIsReportedAndKept) {
     WriteText(f.Root.File("keep"), "");
     fs::create_directory(f.Player);
     fs::copy_file(f.Root.File("keep"), f.Player + "/keep");
-    bool stayedOpen = false;
-    OnNextDialog([&](QWidget* dialog) {
-        Click(dialog, "OK");
-        stayedOpen = dialog->isVisible();
-        Click(dialog, "Cancel");
-    });
-    f.Form->ExecutableFileInformation();
-    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(OkKeepsTheDialogOpen(f, nullptr));
     ASSERT_EQ(f.Boxes.Shown.size(), 1u);
     EXPECT_EQ(f.Boxes.Shown.front().substr(0, 15), "Update Failed: ");
     EXPECT_NE(f.Boxes.Shown.front().find(
@@ -133,15 +135,7 @@ TEST(ExeFileInfoForm, ABadIconIsReportedAndTheCopyStillPlays) {
     PublishFixture f;
     WriteText(f.Root.File("bad.ico"), "MZ not an icon");
     f.Dialogs->Files.push_back(f.Root.File("bad.ico"));
-    bool stayedOpen = false;
-    OnNextDialog([&](QWidget* dialog) {
-        Click(dialog, "SelectIcon");
-        Click(dialog, "OK");
-        stayedOpen = dialog->isVisible();
-        Click(dialog, "Cancel");
-    });
-    f.Form->ExecutableFileInformation();
-    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(OkKeepsTheDialogOpen(f, "SelectIcon"));
     ASSERT_EQ(f.Boxes.Shown.size(), 1u);
     EXPECT_EQ(f.Boxes.Shown.front(), "Error: Resource update error: Icon file is invalid");
     EXPECT_EQ(ReadFileVersion(f.Player), f.Form->DesignerVersion());
@@ -214,7 +208,7 @@ TEST(PublishForm, PublishesToAFolderAfterSaving) {
     EXPECT_EQ(f.Dialogs->Calls.back().Title, "Select Target Folder");
     EXPECT_TRUE(fs::exists(f.Base + "/autorun.tgt"));
     EXPECT_EQ(ReadFileBytes(out + "/autorun.tgt"), ReadFileBytes(f.Base + "/autorun.tgt"));
-    EXPECT_EQ(TextOf(out + "/autorun.inf"),
+    EXPECT_EQ(ReadFileText(out + "/autorun.inf"),
               "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n");
     EXPECT_EQ(ModeOf(out + "/autorun"), 0755u);
     EXPECT_EQ(ReadFileBytes(out + "/autorun.exe"), ReadFileBytes(f.Player));
@@ -243,7 +237,7 @@ TEST(PublishForm, TheBurnerGetsTheBaseFolderAndRunsInItsOwnFolder) {
         EXPECT_TRUE(form->BurnTarget()->isChecked());
         QTest::mouseClick(form->OkButton(), Qt::LeftButton);
     }));
-    EXPECT_EQ(TextOf(f.Program + "/burned.txt"),
+    EXPECT_EQ(ReadFileText(f.Program + "/burned.txt"),
               fs::canonical(f.Program).string() + "\n" + f.Base + "\n");
     EXPECT_TRUE(fs::exists(f.Base + "/autorun.tgt"));
 }

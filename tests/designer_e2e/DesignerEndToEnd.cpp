@@ -55,17 +55,6 @@ int Shell(const std::string& command) {
     return std::system(command.c_str());
 }
 
-std::string OutputOf(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return output;
-}
-
 TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     DesignerFixture f(BRELVANE_PROGRAM);
     f.NewProject();

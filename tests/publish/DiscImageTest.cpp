@@ -23,7 +23,7 @@ TEST(DiscImage, WritesRockRidgeAndJolietWithoutTheProjectSource) {
     std::vector<std::string> command;
     const auto run = [&](const std::vector<std::string>& args) {
         command = args;
-        return RunQuietly(args);
+        return RunProgram(args);
     };
     ASSERT_EQ(WriteDiscImage(p.Base, image, "Brelvane Demo", run), TPublishResult::Done);
     EXPECT_TRUE(errors.Messages().empty());
@@ -71,7 +71,7 @@ TEST(DiscImage, AFailedRunKeepsThePreviousImageAndReports) {
             EXPECT_NE(errors.Messages().front().find(image), std::string::npos);
             EXPECT_NE(errors.Messages().front().find("1103"), std::string::npos);
         }
-        EXPECT_EQ(TextOf(image), "previous image");
+        EXPECT_EQ(ReadFileText(image), "previous image");
         EXPECT_FALSE(fs::exists(p.Root.File(".disc.iso.publishing")));
     }
 }

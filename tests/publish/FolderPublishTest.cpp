@@ -26,7 +26,7 @@ TEST(FolderPublish, CopiesEverythingButTheProjectSourceWithModesKept) {
     EXPECT_EQ(FilesBelow(out), (std::vector<std::string>{"Media", "Media/.hidden", "Media/clip.txt",
                                                          "autorun", "autorun.inf", "autorun.tgt"}));
     EXPECT_EQ(ReadFileBytes(out + "/autorun.inf"), ReadFileBytes(p.Base + "/autorun.inf"));
-    EXPECT_EQ(TextOf(out + "/autorun.tgt"), std::string(70000, 't'));
+    EXPECT_EQ(ReadFileText(out + "/autorun.tgt"), std::string(70000, 't'));
     EXPECT_EQ(ModeOf(out + "/autorun"), 0755u);
     EXPECT_EQ(ModeOf(out + "/Media/clip.txt"), 0600u);
 }
@@ -39,8 +39,8 @@ TEST(FolderPublish, ASecondRunReplacesFilesAndKeepsOthers) {
     WriteText(out + "/Media/extra.txt", "not the project's");
     WriteText(p.Base + "/Media/clip.txt", "clip v2");
     ASSERT_EQ(PublishFolder(p.Base + "/", out + "/"), TPublishResult::Done);
-    EXPECT_EQ(TextOf(out + "/Media/clip.txt"), "clip v2");
-    EXPECT_EQ(TextOf(out + "/Media/extra.txt"), "not the project's");
+    EXPECT_EQ(ReadFileText(out + "/Media/clip.txt"), "clip v2");
+    EXPECT_EQ(ReadFileText(out + "/Media/extra.txt"), "not the project's");
     // No temporary name is left behind.
     for (const auto& name : FilesBelow(out))
         EXPECT_EQ(name.find(".publishing"), std::string::npos) << name;
@@ -73,7 +73,7 @@ TEST(FolderPublish, AFileThatCannotBeCopiedFailsNamingItsPath) {
     EXPECT_EQ(PublishFolder(p.Base, out), TPublishResult::Failed);
     ExpectOneError(errors, kPublishFileError);
     EXPECT_NE(errors.Messages().front().find(out + "/autorun.tgt"), std::string::npos);
-    EXPECT_EQ(TextOf(out + "/autorun.tgt/keep.txt"), "kept");
+    EXPECT_EQ(ReadFileText(out + "/autorun.tgt/keep.txt"), "kept");
     EXPECT_FALSE(fs::exists(out + "/.autorun.tgt.publishing"));
 }
 

@@ -2,8 +2,6 @@
 // after its target file is written from the project source.
 #include "Commands.h"
 #include "ErrorsToStderr.h"
-#include "designer/PublishForm.h"
-#include "platform/Shell.h"
 #include "project/TargetFile.h"
 #include "publish/DiscImage.h"
 #include "publish/FolderPublish.h"
@@ -49,10 +47,8 @@ int RunPublishCommand(const std::vector<std::string>& args) {
     std::string title;
     auto result = TPublishResult::Failed;
     if (PrepareBaseFolder(args[0], title))
-        result = args[1] == "--folder"
-                     ? PublishFolder(args[0], args[2])
-                     : WriteDiscImage(args[0], args[2], title,
-                                      ProgramRunner(platform::CreateProcessLauncher()));
+        result = args[1] == "--folder" ? PublishFolder(args[0], args[2])
+                                       : WriteDiscImage(args[0], args[2], title, RunProgram);
     return errors.ExitCode(result == TPublishResult::Done);
 }
 
