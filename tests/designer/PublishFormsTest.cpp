@@ -1,6 +1,7 @@
 #include "designer/DesignerFixture.h"
 #include "designer/ExeFileInfoForm.h"
 #include "designer/PublishForm.h"
+#include "storage/TextFiles.h"
 #include "storage/exe/FileVersion.h"
 #include "storage/exe/MainIcon.h"
 #include "storage/exe/VersionStrings.h"

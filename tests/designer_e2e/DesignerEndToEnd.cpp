@@ -1,14 +1,19 @@
 #include "designer/DesignerFixture.h"
+#include "designer/ExeFileInfoForm.h"
 #include "designer/PageHost.h"
 #include "designer/ProjectSaver.h"
+#include "designer/PublishForm.h"
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceImage.h"
 #include "player/AutoRunForm.h"
 #include "project/ClipboardObjects.h"
 #include "project/PageStream.h"
 #include "project/TargetFile.h"
+#include "storage/TextFiles.h"
 #include "storage/exe/FileVersion.h"
+#include "storage/exe/VersionStrings.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -230,6 +235,25 @@ TEST(DesignerEndToEnd, SavedProjectPublishedToAFolderAndAnImagePlays) {
         EXPECT_EQ(filter, "ISO File (*.iso)|*.iso");
         return image;
     };
+    // "Edit File Information..." relabels the player; the dialog shows the new text.
+    OnNextDialog([&](QWidget* dialog) {
+        auto* publish = qobject_cast<TPublishForm*>(dialog);
+        ASSERT_NE(publish, nullptr);
+        OnNextDialog([&](QWidget* opened) {
+            auto* info = qobject_cast<TExeFileInfoForm*>(opened);
+            ASSERT_NE(info, nullptr);
+            info->CompanyName()->setText("Published Company");
+            if (const char* out = std::getenv("BRELVANE_E2E_OUT")) {
+                fs::create_directories(out);
+                info->grab().save(QString::fromStdString(std::string(out) + "/ExeFileInfo.png"));
+            }
+            QTest::mouseClick(info->findChild<QPushButton*>("OK"), Qt::LeftButton);
+        });
+        QTest::mouseClick(publish->findChild<QPushButton*>("EditFileInformation"), Qt::LeftButton);
+        EXPECT_EQ(publish->CompanyName()->text(), "Published Company");
+        publish->reject();
+    });
+    f.Form->Action("SaveandPublish1")->trigger();
     ASSERT_TRUE(PublishThrough(f, "FolderTarget"));
     ASSERT_TRUE(PublishThrough(f, "BurnTarget"));
     EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
@@ -238,7 +262,10 @@ TEST(DesignerEndToEnd, SavedProjectPublishedToAFolderAndAnImagePlays) {
     const std::string inf = "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
     EXPECT_EQ(TextOf(folder + "/autorun.inf"), inf);
     EXPECT_EQ(ReadFileBytes(folder + "/autorun.tgt"), ReadFileBytes(f.Base + "/autorun.tgt"));
-    EXPECT_EQ(ReadFileBytes(folder + "/autorun.exe"), ReadFileBytes(BRELVANE_PROGRAM));
+    EXPECT_EQ(ReadFileBytes(folder + "/autorun.exe"), ReadFileBytes(f.Base + "/autorun.exe"));
+    std::string description, company, copyright;
+    ASSERT_TRUE(ReadVersionStrings(folder + "/autorun.exe", description, company, copyright));
+    EXPECT_EQ(company, "Published Company");
     struct stat info {};
     ASSERT_EQ(::stat((folder + "/autorun").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0755u);

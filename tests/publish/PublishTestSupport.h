@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/StorageTestSupport.h"
+#include "storage/TextFiles.h"
 
 #include <filesystem>
 #include <fstream>

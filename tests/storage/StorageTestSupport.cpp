@@ -1,6 +1,5 @@
 #include "StorageTestSupport.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -58,22 +57,6 @@ std::string TempFolder::File(std::string_view name) const {
 Bytes ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string ReadFileText(const std::string& path) {
-    const auto bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-std::string OutputOf(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return output;
 }
 
 void WriteFileBytes(const std::string& path, const Bytes& bytes) {

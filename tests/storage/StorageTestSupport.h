@@ -59,10 +59,6 @@ private:
 
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
-// A file's bytes as a string.
-std::string ReadFileText(const std::string& path);
-// The standard output of a shell command.
-std::string OutputOf(const std::string& command);
 
 // A small picture of `kind` in its stored file form.
 TPicture SamplePicture(TPictureKind kind);
