@@ -26,6 +26,7 @@ namespace brelvane {
 
 namespace {
 constexpr int kIconSize = 32;
+constexpr int kEditWidth = 320;
 constexpr unsigned kPlayerMode = 0755;
 
 QPixmap ProgramIcon(const std::string& programPath) {
@@ -57,6 +58,8 @@ TExeFileInfoForm::TExeFileInfoForm(QWidget* owner, std::string programPath, std:
     for (auto* edit : {&fileDescription_, &companyName_, &legalCopyright_}) {
         *edit = new QLineEdit(information);
         (*edit)->setMaxLength(static_cast<int>(kVersionSlotLength));
+        // Wide enough for a company name or copyright line to show whole.
+        (*edit)->setMinimumWidth(kEditWidth);
     }
     fileDescription_->setObjectName("FileDescription");
     companyName_->setObjectName("CompanyName");
