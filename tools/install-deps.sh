@@ -14,6 +14,8 @@ packages=(
     shared-mime-info hicolor-icon-theme
     # Executable resources: Windows test programs, and readers to check them with.
     binutils gcc-mingw-w64-i686 gcc-mingw-w64-x86-64 icoutils python3-pefile
+    # Disc images: xorriso writes them, isoinfo (genisoimage) checks them in tests.
+    xorriso genisoimage
 )
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 export DEBIAN_FRONTEND=noninteractive

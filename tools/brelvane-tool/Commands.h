@@ -22,5 +22,6 @@ int RunExeSetCommand(const std::vector<std::string>& args);
 int RunRtfCommand(const std::vector<std::string>& args);
 int RunLinkCommand(const std::vector<std::string>& args);
 int RunAviFramesCommand(const std::vector<std::string>& args);
+int RunPublishCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

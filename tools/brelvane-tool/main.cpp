@@ -39,6 +39,9 @@ const std::map<std::string, Command>& CommandTable() {
         {"pack",
          {brelvane::RunPackCommand,
           "pack BASEFOLDER OUT  append the base folder's package to its autorun.exe"}},
+        {"publish",
+         {brelvane::RunPublishCommand, "publish BASEFOLDER --folder DIR | --iso FILE  copy the "
+                                       "base folder or make a disc image"}},
         {"unpack",
          {brelvane::RunUnpackCommand, "unpack EXE DIR      unpack a self-contained executable"}},
         {"transitions",
