@@ -96,8 +96,10 @@ TCopyFileActionForm::TCopyFileActionForm(QWidget* owner, const TActionContext& c
     const int typeRow = a.MessageType.size() == 1 ? a.MessageType[0] - '0' : -1;
     if (typeRow >= 0 && typeRow < messageType_->count())
         messageType_->setCurrentIndex(typeRow);
-    else
+    else {
+        messageType_->setCurrentIndex(-1);
         unlistedMessageType_ = a.MessageType;
+    }
     promptGrid->addWidget(showMessage_, 0, 0, 1, 2);
     promptGrid->addWidget(new QLabel("Caption:", prompt), 1, 0);
     promptGrid->addWidget(caption_, 1, 1);
