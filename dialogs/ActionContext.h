@@ -1,5 +1,8 @@
 #pragma once
 
+#include "objects/records/AutoObject.h"
+#include "storage/ProjectIndex.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -41,5 +44,10 @@ struct TActionContext {
         return ChooseFolderInProject && ChooseFolderInProject(folder);
     }
 };
+
+// The page part of a context: the objects of `objects` in page order and the
+// pages of `project`; the pickers are left to the caller.
+TActionContext ActionContextOf(const std::string& pageName, const TAutoObjects& objects,
+                               const TProjectIndex& project);
 
 } // namespace brelvane

@@ -57,6 +57,9 @@ const std::map<std::string, Command>& CommandTable() {
         {"rtf",
          {brelvane::RunRtfCommand,
           "rtf IN [OUT]        print rich text as JSON, or write it again as RTF to OUT"}},
+        {"dialog",
+         {brelvane::RunDialogCommand,
+          "dialog NAME BASEFOLDER [PAGE] OUT.png  draw an action dialog on a page's data", true}},
     };
     return table;
 }
