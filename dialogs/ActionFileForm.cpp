@@ -3,11 +3,7 @@
 #include "dialogs/ActionFileEditForm.h"
 #include "objects/records/ActionArguments.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace brelvane {
 
@@ -40,50 +36,28 @@ std::vector<TFileListRow> ReadFileListRows(const std::string& text) {
 
 TActionFileForm::TActionFileForm(QWidget* owner, const TActionContext& context,
                                  const std::string& text)
-    : QDialog(owner), context_(context), modified_(new TModifiedFlag(this)) {
+    : TRowListForm(owner, {"File Name", "Parameter(s)", "Start Directory", "Wait"},
+                   {"&Add...", "&Edit...", "&Delete", "Clear"}),
+      context_(context), modified_(new TModifiedFlag(this)) {
     setObjectName("ActionFileForm");
     setWindowTitle("Open/Run Files");
-    auto* layout = new QHBoxLayout(this);
-    list_ = new QTreeWidget(this);
-    list_->setObjectName("FileList");
-    list_->setRootIsDecorated(false);
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setHeaderLabels({"File Name", "Parameter(s)", "Start Directory", "Wait"});
-    list_->setMinimumWidth(480);
-    layout->addWidget(list_);
-    auto* buttons = new QVBoxLayout;
-    add_ = new QPushButton("&Add...", this);
-    edit_ = new QPushButton("&Edit...", this);
-    delete_ = new QPushButton("&Delete", this);
-    clear_ = new QPushButton("Clear", this);
-    for (auto* button : {add_, edit_, delete_, clear_})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    AddOkCancel(this, buttons);
-    layout->addLayout(buttons);
+    List()->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List()->setMinimumWidth(480);
     for (const auto& row : ReadFileListRows(text))
         AddRow(row);
-    connect(add_, &QPushButton::clicked, this, &TActionFileForm::Add);
-    connect(edit_, &QPushButton::clicked, this, &TActionFileForm::EditSelected);
-    connect(delete_, &QPushButton::clicked, this, &TActionFileForm::DeleteSelected);
-    connect(clear_, &QPushButton::clicked, this, &TActionFileForm::ClearRows);
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, &TActionFileForm::EditSelected);
-    connect(list_, &QTreeWidget::itemSelectionChanged, this, &TActionFileForm::UpdateButtons);
     UpdateButtons();
 }
 
 void TActionFileForm::AddRow(const TFileListRow& row) {
-    auto* item = new QTreeWidgetItem(list_);
+    auto* item = new QTreeWidgetItem(List());
     for (int column = 0; column < 4; ++column)
         item->setText(column, ShownText(row[column]));
 }
 
 std::string TActionFileForm::Text() const {
     std::vector<TFileListEntry> entries;
-    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
-        const auto* item = list_->topLevelItem(i);
+    for (int i = 0; i < List()->topLevelItemCount(); ++i) {
+        const auto* item = List()->topLevelItem(i);
         entries.push_back({StoredText(item->text(0)), StoredText(item->text(1)),
                            StoredText(item->text(2)), item->text(3) == "Y"});
     }
@@ -103,7 +77,7 @@ void TActionFileForm::Add() {
 }
 
 void TActionFileForm::EditSelected() {
-    auto* item = list_->currentItem();
+    auto* item = List()->currentItem();
     if (!item || !item->isSelected()) return;
     TFileListEntry entry{StoredText(item->text(0)), StoredText(item->text(1)),
                          StoredText(item->text(2)), item->text(3) == "Y"};
@@ -116,7 +90,7 @@ void TActionFileForm::EditSelected() {
 }
 
 void TActionFileForm::DeleteSelected() {
-    const auto selected = list_->selectedItems();
+    const auto selected = List()->selectedItems();
     if (selected.isEmpty()) return;
     qDeleteAll(selected);
     modified_->Set();
@@ -124,16 +98,9 @@ void TActionFileForm::DeleteSelected() {
 }
 
 void TActionFileForm::ClearRows() {
-    if (list_->topLevelItemCount() > 0) modified_->Set();
-    list_->clear();
+    if (List()->topLevelItemCount() > 0) modified_->Set();
+    List()->clear();
     UpdateButtons();
-}
-
-void TActionFileForm::UpdateButtons() {
-    const bool selected = !list_->selectedItems().isEmpty();
-    edit_->setEnabled(selected);
-    delete_->setEnabled(selected);
-    clear_->setEnabled(list_->topLevelItemCount() > 0);
 }
 
 bool EditFileList(QWidget* owner, const TActionContext& context, std::string& text) {

@@ -2,14 +2,11 @@
 
 #include "dialogs/ActionContext.h"
 #include "dialogs/DialogSupport.h"
+#include "dialogs/RowListForm.h"
 
-#include <QDialog>
 #include <array>
 #include <string>
 #include <vector>
-
-class QPushButton;
-class QTreeWidget;
 
 namespace brelvane {
 
@@ -21,7 +18,7 @@ using TFileListRow = std::array<std::string, 4>;
 std::vector<TFileListRow> ReadFileListRows(const std::string& text);
 
 // "Open/Run Files": the entries of an open/run file list.
-class TActionFileForm : public QDialog {
+class TActionFileForm : public TRowListForm {
     Q_OBJECT
 public:
     TActionFileForm(QWidget* owner, const TActionContext& context, const std::string& text);
@@ -29,27 +26,15 @@ public:
     std::string Text() const;
     TModifiedFlag& Modified() { return *modified_; }
 
-    QTreeWidget* List() const { return list_; }
-    QPushButton* AddButton() const { return add_; }
-    QPushButton* EditButton() const { return edit_; }
-    QPushButton* DeleteButton() const { return delete_; }
-    QPushButton* ClearButton() const { return clear_; }
-
 private:
     void AddRow(const TFileListRow& row);
-    void Add();
-    void EditSelected();
-    void DeleteSelected();
-    void ClearRows();
-    void UpdateButtons();
+    void Add() override;
+    void EditSelected() override;
+    void DeleteSelected() override;
+    void ClearRows() override;
 
     const TActionContext& context_;
     TModifiedFlag* modified_ = nullptr;
-    QTreeWidget* list_ = nullptr;
-    QPushButton* add_ = nullptr;
-    QPushButton* edit_ = nullptr;
-    QPushButton* delete_ = nullptr;
-    QPushButton* clear_ = nullptr;
 };
 
 // True (and `text` replaced) when accepted and modified.

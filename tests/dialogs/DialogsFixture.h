@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ModalDialogs.h"
 #include "dialogs/ActionContext.h"
 #include "platform/MessageBoxes.h"
 
@@ -18,19 +19,6 @@ inline void EnsureDialogsApplication() {
     static char name[] = "dialogs_tests";
     static char* argv[] = {name};
     if (!QCoreApplication::instance()) new QApplication(argc, argv);
-}
-
-// Runs `act` on the next modal dialog once it is open.
-inline void OnNextDialog(std::function<void(QWidget*)> act) {
-    auto attempt = std::make_shared<std::function<void()>>();
-    *attempt = [act, attempt] {
-        if (auto* dialog = QApplication::activeModalWidget()) {
-            act(dialog);
-            return;
-        }
-        QTimer::singleShot(5, *attempt);
-    };
-    QTimer::singleShot(0, *attempt);
 }
 
 // Message boxes written down as "caption: text" and answered OK.
