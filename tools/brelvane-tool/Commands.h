@@ -23,5 +23,6 @@ int RunRtfCommand(const std::vector<std::string>& args);
 int RunLinkCommand(const std::vector<std::string>& args);
 int RunAviFramesCommand(const std::vector<std::string>& args);
 int RunPublishCommand(const std::vector<std::string>& args);
+int RunDialogCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane
