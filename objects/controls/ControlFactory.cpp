@@ -7,10 +7,12 @@
 #include "objects/controls/AuImageButton.h"
 #include "objects/controls/AuLabel.h"
 #include "objects/controls/AuLink.h"
+#include "objects/controls/AuMedia.h"
 #include "objects/controls/AuScrollText.h"
 #include "objects/controls/AuSecurityEdit.h"
 #include "objects/controls/AuShape.h"
 #include "objects/controls/AuSimpleText.h"
+#include "objects/controls/AuSlideShow.h"
 #include "objects/controls/AuText.h"
 #include "objects/records/ObjectKinds.h"
 
@@ -44,6 +46,10 @@ std::unique_ptr<TObjectWidget> CreateObjectControl(TAutoObject& object, QWidget*
         return std::make_unique<TAuScrollText>(object, parent);
     case okShape:
         return std::make_unique<TAuShape>(object, parent);
+    case okMediaPlayer:
+        return std::make_unique<TAuMedia>(object, parent);
+    case okSlideShow:
+        return std::make_unique<TAuSlideShow>(object, parent);
     default:
         return nullptr;
     }

@@ -3,10 +3,12 @@
 #include "objects/records/EditPayload.h"
 #include "objects/records/ImagePayload.h"
 #include "objects/records/LabelPayload.h"
+#include "objects/records/MediaPayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
 #include "objects/records/ShapePayload.h"
 #include "objects/records/SimpleTextPayload.h"
+#include "objects/records/SlideShowPayload.h"
 #include "objects/records/TextPayload.h"
 
 #include <array>
@@ -32,6 +34,8 @@ constexpr std::array<const TPayloadCodec*, kObjectKindCount> kCodecs = [] {
     codecs[okScrollText] = &kCodec<TScrollTextPayload>;
     codecs[okSimpleText] = &kCodec<TSimpleTextPayload>;
     codecs[okShape] = &kCodec<TShapePayload>;
+    codecs[okMediaPlayer] = &kCodec<TMediaPayload>;
+    codecs[okSlideShow] = &kCodec<TSlideShowPayload>;
     return codecs;
 }();
 } // namespace
