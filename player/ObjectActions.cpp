@@ -4,6 +4,7 @@
 #include "objects/records/ImagePayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "player/AutoRunForm.h"
+#include "player/MediaObjects.h"
 #include "player/PlayerEnvironment.h"
 
 #include <algorithm>
@@ -38,6 +39,7 @@ bool LoadFileWithObject(TAutoRunForm& page, const std::string& packed) {
     const auto file = BaseResolved(argument.FileName);
     for (auto& object : page.Page().Objects) {
         if (object->Props.Name != argument.ObjectName) continue;
+        if (LoadFileIntoMedia(*object, argument.FileName)) continue;
         // The other kinds that load files are not on pages yet.
         if (object->Kind != okImage) continue;
         auto* image = dynamic_cast<TImagePayload*>(object->Payload.get());
