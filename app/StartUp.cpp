@@ -10,6 +10,7 @@
 #include "designer/PickerDialogs.h"
 #include "designer/ProSplashForm.h"
 #include "platform/IniFile.h"
+#include "platform/Media.h"
 #include "platform/SingleInstance.h"
 #include "platform/SpecialFolders.h"
 #include "platform/WindowEffects.h"
@@ -126,6 +127,7 @@ int RunProgram(int argc, char** argv) {
     auto& state = Process();
     ResetSettings(state.Project.Settings);
 
+    platform::PrepareMediaOutput();
     QApplication application(argc, argv);
     // Fades and shadows need a desktop that blends windows.
     state.IsNtPlatform = state.CanFade = platform::DesktopBlendsWindows();

@@ -65,6 +65,13 @@ public:
 
 using MediaDeviceFactory = std::function<std::unique_ptr<MediaDevice>()>;
 
+// Called before the application object exists. Clips come to the CPU as
+// images (the object paints them itself), so the window system's OpenGL
+// integration is switched off: widgets do not use it, and with it the video
+// back end moves frames through GL, which stalls on software displays such
+// as Xvfb after the first frame.
+void PrepareMediaOutput();
+
 // Devices come from the installed factory: Qt Multimedia by default, a fake in tests.
 std::unique_ptr<MediaDevice> CreateMediaDevice();
 MediaDeviceFactory SetMediaDeviceFactory(MediaDeviceFactory factory);

@@ -115,6 +115,11 @@ MediaDeviceFactory& Factory() {
 }
 } // namespace
 
+void PrepareMediaOutput() {
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
 std::unique_ptr<MediaDevice> CreateMediaDevice() {
     return Factory()();
 }

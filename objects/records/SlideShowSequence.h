@@ -72,7 +72,8 @@ public:
 private:
     int Count() const { return static_cast<int>(Pictures.size()); }
 
-    std::mt19937 random_;
+    // Each show draws its own styles; tests and tools seed it for a known order.
+    std::mt19937 random_{std::random_device{}()};
     int style_ = kInitialStyle;
 };
 

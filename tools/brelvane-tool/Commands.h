@@ -20,5 +20,6 @@ int RunAATextSheetCommand(const std::vector<std::string>& args);
 int RunExeInfoCommand(const std::vector<std::string>& args);
 int RunExeSetCommand(const std::vector<std::string>& args);
 int RunRtfCommand(const std::vector<std::string>& args);
+int RunSlideShowCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "DemoMediaPage.h"
 #include "DemoMetafile.h"
 #include "objects/records/AgreementPayload.h"
 #include "objects/records/AutoObject.h"
@@ -84,7 +85,9 @@ void AddBars(TPageRecord& page) {
     line.Caption = "-";
     file.Items = {MenuEntry("&Products", Action(atShowSubPage, "Products")),
                   MenuEntry("&About", Action(atShowSubPage, "About")),
-                  MenuEntry("&Texts", Action(atShowSubPage, "Texts")), line,
+                  MenuEntry("&Texts", Action(atShowSubPage, "Texts")),
+                  MenuEntry("&Media", Action(atShowSubPage, "Media")),
+                  line,
                   MenuEntry("E&xit", Action(atExit))};
     page.MenuBar = {file};
     page.PopupMenu = {MenuEntry("About this disc", Action(atShowSubPage, "About")),
@@ -506,6 +509,7 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
     pages.push_back(SubPage("Products", "Our Products", RGB(0xf0, 0x90, 0x40)));
     pages.push_back(AboutPage());
     pages.push_back(TextsPage());
+    pages.push_back(MediaPage());
     if (specialPages) AddSpecialPages(pages);
     for (const auto& page : pages) {
         auto entry = std::make_unique<TAutoFormInfo>();
@@ -514,6 +518,7 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
         index.Pages.push_back(std::move(entry));
         if (!SavePageFile(source + "/" + page.PageName + ".pg", page)) return 1;
     }
+    if (!WriteDemoMedia(args[0])) return 1;
     return SaveIndexFile(source + "/AutoRun.src", index) ? 0 : 1;
 }
 
