@@ -1,5 +1,7 @@
 #include "objects/controls/AnimateThread.h"
 
+#include <QThread>
+
 namespace brelvane {
 
 namespace {
@@ -65,8 +67,8 @@ TAnimateThread::~TAnimateThread() {
 }
 
 void TAnimateThread::Start(int priority) {
-    thread_.reset(QThread::create([this] { Run(); }));
-    thread_->start(static_cast<QThread::Priority>(std::clamp(priority, 0, 6)));
+    priority_ = std::clamp(priority, 0, 6);
+    thread_ = std::thread([this] { Run(); });
 }
 
 void TAnimateThread::Terminate() {
@@ -75,10 +77,11 @@ void TAnimateThread::Terminate() {
 }
 
 void TAnimateThread::Join() {
-    if (thread_) thread_->wait();
+    if (thread_.joinable()) thread_.join();
 }
 
 void TAnimateThread::Run() {
+    QThread::currentThread()->setPriority(static_cast<QThread::Priority>(priority_));
     loopStarted_ = true;
     const auto stop = [this] { return Stopping(); };
     auto& clock = target_.Clock();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -8,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 namespace brelvane {
 
@@ -84,7 +84,9 @@ private:
 
     TAnimationTarget& target_;
     unsigned generation_;
-    std::unique_ptr<QThread> thread_;
+    // A standard thread, so that its end is seen by the thread checker too.
+    std::thread thread_;
+    int priority_ = 3;
     std::atomic<bool> terminated_{false};
     std::atomic<bool> loopStarted_{false};
 };

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace brelvane {
 
@@ -211,11 +212,13 @@ bool TCustomTransitionControl::AdvanceFrame() {
 }
 
 void TCustomTransitionControl::PostAnimationEnded(unsigned generation) {
-    QMetaObject::invokeMethod(
-        this, [this, generation] { AnimationEnded(generation); }, Qt::QueuedConnection);
+    // By name: the call and its argument are carried by Qt alone, nothing of
+    // the worker's is read on the window thread.
+    QMetaObject::invokeMethod(this, "AnimationEnded", Qt::QueuedConnection,
+                              Q_ARG(uint, generation));
 }
 
-void TCustomTransitionControl::AnimationEnded(unsigned generation) {
+void TCustomTransitionControl::AnimationEnded(uint generation) {
     // A worker ended by a stop has been joined and forgotten already.
     if (!worker_ || generation != generation_) return;
     worker_->Join();
@@ -261,23 +264,28 @@ void TCustomTransitionControl::Clear() {
 }
 
 void TCustomTransitionControl::ShowProgress(int value, bool fromWorker) {
-    QRect changed;
     {
         std::lock_guard lock(frameLock_);
         progress_ = value;
-        changed = ComposeLocked();
+        pendingRepaint_ = pendingRepaint_.united(ComposeLocked());
     }
-    const auto repaint = [this, changed] {
-        const QRect area = MapFrameRect(changed, picRect_, ClientRect(), stretch_, stretchFine_);
-        // A hidden control has nothing to paint and releases the worker itself.
-        if (isVisible() && updatesEnabled() && !area.isEmpty()) QWidget::repaint(area);
-        paintEvent_.Set();
-    };
     if (fromWorker)
-        QMetaObject::invokeMethod(this, repaint, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "RepaintFrame", Qt::QueuedConnection);
     else
-        repaint();
+        RepaintFrame();
     DoProgress();
+}
+
+void TCustomTransitionControl::RepaintFrame() {
+    QRect changed;
+    {
+        std::lock_guard lock(frameLock_);
+        changed = std::exchange(pendingRepaint_, QRect());
+    }
+    const QRect area = MapFrameRect(changed, picRect_, ClientRect(), stretch_, stretchFine_);
+    // A hidden control has nothing to paint and releases the worker itself.
+    if (isVisible() && updatesEnabled() && !area.isEmpty()) QWidget::repaint(area);
+    paintEvent_.Set();
 }
 
 QRect TCustomTransitionControl::ComposeLocked() {

@@ -122,11 +122,15 @@ private:
     bool AdvanceFrame() override;
     void PostAnimationEnded(unsigned generation) override;
 
+    // Repaints what the frames composed since the last repaint changed and
+    // releases the worker; queued by name from the worker.
+    Q_INVOKABLE void RepaintFrame();
+    Q_INVOKABLE void AnimationEnded(uint generation);
+
     void Prepare();
     void Animate();
     void UnthreadedStep();
     void EndWorker();
-    void AnimationEnded(unsigned generation);
     void Finish();
     // Stores the progress, composes its frame and asks for the repaint.
     void ShowProgress(int value, bool fromWorker);
@@ -162,6 +166,8 @@ private:
     // Guards the pixels of the frame on display (composing and painting).
     mutable std::mutex frameCanvas_;
     TTransitionImages images_;
+    // The frame's changes not yet repainted (under frameLock_).
+    QRect pendingRepaint_;
     TPaintEvent paintEvent_;
     std::shared_ptr<TFrameClock> clock_ = SteadyFrameClock();
     std::unique_ptr<TAnimateThread> worker_;
