@@ -54,6 +54,10 @@ TCustomTransitionControl::TCustomTransitionControl(QWidget* parent)
 }
 
 TCustomTransitionControl::~TCustomTransitionControl() {
+    EndForDestruction();
+}
+
+void TCustomTransitionControl::EndForDestruction() {
     destroying_ = true;
     TCustomTransitionControl::Stop();
     unthreadedTimer_.stop();
@@ -428,6 +432,10 @@ void TCustomTransitionControl::DoStart(const QImage& newBitmap, const QImage& ol
 
 void TCustomTransitionControl::DoStop() {
     if (OnStop) OnStop();
+}
+
+TTransitionControl::~TTransitionControl() {
+    EndForDestruction();
 }
 
 std::string TTransitionControl::StyleName() const {

@@ -99,6 +99,11 @@ public:
     virtual void Clear();
 
 protected:
+    // Ends a running transition without its events. A derived class calls it
+    // first in its destructor: the worker calls virtual operations, which
+    // must not meet an object whose derived part is already gone.
+    void EndForDestruction();
+
     virtual void DrawBackground(QPainter& painter, const QRect& rect);
     virtual void DoChange();
     virtual void DoProgress();
@@ -186,6 +191,7 @@ class TTransitionControl : public TCustomTransitionControl {
     Q_OBJECT
 public:
     using TCustomTransitionControl::TCustomTransitionControl;
+    ~TTransitionControl() override;
 
     // "Custom" for style 0, else the style's name.
     std::string StyleName() const;
