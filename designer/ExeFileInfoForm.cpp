@@ -129,10 +129,10 @@ void TExeFileInfoForm::Apply() {
         CopyFileAtomically(programPath_, player, kPlayerMode);
     } catch (const StreamError&) {
         const int error = errno;
-        platform::ShowFailure(this, "Update Failed",
-                              QString::fromLocal8Bit(std::strerror(error)) +
-                                  " If the \"autorun.exe\" is running, please terminate it and "
-                                  "try again.");
+        platform::ShowErrorBox(this, "Update Failed",
+                               QString::fromLocal8Bit(std::strerror(error)) +
+                                   " If the \"autorun.exe\" is running, please terminate it and "
+                                   "try again.");
         return;
     }
     written_ = true;

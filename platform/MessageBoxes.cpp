@@ -68,10 +68,10 @@ TAnswer AskYesNoCancel(QWidget* owner, const QString& caption, const QString& te
 }
 
 void ShowErrorBox(QWidget* owner, const QString& text) {
-    ShowFailure(owner, "Error", text);
+    ShowErrorBox(owner, "Error", text);
 }
 
-void ShowFailure(QWidget* owner, const QString& caption, const QString& text) {
+void ShowErrorBox(QWidget* owner, const QString& caption, const QString& text) {
     if (Responder()) {
         Ask(TMessageKind::Error, caption, text);
         return;

@@ -34,7 +34,7 @@ bool AskYesNo(QWidget* owner, const QString& caption, const QString& text,
 TAnswer AskYesNoCancel(QWidget* owner, const QString& caption, const QString& text);
 // A failure titled "Error" with the error icon.
 void ShowErrorBox(QWidget* owner, const QString& text);
-// A failure with the error icon under a caption of its own.
-void ShowFailure(QWidget* owner, const QString& caption, const QString& text);
+// A failure with its own caption and the error icon.
+void ShowErrorBox(QWidget* owner, const QString& caption, const QString& text);
 
 } // namespace brelvane::platform

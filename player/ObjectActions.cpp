@@ -12,6 +12,7 @@
 #include "objects/records/TextBoxPayload.h"
 #include "objects/records/TextPayload.h"
 #include "player/AutoRunForm.h"
+#include "player/MediaObjects.h"
 #include "player/PlayerEnvironment.h"
 #include "player/ShellErrors.h"
 #include "storage/ErrorReport.h"
@@ -151,9 +152,12 @@ bool LoadFileWithObject(TAutoRunForm& page, const std::string& packed) {
     const auto argument = ParseLoadFile(packed);
     if (!argument.Complete()) return false;
     std::vector<TAutoObject*> targets;
-    for (auto& object : page.Page().Objects)
-        if (object->Props.Name == argument.ObjectName && TakesFile(*object))
-            targets.push_back(object.get());
+    for (auto& object : page.Page().Objects) {
+        if (object->Props.Name != argument.ObjectName) continue;
+        // Players open the file themselves, slide shows take it as a folder.
+        if (LoadFileIntoMedia(*object, argument.FileName)) continue;
+        if (TakesFile(*object)) targets.push_back(object.get());
+    }
     if (targets.empty()) return true;
     std::string name = argument.FileName;
     if (name.front() != '\\') name.insert(name.begin(), '\\');

@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libxcb1-dev
     # Web views and the Flash engine's host (brings the browser's helper process).
     qt6-webengine-dev
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
     libpng-dev libjpeg-dev libgif-dev zlib1g-dev nlohmann-json3-dev libemf2svg-dev libwmf-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libgl-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xxd unrtf

@@ -12,14 +12,16 @@
 #include "objects/controls/AuLabel.h"
 #include "objects/controls/AuLink.h"
 #include "objects/controls/AuListView.h"
+#include "objects/controls/AuMedia.h"
 #include "objects/controls/AuScrollText.h"
 #include "objects/controls/AuSecurityEdit.h"
 #include "objects/controls/AuShape.h"
 #include "objects/controls/AuShellViews.h"
 #include "objects/controls/AuSimpleText.h"
+#include "objects/controls/AuSlideShow.h"
 #include "objects/controls/AuText.h"
-#include "objects/controls/AuTreeView.h"
 #include "objects/controls/AuTextBox.h"
+#include "objects/controls/AuTreeView.h"
 #include "objects/records/ExplorerPayload.h"
 #include "objects/records/ObjectKinds.h"
 
@@ -80,6 +82,10 @@ std::unique_ptr<TObjectWidget> CreateObjectControl(TAutoObject& object, QWidget*
         if (dynamic_cast<TExplorerPayload*>(object.Payload.get()))
             return std::make_unique<TAuExplorer>(object, parent);
         return std::make_unique<TAuExplorerE>(object, parent);
+    case okMediaPlayer:
+        return std::make_unique<TAuMedia>(object, parent);
+    case okSlideShow:
+        return std::make_unique<TAuSlideShow>(object, parent);
     default:
         return nullptr;
     }

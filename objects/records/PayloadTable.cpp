@@ -8,11 +8,13 @@
 #include "objects/records/ItemListPayloads.h"
 #include "objects/records/LabelPayload.h"
 #include "objects/records/ListViewPayload.h"
+#include "objects/records/MediaPayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
 #include "objects/records/ShapePayload.h"
 #include "objects/records/ShellPayloads.h"
 #include "objects/records/SimpleTextPayload.h"
+#include "objects/records/SlideShowPayload.h"
 #include "objects/records/TextBoxPayload.h"
 #include "objects/records/TextPayload.h"
 #include "objects/records/TreeViewPayload.h"
@@ -52,6 +54,8 @@ constexpr std::array<const TPayloadCodec*, kObjectKindCount> kCodecs = [] {
     codecs[okAVI] = &kCodec<TAviPayload>;
     codecs[okExplorer] = &kCodec<TExplorerPayload>;
     codecs[okFlash] = &kCodec<TFlashPayload>;
+    codecs[okMediaPlayer] = &kCodec<TMediaPayload>;
+    codecs[okSlideShow] = &kCodec<TSlideShowPayload>;
     return codecs;
 }();
 

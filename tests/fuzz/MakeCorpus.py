@@ -152,6 +152,26 @@ CORPUS['rtf'] = {
 }
 
 
+def slide_entry(name='a.png', style=5, step=4, delay=50, interval=2000, image_style=3):
+    return (u8(1) + i32(style) + i32(step) + i32(delay) + i32(interval) + i32(image_style) + i32(0)
+            + string(name) + string('') + i32(0))
+
+
+def slide_config(entries, magic=29834, count=None):
+    return i32(magic) + i32(len(entries) if count is None else count) + b''.join(entries)
+
+
+CORPUS['slide_show_config'] = {
+    'two': slide_config([slide_entry(), slide_entry('B.JPG', 0, 100, 70000, -5, 4)]),
+    'none': slide_config([]),
+    'wrong_magic': slide_config([slide_entry()], magic=29835),
+    'count_beyond_bytes': slide_config([slide_entry()], count=1 << 30),
+    'count_negative': slide_config([slide_entry()], count=-1),
+    'truncated_second': slide_config([slide_entry(), slide_entry()[:20]], count=2),
+    'name_beyond_bytes': slide_config([slide_entry()[:29] + i32(5000) + b'xy']),
+    'short': b'\x8a\x74',
+}
+
 def clipboard(records, count=None, length=None):
     body = i32(len(records) if count is None else count) + b''.join(records)
     return i32(len(body) if length is None else length) + body

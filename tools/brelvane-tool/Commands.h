@@ -24,5 +24,6 @@ int RunLinkCommand(const std::vector<std::string>& args);
 int RunAviFramesCommand(const std::vector<std::string>& args);
 int RunPublishCommand(const std::vector<std::string>& args);
 int RunDialogCommand(const std::vector<std::string>& args);
+int RunSlideShowCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

@@ -1,6 +1,7 @@
 #include "Commands.h"
-#include "DemoListsPage.h"
 #include "DemoDocuments.h"
+#include "DemoListsPage.h"
+#include "DemoMediaPage.h"
 #include "DemoMetafile.h"
 #include "objects/records/AgreementPayload.h"
 #include "objects/records/AutoObject.h"
@@ -89,6 +90,7 @@ void AddBars(TPageRecord& page) {
                   MenuEntry("&Texts", Action(atShowSubPage, "Texts")),
                   MenuEntry("&Lists", Action(atShowSubPage, "Lists")),
                   MenuEntry("&Documents", Action(atShowSubPage, "Documents")),
+                  MenuEntry("&Media", Action(atShowSubPage, "Media")),
                   line,
                   MenuEntry("E&xit", Action(atExit))};
     page.MenuBar = {file};
@@ -524,6 +526,7 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
     pages.push_back(DemoListsPage());
     if (!WriteDemoDocs(args[0])) return 1;
     pages.push_back(DocumentsPage());
+    pages.push_back(MediaPage());
     if (specialPages) AddSpecialPages(pages);
     for (const auto& page : pages) {
         auto entry = std::make_unique<TAutoFormInfo>();
@@ -536,6 +539,7 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "cannot write the demo's documents in %s\n", args[0].c_str());
         return 1;
     }
+    if (!WriteDemoMedia(args[0])) return 1;
     return SaveIndexFile(source + "/AutoRun.src", index) ? 0 : 1;
 }
 
