@@ -2,6 +2,7 @@
 
 #include "publish/PublishTree.h"
 #include "storage/ErrorReport.h"
+#include "storage/FilePaths.h"
 
 #include <cerrno>
 #include <filesystem>

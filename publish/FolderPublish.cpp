@@ -1,6 +1,7 @@
 #include "publish/FolderPublish.h"
 
 #include "storage/ErrorReport.h"
+#include "storage/FilePaths.h"
 
 #include <cerrno>
 #include <filesystem>
