@@ -6,6 +6,7 @@
 #include "designer/ProSplashForm.h"
 #include "designer/ProjectPickers.h"
 #include "designer/ProjectSaver.h"
+#include "designer/PropertyEditor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 #include "player/AutoRunForm.h"
@@ -85,8 +86,8 @@ void TMainForm::SetModified(bool value) {
 }
 
 bool TMainForm::CommitPendingEdit() {
-    // The focus goes to the surface's key sink, which makes an editor that
-    // holds a pending value apply it; the property editor comes later.
+    // A cell that holds a value the list refuses keeps the focus.
+    if (!propertyEditor_->CommitPendingEdit()) return false;
     editForm_->FocusKeySink();
     return true;
 }
@@ -122,7 +123,7 @@ bool TMainForm::RunNewProjectDialog(const std::string& folder) {
 void TMainForm::CreateProject(const TNewProjectForm& form) {
     // The pages of the project on screen go at the next save, which clears a
     // project being overwritten.
-    host_->Release();
+    ReleasePage();
     undo_.Clear();
     project_.CurrentPageIndex = -1;
     project_.LockedPages.clear();
@@ -197,7 +198,7 @@ bool TMainForm::OpenProject(const std::string& folder) {
 }
 
 void TMainForm::CloseProject() {
-    host_->Release();
+    ReleasePage();
     undo_.Clear();
     editForm_->hide();
     DiscardWorkingCopies();
@@ -273,7 +274,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    host_->Release();
+    ReleasePage();
     undo_.Clear();
     DiscardWorkingCopies();
     project_.Index.Pages.clear();

@@ -82,6 +82,9 @@ struct TPropertyRow {
     // validated when the cell is left (the page name) return false to refuse it.
     std::function<bool(const QString&)> Apply;
     bool AppliedOnLeave = false;
+    // False for rows whose change the undo history cannot take back alone
+    // (the page name is also the page file's name).
+    bool Undoable = true;
 
     // Number rows: the value as shown, its bounds, and the setter of a value
     // within them.

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <span>
 #include <string>
@@ -29,6 +30,8 @@ struct TRowContext {
     TProjectPickers& Pickers;
     // The parent of the dialogs the rows open.
     QWidget* DialogOwner;
+    // The page name row: false when the name is refused (the refusal is shown).
+    std::function<bool(const std::string&)> RenamePage;
 };
 
 // The row kinds every table is made of; `path` names the stored field.
