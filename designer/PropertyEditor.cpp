@@ -167,6 +167,10 @@ void TPropertyEditor::ShowValues() {
         if (auto* item = valueEdit_->item(static_cast<int>(i), 1)) item->setText(rows_[i].Text());
 }
 
+QWidget* TPropertyEditor::CellEditor() const {
+    return delegate_->OpenEditor();
+}
+
 int TPropertyEditor::RowOf(const QString& caption) const {
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i].Caption == caption) return static_cast<int>(i);

@@ -63,6 +63,8 @@ public:
     QComboBox* ComboBox1() const { return comboBox1_; }
     QTableWidget* ValueEdit() const { return valueEdit_; }
     QLabel* MultiSelected() const { return multiSelected_; }
+    // The editor of the cell being edited, or null.
+    QWidget* CellEditor() const;
     const TPropertyRows& Rows() const { return rows_; }
     // The first row with this caption, or -1.
     int RowOf(const QString& caption) const;

@@ -33,9 +33,9 @@ struct PropertyList : SurfaceFixture {
         const int at = Editor().RowOf(caption);
         // Making the cell current opens its editor, as a click does.
         List().setCurrentCell(at, 1);
-        if (!List().viewport()->findChild<QWidget*>("CellEditor"))
+        if (!Editor().CellEditor())
             List().editItem(List().item(at, 1));
-        return List().viewport()->findChild<QWidget*>("CellEditor");
+        return Editor().CellEditor();
     }
     QLineEdit* TypeInto(const QString& caption, const QString& text) {
         auto* editor = OpenCell(caption);
