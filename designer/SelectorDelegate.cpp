@@ -3,6 +3,7 @@
 #include "objects/records/ObjectKinds.h"
 #include "storage/ProjectIndex.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
@@ -29,6 +30,10 @@ QString Initials(std::string_view name) {
 } // namespace
 
 QIcon SelectorIcon(std::uint8_t kind, bool page, bool shown) {
+    // Drawn once per look: a selector of a full page lists hundreds of items.
+    static QHash<int, QIcon> drawn;
+    const int key = kind * 4 + (page ? 2 : 0) + (shown ? 1 : 0);
+    if (const auto found = drawn.find(key); found != drawn.end()) return *found;
     QPixmap pixmap(kIconSize, kIconSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -52,7 +57,8 @@ QIcon SelectorIcon(std::uint8_t kind, bool page, bool shown) {
         painter.drawText(QRect(0, 0, kIconSize, kIconSize), Qt::AlignCenter,
                          Initials(page ? PageKindName(kind) : KindName(kind)));
     }
-    return QIcon(pixmap);
+    painter.end();
+    return drawn[key] = QIcon(pixmap);
 }
 
 void TSelectorDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

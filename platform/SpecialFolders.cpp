@@ -12,59 +12,73 @@ std::string WithoutTrailingSeparator(QString path) {
     return QDir::toNativeSeparators(path).toStdString();
 }
 
+// Where a special folder lies on a freedesktop.org desktop.
+enum class TBase {
+    None,       // no counterpart: virtual folders, Windows' own folders
+    User,       // the user's folder of a standard location, plus a sub-folder
+    System,     // the first system-wide folder of a standard location, plus a sub-folder
+};
+
 struct TFolderRow {
     const char* Name;
     int Csidl;
+    TBase Base = TBase::None;
+    QStandardPaths::StandardLocation Location = QStandardPaths::HomeLocation;
+    const char* Sub = "";
 };
 
-// Names and CSIDL numbers as Windows publishes them, in index order.
-constexpr TFolderRow kRows[kSpecialFolderCount] = {
-    {"Desktop", 0},
+using Q = QStandardPaths;
+
+// Names and CSIDL numbers as Windows publishes them, in index order, with
+// the desktop folder each one stands for here. Common (all users) folders are
+// the system-wide XDG folders; the applications menu stands for the Start menu.
+const TFolderRow kRows[kSpecialFolderCount] = {
+    {"Desktop", 0, TBase::User, Q::DesktopLocation},
     {"Internet", 1},
-    {"Programs", 2},
+    {"Programs", 2, TBase::User, Q::ApplicationsLocation},
     {"Controls", 3},
     {"Printers", 4},
-    {"Personal", 5},
+    {"Personal", 5, TBase::User, Q::DocumentsLocation},
     {"Favorites", 6},
-    {"Startup", 7},
+    {"Startup", 7, TBase::User, Q::GenericConfigLocation, "/autostart"},
     {"Recent", 8},
     {"SendTo", 9},
     {"BitBucket", 10},
-    {"StartMenu", 11},
-    {"MyDocuments", 12},
-    {"MyMusic", 13},
-    {"MyVideo", 14},
-    {"DesktopDirectory", 16},
+    {"StartMenu", 11, TBase::User, Q::ApplicationsLocation},
+    {"MyDocuments", 12, TBase::User, Q::DocumentsLocation},
+    {"MyMusic", 13, TBase::User, Q::MusicLocation},
+    {"MyVideo", 14, TBase::User, Q::MoviesLocation},
+    {"DesktopDirectory", 16, TBase::User, Q::DesktopLocation},
     {"Drives", 17},
     {"Network", 18},
     {"Nethood", 19},
-    {"Fonts", 20},
-    {"Templates", 21},
-    {"CommonStartMenu", 22},
-    {"CommonPrograms", 23},
-    {"CommonStartup", 24},
+    {"Fonts", 20, TBase::User, Q::FontsLocation},
+    {"Templates", 21, TBase::User, Q::TemplatesLocation},
+    {"CommonStartMenu", 22, TBase::System, Q::GenericDataLocation, "/applications"},
+    {"CommonPrograms", 23, TBase::System, Q::GenericDataLocation, "/applications"},
+    {"CommonStartup", 24, TBase::System, Q::GenericConfigLocation, "/autostart"},
     {"CommonDesktopDirectory", 25},
-    {"AppData", 26},
+    {"AppData", 26, TBase::User, Q::GenericConfigLocation},
     {"Printhood", 27},
-    {"LocalAppData", 28},
-    {"ALTStartup", 29},
-    {"CommonALTStartup", 30},
+    {"LocalAppData", 28, TBase::User, Q::GenericDataLocation},
+    {"ALTStartup", 29, TBase::User, Q::GenericConfigLocation, "/autostart"},
+    {"CommonALTStartup", 30, TBase::System, Q::GenericConfigLocation, "/autostart"},
     {"CommonFavorites", 31},
-    {"InternetCache", 32},
+    {"InternetCache", 32, TBase::User, Q::GenericCacheLocation},
     {"Cookies", 33},
     {"History", 34},
-    {"CommonAppData", 35},
+    {"CommonAppData", 35, TBase::System, Q::GenericDataLocation},
     {"Windows", 36},
     {"System", 37},
     {"ProgramFiles", 38},
-    {"MyPictures", 39},
-    {"Profile", 40},
+    {"MyPictures", 39, TBase::User, Q::PicturesLocation},
+    {"Profile", 40, TBase::User, Q::HomeLocation},
     {"SystemX86", 41},
     {"ProgramFilesX86", 42},
     {"ProgramFilesCommon", 43},
     {"ProgramFilesCommonX86", 44},
     {"CommonTemplates", 45},
-    {"CommonDocuments", 46},
+    {"CommonDocuments", 46, TBase::User, Q::PublicShareLocation},
     {"CommonAdminTools", 47},
     {"AdminTools", 48},
     {"Connections", 49},
@@ -82,50 +96,19 @@ QString Writable(QStandardPaths::StandardLocation location) {
     return QStandardPaths::writableLocation(location);
 }
 
-// The desktop's folder for a CSIDL. Virtual folders (printers, network,
-// recycle bin) and Windows system folders have no counterpart.
-QString XdgFolder(int csidl) {
-    using Q = QStandardPaths;
-    switch (csidl) {
-    case 0:
-    case 16:
-        return Writable(Q::DesktopLocation);
-    case 2:
-    case 11:
-        return Writable(Q::ApplicationsLocation);
-    case 23:
-    case 22:
-        return "/usr/share/applications";
-    case 5:
-    case 12:
-        return Writable(Q::DocumentsLocation);
-    case 7:
-    case 29:
-        return Writable(Q::GenericConfigLocation) + "/autostart";
-    case 24:
-    case 30:
-        return "/etc/xdg/autostart";
-    case 13:
-        return Writable(Q::MusicLocation);
-    case 14:
-        return Writable(Q::MoviesLocation);
-    case 39:
-        return Writable(Q::PicturesLocation);
-    case 20:
-        return Writable(Q::FontsLocation);
-    case 21:
-        return Writable(Q::TemplatesLocation);
-    case 26:
-        return Writable(Q::GenericConfigLocation);
-    case 28:
-        return Writable(Q::GenericDataLocation);
-    case 32:
-        return Writable(Q::GenericCacheLocation);
-    case 40:
-        return Writable(Q::HomeLocation);
-    default:
-        return {};
-    }
+// The first folder of the location that is not the user's own.
+QString SystemWide(QStandardPaths::StandardLocation location) {
+    const auto user = Writable(location);
+    for (const auto& folder : QStandardPaths::standardLocations(location))
+        if (folder != user) return folder;
+    return {};
+}
+
+QString DesktopFolder(const TFolderRow& row) {
+    const QString base = row.Base == TBase::User     ? Writable(row.Location)
+                         : row.Base == TBase::System ? SystemWide(row.Location)
+                                                     : QString();
+    return base.isEmpty() ? base : base + row.Sub;
 }
 } // namespace
 
@@ -152,12 +135,17 @@ int SpecialFolderCsidl(int index) {
 }
 
 std::string SpecialFolderPath(int index) {
-    const auto folder = XdgFolder(SpecialFolderCsidl(index));
+    if (index < 0 || index >= kSpecialFolderCount) return {};
+    const auto folder = DesktopFolder(kRows[index]);
     return folder.isEmpty() ? std::string() : WithoutTrailingSeparator(folder);
 }
 
+bool IsSpecialFolderToken(const std::string& token) {
+    return token.size() > 2 && token.front() == '[' && token.back() == ']';
+}
+
 std::string ResolveSpecialFolder(const std::string& token) {
-    if (token.size() <= 2 || token.front() != '[' || token.back() != ']') return {};
+    if (!IsSpecialFolderToken(token)) return {};
     const auto name = token.substr(1, token.size() - 2);
     for (const auto& info : SpecialFolders())
         if (info.Name == name) return SpecialFolderPath(info.Index);
