@@ -18,19 +18,6 @@ namespace brelvane {
 namespace {
 constexpr int kSwatchSize = 12;
 
-QFont DialogFont(const TFont& font) {
-    QFont shown(FromAnsi(font.Name));
-    if (font.Size > 0)
-        shown.setPointSize(font.Size);
-    else if (font.Size < 0)
-        shown.setPixelSize(-font.Size);
-    shown.setBold((font.Style & fsBold) != 0);
-    shown.setItalic((font.Style & fsItalic) != 0);
-    shown.setUnderline((font.Style & fsUnderline) != 0);
-    shown.setStrikeOut((font.Style & fsStrikeOut) != 0);
-    return shown;
-}
-
 QIcon Swatch(std::int32_t color) {
     QPixmap pixmap(kSwatchSize, kSwatchSize);
     pixmap.fill(ResolveColor(color));
@@ -43,6 +30,20 @@ std::uint8_t StyleBit(std::uint8_t style, std::uint8_t bit, bool was, bool now) 
 }
 } // namespace
 
+QFont ShownFont(const TFont& stored, const QFont& base) {
+    QFont font = base;
+    font.setFamily(FromAnsi(stored.Name));
+    if (stored.Size > 0)
+        font.setPointSize(stored.Size);
+    else if (stored.Size < 0)
+        font.setPixelSize(-stored.Size);
+    font.setBold((stored.Style & fsBold) != 0);
+    font.setItalic((stored.Style & fsItalic) != 0);
+    font.setUnderline((stored.Style & fsUnderline) != 0);
+    font.setStrikeOut((stored.Style & fsStrikeOut) != 0);
+    return font;
+}
+
 TFontForm::TFontForm(QWidget* parent, const TFont& font) : QDialog(parent), original_(font) {
     setObjectName("FontForm");
     setWindowTitle("Font");
@@ -50,7 +51,7 @@ TFontForm::TFontForm(QWidget* parent, const TFont& font) : QDialog(parent), orig
     picker_->setObjectName("FontPicker");
     picker_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     picker_->setWindowFlags(Qt::Widget);
-    picker_->setCurrentFont(DialogFont(font));
+    picker_->setCurrentFont(ShownFont(font));
     shown_ = picker_->currentFont();
 
     colors_ = new QComboBox(this);

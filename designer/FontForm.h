@@ -33,6 +33,10 @@ private:
     QComboBox* colors_ = nullptr;
 };
 
+// A stored font as Qt draws it: face, size (points, or pixels when negative)
+// and style over `base`.
+QFont ShownFont(const TFont& stored, const QFont& base = QFont());
+
 // Runs the font dialog on `font`; true when it was confirmed, `font` then
 // holding the choice. A face name the project cannot store is refused with a
 // message.

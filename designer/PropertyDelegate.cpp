@@ -1,5 +1,6 @@
 #include "designer/PropertyDelegate.h"
 
+#include "designer/FontForm.h"
 #include "designer/PropertyEditor.h"
 #include "designer/PropertyValues.h"
 #include "render/AnsiText.h"
@@ -91,19 +92,6 @@ const char* SectionLetter(TRowSection section) {
     return letters[static_cast<int>(section)];
 }
 
-QFont ShownFont(const TFont& stored, const QFont& base) {
-    QFont font = base;
-    font.setFamily(FromAnsi(stored.Name));
-    if (stored.Size > 0)
-        font.setPointSize(stored.Size);
-    else if (stored.Size < 0)
-        font.setPixelSize(-stored.Size);
-    font.setBold((stored.Style & fsBold) != 0);
-    font.setItalic((stored.Style & fsItalic) != 0);
-    font.setUnderline((stored.Style & fsUnderline) != 0);
-    font.setStrikeOut((stored.Style & fsStrikeOut) != 0);
-    return font;
-}
 } // namespace
 
 TPropertyDelegate::TPropertyDelegate(TPropertyEditor& editor)

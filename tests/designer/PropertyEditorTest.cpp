@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <cstdlib>
 
 namespace brelvane::test {
 namespace {
@@ -33,8 +34,7 @@ struct PropertyList : SurfaceFixture {
         const int at = Editor().RowOf(caption);
         // Making the cell current opens its editor, as a click does.
         List().setCurrentCell(at, 1);
-        if (!Editor().CellEditor())
-            List().editItem(List().item(at, 1));
+        if (!Editor().CellEditor()) List().editItem(List().item(at, 1));
         return Editor().CellEditor();
     }
     QLineEdit* TypeInto(const QString& caption, const QString& text) {
@@ -314,6 +314,29 @@ TEST(PropertyEditor, DrawsDisabledRowsSwatchesAndTheDefaultCursor) {
     f.Page().BorderStyle = 3;
     f.Editor().FillProperties();
     EXPECT_EQ(f.Shown("BorderStyle"), "Dialog");
+}
+
+// With BRELVANE_PROPERTY_SHOTS=DIR the list is saved as pictures: the page,
+// a label (section and effect icons) and a button (its disabled rows).
+TEST(PropertyEditor, PicturesOfTheListForALook) {
+    const char* folder = std::getenv("BRELVANE_PROPERTY_SHOTS");
+    if (!folder) GTEST_SKIP() << "BRELVANE_PROPERTY_SHOTS not set";
+    PropertyList f;
+    f.Editor().resize(260, 1400);
+    const auto shoot = [&f, folder](const char* name, const QString& from) {
+        f.Editor().resize(260, 1400);
+        f.List().resize(260, 1340);
+        f.List().scrollToItem(f.List().item(std::max(0, f.Editor().RowOf(from)), 0),
+                              QAbstractItemView::PositionAtTop);
+        const QImage shot = f.Editor().grab().toImage();
+        EXPECT_TRUE(shot.save(QString(folder) + "/" + name + ".png")) << name;
+    };
+    f.Editor().FillProperties();
+    shoot("page", "PageName");
+    f.Add("ToolButton_Label", {40, 200});
+    shoot("label", "Angle");
+    f.Button();
+    shoot("button", "Visible");
 }
 
 } // namespace
