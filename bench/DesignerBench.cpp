@@ -385,6 +385,8 @@ std::vector<Pair> Pairs() {
     keystroke.Iterations = 100;
     keystroke.Begin = [selectNew, &editor] {
         selectNew(okLabel);
+        // A cell editor opens only in a list on screen.
+        designer->Form->show();
         auto& list = *editor.ValueEdit();
         list.setCurrentCell(editor.RowOf("Caption"), 1);
         Require(editor.CellEditor() != nullptr, "caption cell open");
