@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,15 @@ struct ProcessRequest {
     bool operator==(const ProcessRequest&) const = default;
 };
 
+// How a program run ended.
+struct RunOutcome {
+    bool Started = false;
+    // Ended on request before it finished.
+    bool Cancelled = false;
+    // A program ended by a signal counts as failed: 255.
+    int ExitCode = 0;
+};
+
 // What the shell asks of the operating system; tests install a recording fake.
 class ProcessLauncher {
 public:
@@ -43,6 +53,10 @@ public:
     // Starts and returns the exit code once the program has ended, while
     // the caller's windows keep processing events; nothing when it cannot start.
     virtual std::optional<int> RunToEnd(const ProcessRequest& request) = 0;
+    // As RunToEnd, asking `keepGoing` every tenth of a second meanwhile; a no
+    // ends the program. Launchers that cannot end a program run it to its end.
+    virtual RunOutcome RunWhile(const ProcessRequest& request,
+                                const std::function<bool()>& keepGoing);
 };
 
 // The launcher over QProcess.

@@ -21,6 +21,19 @@ std::string RootFile(const std::string& baseFolder, const std::string& name) {
     return ResolvePath(baseFolder + "/" + name);
 }
 
+// `mode` 0 leaves the new file's mode as the file system makes it.
+bool WriteRootText(const std::string& path, const std::string& text, unsigned mode) {
+    return FileTransfer(kCopyPlayerError, path, [&] {
+        SaveFileAtomically(path, [&](TStream& stream) {
+            stream.Write(text.data(), text.size());
+            return true;
+        });
+        if (mode != 0 && ::chmod(path.c_str(), mode) != 0)
+            throw StreamError("cannot set the mode of " + path);
+        return true;
+    });
+}
+
 bool PlayerIsCurrent(const std::string& player, const TDiscRootSources& sources) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(player, error)) return false;
@@ -31,6 +44,10 @@ bool PlayerIsCurrent(const std::string& player, const TDiscRootSources& sources)
 
 std::string AutorunInfText() {
     return "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
+}
+
+std::string AutorunScriptText() {
+    return "#!/bin/sh\ncd \"$(dirname \"$0\")\" && exec ./autorun.exe \"$@\"\n";
 }
 
 void CopyFileAtomically(const std::string& from, const std::string& to, unsigned mode) {
@@ -62,15 +79,9 @@ bool WriteRootFilesBeforePages(const std::string& baseFolder, const TDiscRootSou
             return true;
         }))
         return false;
-    // No code of its own: it is the player's companion file.
-    const auto inf = RootFile(baseFolder, "autorun.inf");
-    if (!FileTransfer(kCopyPlayerError, inf, [&] {
-            return SaveFileAtomically(inf, [](TStream& stream) {
-                const auto text = AutorunInfText();
-                stream.Write(text.data(), text.size());
-                return true;
-            });
-        }))
+    // No codes of their own: they are the player's companion files.
+    if (!WriteRootText(RootFile(baseFolder, "autorun.inf"), AutorunInfText(), 0) ||
+        !WriteRootText(RootFile(baseFolder, "autorun"), AutorunScriptText(), kExecutableMode))
         return false;
     const auto source = RootFile(baseFolder, "AutoRunSource");
     std::error_code error;
