@@ -105,6 +105,16 @@ inline constexpr TChoice kFillStyles[] = {{"Solid", 0},
 inline constexpr TChoice kCharCases[] = {{"Normal", 0}, {"UpperCase", 1}, {"LowerCase", 2}};
 inline constexpr TChoice kOptionAlignments[] = {{"Left", 0}, {"Right", 1}};
 
+// Document, media and list objects.
+inline constexpr TChoice kScrollBars[] = {
+    {"None", 0}, {"Horizontal", 1}, {"Vertical", 2}, {"Both", 3}};
+// The web view's type, listed in another order than it is stored.
+inline constexpr TChoice kExplorerTypes[] = {{"File", 2}, {"WebSite", 1}, {"Folder", 0}};
+inline constexpr TChoice kSlideImageStyles[] = {
+    {"Normal", 0}, {"Center", 1}, {"Stretch", 2}, {"ShrinkFit", 3}, {"EnlargeFit", 4}};
+inline constexpr TChoice kViewStyles[] = {
+    {"Icon", 0}, {"SmallIcon", 1}, {"List", 2}, {"Report", 3}};
+
 // The action names in the order the action rows list them, with their types.
 inline constexpr TChoice kActionNames[] = {{"None", 0},
                                            {"Open/Run File", 1},

@@ -1,3 +1,4 @@
+#include "designer/KindRowBuilders.h"
 #include "designer/PropertyRows.h"
 #include "objects/records/AgreementPayload.h"
 #include "objects/records/ButtonPayload.h"
@@ -16,20 +17,6 @@
 namespace brelvane {
 
 namespace {
-using TKindRows = void (*)(TRowContext&, TAutoObject&, TPropertyRows&);
-
-template <class P> P& PayloadOf(TAutoObject& object) {
-    return static_cast<P&>(*object.Payload);
-}
-
-std::string At(const char* field) {
-    return std::string("Payload.") + field;
-}
-
-TPropertyRow Font(TRowContext& context, const QString& caption, TFont& font, const char* field) {
-    return FontRow(caption, font, At(field), context.DialogOwner);
-}
-
 // The 19 rows of a text effect; `prefix` names the effect's stored record,
 // `hot` prefixes the captions of a link's hover look.
 void AddEffectRows(TAAEffect& effect, const std::string& prefix, const QString& hot,
@@ -102,24 +89,19 @@ TPropertyRow WindowMoveHandle(TAutoObject& object) {
     return BoolRow("WindowMoveHandle", object.Props.WindowMoveHandle, "Props.WindowMoveHandle");
 }
 
-TPropertyRow TextDialog(const char* caption, const std::string& lines, const char* field) {
-    return DialogRow(caption, TRowDialog::Text,
-                     [&lines] { return Placeholder(!lines.empty(), "Text"); }, {At(field)});
-}
-
 void ButtonRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& button = PayloadOf<TButtonPayload>(object);
     rows.push_back(TextRow("Caption", button.Caption, At("Caption")));
-    rows.push_back(Font(context, "Font", button.Font, "Font"));
+    rows.push_back(PayloadFontRow(context, "Font", button.Font, "Font"));
     rows.push_back(ChoiceRow("ButtonType", button.ButtonType, kButtonTypes, At("ButtonType")));
 }
 
 void ImageButtonRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& button = PayloadOf<TImageButtonPayload>(object);
     rows.push_back(TextRow("Caption", button.Caption, At("Caption")));
-    rows.push_back(Font(context, "NormalFont", button.NormalFont, "NormalFont"));
-    rows.push_back(Font(context, "MouseOverFont", button.MouseOverFont, "MouseOverFont"));
-    rows.push_back(Font(context, "MouseDownFont", button.MouseDownFont, "MouseDownFont"));
+    rows.push_back(PayloadFontRow(context, "NormalFont", button.NormalFont, "NormalFont"));
+    rows.push_back(PayloadFontRow(context, "MouseOverFont", button.MouseOverFont, "MouseOverFont"));
+    rows.push_back(PayloadFontRow(context, "MouseDownFont", button.MouseDownFont, "MouseDownFont"));
     rows.push_back(PictureRow("NormalImage", button.NormalImage, At("NormalImage")));
     rows.push_back(PictureRow("MouseOverImage", button.MouseOverImage, At("MouseOverImage")));
     rows.push_back(PictureRow("MouseDownImage", button.MouseDownImage, At("MouseDownImage")));
@@ -168,7 +150,7 @@ void ImageRows(TRowContext&, TAutoObject& object, TPropertyRows& rows) {
 // Caption, font, margin, alignment, layout and auto size of labels and links.
 void AddLabelHead(TRowContext& context, TLabelFields& label, TPropertyRows& rows) {
     rows.push_back(TextRow("Caption", label.Caption, At("Caption")));
-    rows.push_back(Font(context, "Font", label.Font, "Font"));
+    rows.push_back(PayloadFontRow(context, "Font", label.Font, "Font"));
     rows.push_back(NumberRow("Margin", label.Border, At("Border"), 0));
     rows.push_back(
         ChoiceRow("Alignment", label.Effect.Alignment, kTextAlignments, At("Alignment")));
@@ -205,7 +187,7 @@ void TextRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& text = PayloadOf<TTextPayload>(object);
     auto& param = text.Text;
     rows.push_back(TextDialog("Text", param.Lines, "Lines"));
-    rows.push_back(Font(context, "Font", text.Font, "Font"));
+    rows.push_back(PayloadFontRow(context, "Font", text.Font, "Font"));
     rows.push_back(NumberRow("RowPitch (%)", param.RowPitch, At("RowPitch")));
     rows.push_back(BoolRow("WordWrap", param.WordWrap, At("WordWrap")));
     rows.push_back(ChoiceRow("Alignment", param.Alignment, kTextAlignments, At("Alignment")));
@@ -218,7 +200,7 @@ void ScrollTextRows(TRowContext& context, TAutoObject& object, TPropertyRows& ro
     auto& scroll = PayloadOf<TScrollTextPayload>(object);
     auto& param = scroll.Text;
     rows.push_back(TextDialog("Text", param.Lines, "Lines"));
-    rows.push_back(Font(context, "Font", param.Font, "Font"));
+    rows.push_back(PayloadFontRow(context, "Font", param.Font, "Font"));
     rows.push_back(NumberRow("RowPitch", param.RowPitch, At("RowPitch")));
     rows.push_back(BoolRow("WordWrap", param.WordWrap, At("WordWrap")));
     rows.push_back(ChoiceRow("Alignment", param.Alignment, kTextAlignments, At("Alignment")));
@@ -244,7 +226,7 @@ void ScrollTextRows(TRowContext& context, TAutoObject& object, TPropertyRows& ro
 void EditRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& edit = PayloadOf<TEditPayload>(object);
     rows.push_back(TextRow("Text", edit.Text, At("Text")));
-    rows.push_back(Font(context, "Font", edit.Font, "Font"));
+    rows.push_back(PayloadFontRow(context, "Font", edit.Font, "Font"));
     rows.push_back(ColorRow("Color", edit.Color, At("Color")));
     rows.push_back(ChoiceRow("Border", edit.BorderStyle, kBoolChoices, At("BorderStyle")));
     rows.push_back(BoolRow("AutoHeight", edit.AutoSize, At("AutoSize")));
@@ -277,7 +259,7 @@ void EditRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
 void AgreementRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& option = PayloadOf<TAgreementPayload>(object);
     rows.push_back(TextRow("Caption", option.Caption, At("Caption")));
-    rows.push_back(Font(context, "Font", option.Font, "Font"));
+    rows.push_back(PayloadFontRow(context, "Font", option.Font, "Font"));
     rows.push_back(ColorRow("Color", option.Color, At("Color")));
     rows.push_back(ChoiceRow("Alignment", option.Alignment, kOptionAlignments, At("Alignment")));
     rows.push_back(BoolRow("Checked", option.Checked, At("Checked")));
@@ -297,11 +279,11 @@ void AgreementRows(TRowContext& context, TAutoObject& object, TPropertyRows& row
 void SimpleTextRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& text = PayloadOf<TSimpleTextPayload>(object);
     rows.push_back(TextRow("Caption", text.Caption, At("Caption")));
-    rows.push_back(Font(context, "Font", text.Font, "Font"));
+    rows.push_back(PayloadFontRow(context, "Font", text.Font, "Font"));
     rows.push_back(ColorRow("BackColor", text.BackColor, At("BackColor")));
-    rows.push_back(Font(context, "HotFont", text.HotFont, "HotFont"));
+    rows.push_back(PayloadFontRow(context, "HotFont", text.HotFont, "HotFont"));
     rows.push_back(ColorRow("HotBackColor", text.HotBackColor, At("HotBackColor")));
-    rows.push_back(Font(context, "MouseDownFont", text.MouseDownFont, "MouseDownFont"));
+    rows.push_back(PayloadFontRow(context, "MouseDownFont", text.MouseDownFont, "MouseDownFont"));
     rows.push_back(
         ColorRow("MouseDownBackColor", text.MouseDownBackColor, At("MouseDownBackColor")));
     rows.push_back(ChoiceRow("Alignment", text.Alignment, kTextAlignments, At("Alignment")));
@@ -339,6 +321,20 @@ constexpr std::array<TKindRows, kObjectKindCount> kKindRows = [] {
     tables[okCheckBox] = AgreementRows;
     tables[okSimpleText] = SimpleTextRows;
     tables[okShape] = ShapeRows;
+    tables[okTextBox] = TextBoxRows;
+    tables[okRichText] = RichTextRows;
+    tables[okAVI] = AviRows;
+    tables[okExplorer] = ExplorerRows;
+    tables[okMediaPlayer] = MediaPlayerRows;
+    tables[okSlideShow] = SlideShowRows;
+    tables[okFlash] = FlashRows;
+    tables[okListBox] = ListBoxRows;
+    tables[okDropDownList] = DropDownListRows;
+    tables[okListView] = ListViewRows;
+    tables[okTreeView] = TreeViewRows;
+    tables[okShellComboBox] = ShellComboBoxRows;
+    tables[okShellTreeView] = ShellTreeViewRows;
+    tables[okShellListView] = ShellListViewRows;
     return tables;
 }();
 } // namespace

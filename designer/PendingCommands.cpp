@@ -32,12 +32,6 @@ constexpr std::array kPendingRowDialogs{
     TPendingRowDialog{TRowDialog::ListItems, "TListItemsForm", "item editors"},
     TPendingRowDialog{TRowDialog::ViewItems, "TViewItemsForm", "item editors"},
     TPendingRowDialog{TRowDialog::Columns, "TListColumnForm", "item editors"},
-    TPendingRowDialog{TRowDialog::ActionFiles, "TActionFileForm", "action dialogs"},
-    TPendingRowDialog{TRowDialog::SlideShowAction, "TLaunchSlideShowActionForm", "action dialogs"},
-    TPendingRowDialog{TRowDialog::CopyFilesAction, "TCopyFileActionForm", "action dialogs"},
-    TPendingRowDialog{TRowDialog::LoadFileAction, "TObjectLoadFileActionForm", "action dialogs"},
-    TPendingRowDialog{TRowDialog::ShowHideAction, "TShowHideForm", "action dialogs"},
-    TPendingRowDialog{TRowDialog::ActionGroup, "TActionGroupForm", "action dialogs"},
     TPendingRowDialog{TRowDialog::FileEntry, "TActionFileEditForm", "action dialogs"},
 };
 } // namespace

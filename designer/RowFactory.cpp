@@ -3,6 +3,9 @@
 #include "designer/ColorNames.h"
 #include "designer/FontForm.h"
 #include "designer/ProjectPickers.h"
+#include "project/PageRecord.h"
+
+#include <algorithm>
 
 namespace brelvane {
 
@@ -83,6 +86,22 @@ TPropertyRow FolderRow(const QString& caption, std::string& field, std::string p
     return PathRow(caption, field, std::move(path), [&pickers](std::string& chosen) {
         return pickers.ChooseFolderInProject(chosen);
     });
+}
+
+QStringList NamesOfKinds(const TPageRecord& page, std::initializer_list<std::uint8_t> kinds) {
+    QStringList names;
+    for (const auto& object : page.Objects)
+        if (std::find(kinds.begin(), kinds.end(), object->Kind) != kinds.end())
+            names << FromAnsi(object->Props.Name);
+    return names;
+}
+
+TPropertyRow SuggestRow(const QString& caption, std::string& field, QStringList suggestions,
+                        std::string path) {
+    TPropertyRow row = TextRow(caption, field, std::move(path));
+    row.Editor = TRowEditor::Suggest;
+    row.Choices = std::move(suggestions);
+    return row;
 }
 
 TPropertyRow DialogRow(const QString& caption, TRowDialog dialog, std::function<QString()> text,

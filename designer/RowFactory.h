@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <limits>
 #include <span>
 #include <string>
@@ -43,6 +44,11 @@ TPropertyRow FileRow(const QString& caption, std::string& field, std::string pat
                      TProjectPickers& pickers, const QString& filter);
 TPropertyRow FolderRow(const QString& caption, std::string& field, std::string path,
                        TProjectPickers& pickers);
+// The names of the page's objects of `kinds`, in page order.
+QStringList NamesOfKinds(const TPageRecord& page, std::initializer_list<std::uint8_t> kinds);
+// Free text with a drop-down of suggested values.
+TPropertyRow SuggestRow(const QString& caption, std::string& field, QStringList suggestions,
+                        std::string path);
 // A row shown by a dialog of a later part: fixed while that dialog is pending.
 TPropertyRow DialogRow(const QString& caption, TRowDialog dialog, std::function<QString()> text,
                        std::vector<std::string> paths);

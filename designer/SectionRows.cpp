@@ -1,7 +1,9 @@
+#include "designer/ActionPickers.h"
 #include "designer/DesignerProject.h"
 #include "designer/ProjectPickers.h"
 #include "designer/PropertyRows.h"
 #include "designer/SurfaceObjects.h"
+#include "dialogs/ActionEditorForm.h"
 #include "objects/records/ObjectKinds.h"
 #include "project/PageRecord.h"
 
@@ -17,14 +19,6 @@ std::string CommandPath(const TRowContext& context, const char* field) {
 
 TCommand& CommandOf(TRowContext& context) {
     return context.Object ? context.Object->Props : context.Page.StartAction;
-}
-
-QStringList NamesOfKinds(const TPageRecord& page, std::initializer_list<std::uint8_t> kinds) {
-    QStringList names;
-    for (const auto& object : page.Objects)
-        if (std::find(kinds.begin(), kinds.end(), object->Kind) != kinds.end())
-            names << FromAnsi(object->Props.Name);
-    return names;
 }
 
 // A row that chooses one of `choices` for a text field; a value outside them
@@ -76,18 +70,31 @@ QStringList PageNamesFor(const TRowContext& context, bool withMainPage) {
     return names;
 }
 
-TPropertyRow SuggestRow(const QString& caption, std::string& field, QStringList suggestions,
-                        std::string path) {
-    TPropertyRow row = TextRow(caption, field, std::move(path));
-    row.Editor = TRowEditor::Suggest;
-    row.Choices = std::move(suggestions);
+// The settings row of an action edited by a dialog: the action editor, which
+// may change the action's type and every field the action's dialogs keep.
+TPropertyRow SettingsRow(TRowContext& context, const QString& caption, TRowDialog dialog,
+                         TCommand& action) {
+    const auto& field = action.ActionFile;
+    TPropertyRow row =
+        DialogRow(caption, dialog, [&field] { return Placeholder(!field.empty(), "Settings"); },
+                  {CommandPath(context, "ActionFile")});
+    if (row.Editor != TRowEditor::Dialog) return row;
+    row.Fields = {CommandPath(context, "ActionType"), CommandPath(context, "ShowCommand"),
+                  CommandPath(context, "ActionFile"), CommandPath(context, "ActionParams"),
+                  CommandPath(context, "ActionDir")};
+    row.FollowUps |= fuRows;
+    row.Open = [&context, &action](const std::function<void()>& beforeChange) {
+        const auto* page = context.Project.Entry(context.Project.CurrentPageIndex);
+        TActionContext actions = ActionContextOf(page ? page->Name : std::string(),
+                                                 context.Page.Objects, context.Project.Index);
+        UseProjectPickers(actions, context.Pickers);
+        TCommand edited = action;
+        if (!EditAction(context.DialogOwner, actions, edited)) return false;
+        beforeChange();
+        action = std::move(edited);
+        return true;
+    };
     return row;
-}
-
-TPropertyRow SettingsRow(const QString& caption, TRowDialog dialog, const std::string& field,
-                         std::string path) {
-    return DialogRow(caption, dialog, [&field] { return Placeholder(!field.empty(), "Settings"); },
-                     {std::move(path)});
 }
 
 // The parameter row of an action type.
@@ -96,7 +103,7 @@ TPropertyRow ParameterRow(TRowContext& context, TCommand& action, const std::str
     auto& pickers = context.Pickers;
     switch (action.ActionType) {
     case 1:
-        return SettingsRow("FileName(s)", TRowDialog::ActionFiles, file, path);
+        return SettingsRow(context, "FileName(s)", TRowDialog::ActionFiles, action);
     case 2:
         return TextRow("WebSiteURL", file, path);
     case 3:
@@ -116,11 +123,11 @@ TPropertyRow ParameterRow(TRowContext& context, TCommand& action, const std::str
     case 14:
         return FileRow("MediaFile", file, path, pickers, kAllFilesFilter);
     case 15:
-        return SettingsRow("Folder", TRowDialog::SlideShowAction, file, path);
+        return SettingsRow(context, "Folder", TRowDialog::SlideShowAction, action);
     case 16:
         return TextRow("Message", file, path);
     case 17:
-        return SettingsRow("File/Folder", TRowDialog::CopyFilesAction, file, path);
+        return SettingsRow(context, "File/Folder", TRowDialog::CopyFilesAction, action);
     case 19:
     case 20:
     case 21:
@@ -131,11 +138,11 @@ TPropertyRow ParameterRow(TRowContext& context, TCommand& action, const std::str
         return SuggestRow("ObjectName", file,
                           NamesOfKinds(context.Page, {okSlideShow, okMediaPlayer}), path);
     case 26:
-        return SettingsRow("Object/File", TRowDialog::LoadFileAction, file, path);
+        return SettingsRow(context, "Object/File", TRowDialog::LoadFileAction, action);
     case 27:
-        return SettingsRow("Objects", TRowDialog::ShowHideAction, file, path);
+        return SettingsRow(context, "Objects", TRowDialog::ShowHideAction, action);
     case 28:
-        return SettingsRow("Actions", TRowDialog::ActionGroup, file, path);
+        return SettingsRow(context, "Actions", TRowDialog::ActionGroup, action);
     default:
         return DisabledRow("FileName");
     }

@@ -45,7 +45,7 @@ std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
 
 TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& imagePath,
                               const std::string& title, const TProgramRunner& run) {
-    if (IsInsideFolder(imagePath, baseFolder)) {
+    if (LiesInFolder(imagePath, baseFolder)) {
         errno = EINVAL;
         ReportFileError(kPublishInsideBaseError, imagePath);
         return TPublishResult::Failed;

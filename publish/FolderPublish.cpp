@@ -45,7 +45,7 @@ bool MakeFolder(const fs::path& folder) {
 
 TPublishResult PublishFolder(const std::string& baseFolder, const std::string& destination,
                              const TPublishProgress& progress) {
-    if (IsInsideFolder(destination, baseFolder)) {
+    if (LiesInFolder(destination, baseFolder)) {
         errno = EINVAL;
         ReportFileError(kPublishInsideBaseError, destination);
         return TPublishResult::Failed;

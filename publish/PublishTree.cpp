@@ -72,7 +72,7 @@ bool CollectPublishTree(const std::string& baseFolder, TPublishTree& tree) {
     return Walk(fs::path(baseFolder), {}, tree, visited);
 }
 
-bool IsInsideFolder(const std::string& path, const std::string& folder) {
+bool LiesInFolder(const std::string& path, const std::string& folder) {
     const auto inner = Components(path);
     const auto outer = Components(folder);
     return inner.size() >= outer.size() && std::equal(outer.begin(), outer.end(), inner.begin());

@@ -31,6 +31,6 @@ inline constexpr char kProjectSourceFolder[] = "AutoRunSource";
 bool CollectPublishTree(const std::string& baseFolder, TPublishTree& tree);
 
 // True when `path` is the base folder or lies inside it, links resolved.
-bool IsInsideFolder(const std::string& path, const std::string& folder);
+bool LiesInFolder(const std::string& path, const std::string& folder);
 
 } // namespace brelvane

@@ -1,11 +1,16 @@
 #include "designer/PropertyEditor.h"
 
 #include "SurfaceFixture.h"
+#include "dialogs/ActionEditorForm.h"
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/EditPayload.h"
+#include "objects/records/ExplorerPayload.h"
 #include "objects/records/LabelPayload.h"
 #include "objects/records/ObjectKinds.h"
+#include "objects/records/SlideShowPayload.h"
 #include "objects/records/TextPayload.h"
+#include "objects/records/TreeViewPayload.h"
+#include "render/TransitionStyles.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -158,10 +163,98 @@ TEST(PropertyEditor, ChoosingAnActionEmptiesItsSettingsAndRebuildsTheParameterRo
     // An action whose dialog comes later is still chosen, and shows its true value.
     f.Choose("ClickAction", "Action Group");
     EXPECT_EQ(button.Props.ActionType, 28);
-    EXPECT_EQ(f.Row("Actions").Editor, TRowEditor::Fixed);
     EXPECT_EQ(f.Shown("Actions"), "[None]");
+    // The ellipsis opens the action editor; the action it returns is kept, rows and all.
+    ASSERT_TRUE(f.Row("Actions").HasEllipsis());
+    OnNextDialog([](QWidget* dialog) {
+        auto* form = qobject_cast<TActionEditorForm*>(dialog);
+        ASSERT_NE(form, nullptr);
+        auto* list = form->ActionList();
+        list->setCurrentIndex(list->findData(16));
+        form->FileBox()->setEditText("Hello");
+        form->accept();
+    });
+    f.Editor().ValueEditEditButtonClick(f.Editor().RowOf("Actions"));
+    EXPECT_EQ(button.Props.ActionType, 16);
+    EXPECT_EQ(button.Props.ActionFile, "Hello");
+    EXPECT_EQ(f.Shown("Message"), "Hello");
+    EXPECT_EQ(f.Shown("ClickAction"), "Show Message");
+    // A cancelled editor changes nothing.
+    f.Choose("ClickAction", "Open/Run File");
+    OnNextDialog([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    f.Editor().ValueEditEditButtonClick(f.Editor().RowOf("FileName(s)"));
+    EXPECT_EQ(button.Props.ActionType, 1);
+    EXPECT_EQ(f.Shown("FileName(s)"), "[None]");
     f.Choose("ClickAction", "Exit");
     EXPECT_EQ(f.Row("FileName").Look, TRowLook::Disabled);
+}
+
+TEST(PropertyEditor, TheWebViewsLocationRowFollowsItsType) {
+    PropertyList f;
+    auto& web = f.Add("ToolButton_Explorer", {60, 60});
+    auto* fields = ExplorerFieldsOf(web.Payload.get());
+    ASSERT_NE(fields, nullptr);
+    EXPECT_EQ(f.Shown("ExplorerType"), "WebSite");
+    ASSERT_NE(f.TypeInto("WebSiteURL", "www.example.com"), nullptr);
+    EXPECT_EQ(fields->Location, "www.example.com");
+    f.Leave();
+    QCoreApplication::processEvents();
+    f.Choose("ExplorerType", "Folder");
+    EXPECT_EQ(fields->ExplorerType, etFolder);
+    EXPECT_EQ(f.Editor().RowOf("WebSiteURL"), -1);
+    EXPECT_EQ(f.Row("Folder").Editor, TRowEditor::File);
+    f.Choose("ExplorerType", "File");
+    EXPECT_EQ(fields->ExplorerType, etFile);
+    EXPECT_TRUE(f.Row("FileName").HasEllipsis());
+    // Players hosted in their own windows have no comment, sounds or action rows.
+    EXPECT_EQ(f.Editor().RowOf("Hint"), -1);
+    EXPECT_EQ(f.Editor().RowOf("ClickSound"), -1);
+    EXPECT_EQ(f.Editor().RowOf("ClickAction"), -1);
+    EXPECT_GE(f.Editor().RowOf("Left"), 0);
+}
+
+TEST(PropertyEditor, TreeIconsAreHeldTwoPixelsLargerThanShown) {
+    PropertyList f;
+    f.Add("ToolButton_ListView", {40, 40});
+    auto& tree = f.Add("ToolButton_TreeView", {200, 200});
+    auto& payload = static_cast<TTreeViewPayload&>(*tree.Payload);
+    EXPECT_EQ(f.Shown("IconWidth"), QString::number(payload.IconWidth - 2));
+    EXPECT_TRUE(f.SetNumber("IconWidth", "20"));
+    EXPECT_TRUE(f.SetNumber("IconHeight", "0"));
+    EXPECT_EQ(payload.IconWidth, 22);
+    EXPECT_EQ(payload.IconHeight, 3);
+    EXPECT_EQ(f.Shown("IconHeight"), "1");
+    // The list view link offers the page's list views and hides a name none of them has.
+    EXPECT_EQ(f.Row("AssociatedListView").Choices, QStringList{"ListView1"});
+    f.Choose("AssociatedListView", "ListView1");
+    EXPECT_EQ(payload.AssociatedListView, "ListView1");
+    EXPECT_EQ(f.Row("AssociatedListView").Text(), "ListView1");
+    payload.AssociatedListView = "Gone";
+    EXPECT_EQ(f.Row("AssociatedListView").Text(), "");
+    // The lists have no action section and show their items as a placeholder.
+    EXPECT_EQ(f.Editor().RowOf("ClickAction"), -1);
+    EXPECT_EQ(f.Shown("Items"), "[None]");
+}
+
+TEST(PropertyEditor, SlideShowStylesAreRandomThenEveryTransition) {
+    PropertyList f;
+    auto& show = f.Add("ToolButton_SlideShow", {60, 60});
+    auto& settings = static_cast<TSlideShowPayload&>(*show.Payload).Settings;
+    const auto& styles = f.Row("Style").Choices;
+    ASSERT_EQ(styles.size(), 151);
+    EXPECT_EQ(styles.front(), "Random");
+    EXPECT_EQ(styles[1], QString("1-") + TransitionStyles()[0].Name);
+    EXPECT_EQ(styles[150], QString("150-") + TransitionStyles()[149].Name);
+    f.Choose("Style", styles[42]);
+    EXPECT_EQ(settings.Style, 42);
+    f.Choose("Style", "Random");
+    EXPECT_EQ(settings.Style, 0);
+    f.Choose("ImageStyle", "EnlargeFit");
+    EXPECT_EQ(settings.ImageStyle, 4);
+    EXPECT_TRUE(f.SetNumber("Step (%)", "250"));
+    EXPECT_EQ(settings.Step, 100);
+    EXPECT_TRUE(f.SetNumber("StepDelay (ms)", "-5"));
+    EXPECT_EQ(settings.StepDelay, 0);
 }
 
 TEST(PropertyEditor, GotoPageOffersTheOtherPages) {

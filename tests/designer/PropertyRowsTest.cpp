@@ -7,6 +7,7 @@
 #include "SurfaceFixture.h"
 #include "designer/FontForm.h"
 #include "designer/PropertyEditor.h"
+#include "dialogs/ActionEditorForm.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/ObjectStream.h"
 #include "storage/FieldWalker.h"
@@ -138,7 +139,34 @@ const std::set<std::string> kObjectLeftAlone = {"Kind",
                                                 "Payload.Fade",
                                                 "Payload.ReservedValue",
                                                 "Payload.ReservedText1",
-                                                "Payload.ReservedText2"};
+                                                "Payload.ReservedText2",
+                                                "Payload.Reserved",
+                                                "Payload.ReservedByte",
+                                                "Payload.Unused",
+                                                "Payload.BorderWidth",
+                                                "Payload.PlainText",
+                                                "Payload.Settings.FirstByte",
+                                                "Payload.Settings.FileName",
+                                                "Payload.Settings.Spare",
+                                                "Payload.Settings.SpareNumber",
+                                                "Payload.HotTrackStyles",
+                                                "Payload.ColumnClick",
+                                                "Payload.HideSelection",
+                                                "Payload.ShowColumnHeaders",
+                                                "Payload.SortType"};
+
+// The fields of the comment, sounds and action sections, which some kinds lack.
+const std::set<std::string> kCommentFields = {"Payload.Hint",
+                                              "Props.Comment",
+                                              "Props.CommentViewer",
+                                              "GraphicComment",
+                                              "Props.GraphicCommentViewer",
+                                              "PopupMenu"};
+const std::set<std::string> kSoundFields = {"Props.ClickSound", "Props.MouseEnterSound",
+                                            "Props.MouseLeaveSound", "Props.MouseDownSound",
+                                            "Props.MouseUpSound"};
+const std::set<std::string> kActionFields = {"Props.ActionType", "Props.ActionFile",
+                                             "Props.CloseAfterAction"};
 
 // Fields some kinds show and others leave alone.
 bool LeftAloneFor(std::uint8_t kind, const std::string& path) {
@@ -146,6 +174,12 @@ bool LeftAloneFor(std::uint8_t kind, const std::string& path) {
     if (!selectsFile && path.rfind("Props.SelectForOpenRun", 0) == 0) return true;
     if (!HasCheckGroupRows(kind) && (path == "Props.CheckStyleInGroup" || path == "Props.Checked"))
         return true;
+    // The hosted players show only the position section, the lists no action section.
+    const bool positionOnly = kind == okAVI || kind == okExplorer || kind == okFlash;
+    if (positionOnly && (kCommentFields.count(path) || kSoundFields.count(path))) return true;
+    if ((positionOnly || kind >= okListBox) && kActionFields.count(path)) return true;
+    // The rich-text box keeps its fonts in its content.
+    if (kind == okRichText && path.rfind("Payload.Font", 0) == 0) return true;
     // Text and simple text never size themselves in the designer.
     if (path == "Payload.AutoSize" && (kind == okText || kind == okSimpleText)) return true;
     if (path == "Props.WindowMoveHandle")
@@ -207,7 +241,15 @@ struct PropertyRowsTest : ::testing::Test, SurfaceFixture {
             const int at = static_cast<int>(i);
             if (row.Editor == TRowEditor::Dialog) {
                 OnNextDialog([](QWidget* dialog) {
+                    // The action settings rows open the action editor: another type.
+                    if (auto* action = qobject_cast<TActionEditorForm*>(dialog)) {
+                        auto* types = action->ActionList();
+                        types->setCurrentIndex((types->currentIndex() + 1) % types->count());
+                        action->accept();
+                        return;
+                    }
                     auto* form = qobject_cast<TFontForm*>(dialog);
+                    if (!form) static_cast<QDialog*>(dialog)->reject();
                     ASSERT_NE(form, nullptr);
                     auto* colors = form->ColorBox();
                     colors->setCurrentIndex((colors->currentIndex() + 1) % colors->count());

@@ -60,6 +60,12 @@ int ExitStatusWithin(const std::string& program, const std::string& folder, int 
     return -1;
 }
 
+// True when `program`, started in `folder`, is still running after `seconds`
+// (a player that cannot load its project ends at once).
+bool RunsFor(const std::string& program, const std::string& folder, int seconds) {
+    return ExitStatusWithin(program, folder, seconds) == -1;
+}
+
 // The property list of the designer, driven through its cells as a user does.
 struct PropertyCells {
     TPropertyEditor& Editor;
