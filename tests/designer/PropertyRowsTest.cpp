@@ -162,9 +162,9 @@ const std::set<std::string> kCommentFields = {"Payload.Hint",
                                               "GraphicComment",
                                               "Props.GraphicCommentViewer",
                                               "PopupMenu"};
-const std::set<std::string> kSoundFields = {"Props.ClickSound", "Props.MouseEnterSound",
+const std::set<std::string> kSoundFields = {"Props.ClickSound",      "Props.MouseEnterSound",
                                             "Props.MouseLeaveSound", "Props.MouseDownSound",
-                                            "Props.MouseUpSound"};
+                                            "Props.MouseUpSound",    "Props.Cursor"};
 const std::set<std::string> kActionFields = {"Props.ActionType", "Props.ActionFile",
                                              "Props.CloseAfterAction"};
 
