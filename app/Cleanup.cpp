@@ -1,7 +1,7 @@
 #include "app/Cleanup.h"
 
-#include <cstdio>
-#include <unistd.h>
+#include <filesystem>
+#include <system_error>
 
 namespace brelvane {
 
@@ -16,11 +16,13 @@ void AddCleanupFile(std::vector<std::string>& list, const std::string& file) {
 void RunCleanup(const std::vector<std::string>& list) {
     for (auto entry = list.rbegin(); entry != list.rend(); ++entry) {
         if (entry->empty()) continue;
-        const std::string path = entry->substr(1);
-        if (entry->front() == 'D')
-            ::rmdir(path.c_str());
-        else if (entry->front() == 'F')
-            ::unlink(path.c_str());
+        // A folder goes only when it is empty, and only as a folder entry;
+        // failures are left as they are.
+        const std::filesystem::path path(entry->substr(1));
+        std::error_code ignored;
+        const bool folder =
+            std::filesystem::is_directory(std::filesystem::symlink_status(path, ignored));
+        if (entry->front() == (folder ? 'D' : 'F')) std::filesystem::remove(path, ignored);
     }
 }
 

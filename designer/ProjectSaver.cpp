@@ -4,20 +4,20 @@
 #include "storage/FilePaths.h"
 #include "storage/Transfer.h"
 
-#include <cstdio>
-#include <set>
-#include <sys/stat.h>
-#include <utility>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <vector>
 
 namespace brelvane {
 
 namespace {
-using FileId = std::pair<dev_t, ino_t>;
-
-std::optional<FileId> IdOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
-    return FileId{info.st_dev, info.st_ino};
+// Names that differ only in case may be one file: files are compared as files.
+bool IsOneOf(const std::string& path, const std::vector<std::string>& files) {
+    return std::any_of(files.begin(), files.end(), [&](const std::string& file) {
+        std::error_code error;
+        return std::filesystem::equivalent(path, file, error);
+    });
 }
 
 bool SavePage(const TDesignerProject& project, int index, const std::string& target,
@@ -33,10 +33,11 @@ bool SavePage(const TDesignerProject& project, int index, const std::string& tar
 
 // Removes the page file of `name` unless it is one of the saved project's files.
 void RemoveStalePage(const std::string& baseFolder, const std::string& name,
-                     const std::set<FileId>& kept) {
+                     const std::vector<std::string>& kept) {
     const auto path = ResolvePath(SourcePagePath(baseFolder, name));
-    const auto id = IdOf(path);
-    if (id && !kept.count(*id)) std::remove(path.c_str());
+    std::error_code error;
+    if (std::filesystem::exists(path, error) && !IsOneOf(path, kept))
+        std::filesystem::remove(path, error);
 }
 } // namespace
 
@@ -66,10 +67,9 @@ bool SaveProjectFiles(TDesignerProject& project, const std::string& baseFolder,
     if (!SaveIndexFile(indexPath, project.Index)) return false;
 
     // The index is written: from here on the saved project is the new one.
-    std::set<FileId> kept;
-    if (auto id = IdOf(indexPath)) kept.insert(*id);
+    std::vector<std::string> kept{indexPath};
     for (const auto& entry : project.Index.Pages)
-        if (auto id = IdOf(ResolvePath(SourcePagePath(baseFolder, entry->Name)))) kept.insert(*id);
+        kept.push_back(ResolvePath(SourcePagePath(baseFolder, entry->Name)));
     for (auto it = project.DeletedPages.rbegin(); it != project.DeletedPages.rend(); ++it)
         RemoveStalePage(baseFolder, (*it)->Name, kept);
     project.DeletedPages.clear();

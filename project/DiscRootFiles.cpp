@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <sys/stat.h>
 #include <vector>
 
 namespace brelvane {
@@ -17,6 +16,15 @@ namespace {
 constexpr unsigned kExecutableMode = 0755;
 
 // The file name of a root file as it is on disk when it exists in another case.
+// `mode` 0 leaves the file's mode as the file system made it.
+void SetFileMode(const std::string& path, unsigned mode) {
+    if (mode == 0) return;
+    std::error_code error;
+    std::filesystem::permissions(path, static_cast<std::filesystem::perms>(mode & 07777),
+                                 std::filesystem::perm_options::replace, error);
+    if (error) throw StreamError("cannot set the mode of " + path);
+}
+
 std::string RootFile(const std::string& baseFolder, const std::string& name) {
     return ResolvePath(baseFolder + "/" + name);
 }
@@ -28,8 +36,7 @@ bool WriteRootText(const std::string& path, const std::string& text, unsigned mo
             stream.Write(text.data(), text.size());
             return true;
         });
-        if (mode != 0 && ::chmod(path.c_str(), mode) != 0)
-            throw StreamError("cannot set the mode of " + path);
+        SetFileMode(path, mode);
         return true;
     });
 }
@@ -64,8 +71,7 @@ void CopyFileAtomically(const std::string& from, const std::string& to, unsigned
         }
         return true;
     });
-    if (mode != 0 && ::chmod(to.c_str(), mode) != 0)
-        throw StreamError("cannot set the mode of " + to);
+    SetFileMode(to, mode);
 }
 
 bool WriteRootFilesBeforePages(const std::string& baseFolder, const TDiscRootSources& sources) {

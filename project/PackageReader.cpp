@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <string_view>
-#include <sys/stat.h>
+#include <system_error>
 #include <vector>
 
 namespace brelvane {
@@ -40,11 +41,14 @@ std::string ReadEntryName(TStream& stream) {
 
 // An existing folder is used as it is; anything else in its place fails.
 bool MakeFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0755) == 0) return true;
-    if (errno != EEXIST) return false;
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return true;
-    errno = EEXIST;
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::create_directory(path, error)) {
+        fs::permissions(path, fs::perms(0755), fs::perm_options::replace, error);
+        return true;
+    }
+    if (!error && fs::symlink_status(path, error).type() == fs::file_type::directory) return true;
+    errno = error ? error.value() : EEXIST;
     return false;
 }
 
