@@ -6,8 +6,8 @@
 #include "designer/WaitCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
-#include "project/SelfContained.h"
 #include "publish/FolderPublish.h"
+#include "publish/LaunchingExecutable.h"
 #include "storage/AnsiCodePage.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
@@ -176,7 +176,8 @@ bool TPublishForm::MakeDiscImage() {
     progress.setWindowModality(Qt::WindowModal);
     QTimer::singleShot(kProgressDelayMs, &progress, &QWidget::show);
     const auto run = ProgramRunner(services_.Launcher, [&] { return !progress.wasCanceled(); });
-    const auto result = WriteDiscImage(services_.BaseFolder, *image, services_.Title, run);
+    const auto result =
+        WriteDiscImage(services_.BaseFolder, services_.RuntimeFolder, *image, services_.Title, run);
     progress.close();
     SetBusy(false);
     return result == TPublishResult::Done;
@@ -189,7 +190,9 @@ bool TPublishForm::MakeSingleExecutable() {
         return false;
     {
         WaitCursor wait;
-        if (!WriteSelfContainedExecutable(services_.BaseFolder, *path)) return false;
+        if (!WriteLaunchingExecutable(
+                {services_.BaseFolder, services_.LauncherProgram, services_.RuntimeFolder}, *path))
+            return false;
     }
     if (platform::AskYesNo(this, "Executable File", "Executable file created, launch it?",
                            platform::TMessageIcon::Information)) {
@@ -211,13 +214,15 @@ bool TPublishForm::CopyToFolder() {
     progress.setObjectName("PublishProgress");
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressDelayMs);
-    const auto result = PublishFolder(
-        services_.BaseFolder, destination, [&](std::uint64_t done, std::uint64_t total) {
-            const auto step = total == 0 ? kProgressSteps : int(done * kProgressSteps / total);
-            progress.setValue(std::min(step, kProgressSteps - 1));
-            QCoreApplication::processEvents();
-            return !progress.wasCanceled();
-        });
+    const auto result =
+        PublishFolder(services_.BaseFolder, destination, services_.RuntimeFolder,
+                      [&](std::uint64_t done, std::uint64_t total) {
+                          const auto step =
+                              total == 0 ? kProgressSteps : int(done * kProgressSteps / total);
+                          progress.setValue(std::min(step, kProgressSteps - 1));
+                          QCoreApplication::processEvents();
+                          return !progress.wasCanceled();
+                      });
     progress.close();
     SetBusy(false);
     return result == TPublishResult::Done;

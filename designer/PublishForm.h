@@ -31,6 +31,10 @@ struct TPublishServices {
     std::string ProgramPath;
     std::string ProgramFolder;
     std::string BaseFolder;
+    // Every target carries the player's libraries in this folder.
+    std::string RuntimeFolder;
+    // The front of a single executable, which unpacks and runs the player.
+    std::string LauncherProgram;
     // The project's title, the label of a disc image.
     std::string Title;
     // Saves the project and writes its target file; false when either failed

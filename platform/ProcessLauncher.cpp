@@ -1,3 +1,4 @@
+#include "platform/BundledRuntime.h"
 #include "platform/Shell.h"
 
 #include <QEventLoop>
@@ -14,6 +15,7 @@ constexpr int kSignalled = 255;
 void Prepare(QProcess& process, const ProcessRequest& request) {
     process.setProgram(request.Program);
     process.setArguments(request.Arguments);
+    process.setProcessEnvironment(ChildEnvironment());
     if (!request.Folder.isEmpty()) process.setWorkingDirectory(request.Folder);
 }
 

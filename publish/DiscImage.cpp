@@ -13,6 +13,17 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr std::size_t kLongestLabel = 32;
+
+// A path as the target or source of a graft point, where '=' and '\\' are
+// escaped with a backslash.
+std::string GraftPath(const std::string& path) {
+    std::string escaped;
+    for (const char c : path) {
+        if (c == '=' || c == '\\') escaped.push_back('\\');
+        escaped.push_back(c);
+    }
+    return escaped;
+}
 } // namespace
 
 std::string DiscVolumeLabel(const std::string& title) {
@@ -27,6 +38,7 @@ std::string DiscVolumeLabel(const std::string& title) {
 }
 
 std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
+                                          const std::string& runtimeFolder,
                                           const std::string& imagePath, const std::string& label) {
     return {"xorriso",
             "-as",
@@ -41,22 +53,27 @@ std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
             kProjectSourceFolder,
             "-o",
             imagePath,
-            baseFolder};
+            "-graft-points",
+            "/=" + GraftPath(baseFolder),
+            "/" + std::string(kPublishedRuntimeFolder) + "/=" + GraftPath(runtimeFolder)};
 }
 
-TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& imagePath,
-                              const std::string& title, const TProgramRunner& run) {
+TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& runtimeFolder,
+                              const std::string& imagePath, const std::string& title,
+                              const TProgramRunner& run) {
     if (IsInsideFolder(imagePath, baseFolder)) {
         errno = EINVAL;
         ReportFileError(kPublishInsideBaseError, imagePath);
         return TPublishResult::Failed;
     }
+    if (!RuntimeFolderFound(runtimeFolder)) return TPublishResult::Failed;
     const fs::path target(imagePath);
     const auto temporary =
         (target.parent_path() / ("." + target.filename().string() + ".publishing")).string();
     std::error_code error;
     fs::remove(temporary, error);
-    const auto status = run(DiscImageCommand(baseFolder, temporary, DiscVolumeLabel(title)));
+    const auto status =
+        run(DiscImageCommand(baseFolder, runtimeFolder, temporary, DiscVolumeLabel(title)));
     if (status == 0 && fs::is_regular_file(temporary, error)) {
         fs::rename(temporary, imagePath, error);
         if (!error) return TPublishResult::Done;
