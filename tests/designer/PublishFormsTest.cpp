@@ -198,6 +198,7 @@ TEST(PublishForm, OpensWithTheTargetsThisMachineOffers) {
 
 TEST(PublishForm, PublishesToAFolderAfterSaving) {
     PublishDialogFixture f;
+    const auto runtime = f.ProvideRuntime();
     const auto out = f.Root.File("Published");
     f.Dialogs->Folders.push_back(out + "/");
     f.Form->SetModified(true);
@@ -214,7 +215,23 @@ TEST(PublishForm, PublishesToAFolderAfterSaving) {
     EXPECT_EQ(ModeOf(out + "/autorun"), 0755u);
     EXPECT_EQ(ReadFileBytes(out + "/autorun.exe"), ReadFileBytes(f.Player));
     EXPECT_FALSE(fs::exists(out + "/AutoRunSource"));
+    EXPECT_EQ(ReadFileBytes(out + "/AutoRunRuntime/plugins/platforms/libqoffscreen.so"),
+              ReadFileBytes(runtime + "/plugins/platforms/libqoffscreen.so"));
     EXPECT_FALSE(f.Form->Project().ProjectModified);
+}
+
+TEST(PublishForm, WithoutTheRuntimeBesideTheProgramNothingIsPublished) {
+    PublishDialogFixture f;
+    const auto out = f.Root.File("Published");
+    f.Dialogs->Folders.push_back(out);
+    EXPECT_FALSE(f.Publish([](TPublishForm* form) {
+        form->FolderTarget()->setChecked(true);
+        QTest::mouseClick(form->OkButton(), Qt::LeftButton);
+    }));
+    ASSERT_EQ(f.Boxes.ErrorCount(), 1u);
+    EXPECT_NE(f.Boxes.Shown.back().find("1104"), std::string::npos);
+    EXPECT_NE(f.Boxes.Shown.back().find(f.Program + "/AutoRunRuntime"), std::string::npos);
+    EXPECT_FALSE(fs::exists(out));
 }
 
 TEST(PublishForm, AFolderInsideTheProjectIsRefusedAndTheDialogStays) {
@@ -243,8 +260,11 @@ TEST(PublishForm, TheBurnerGetsTheBaseFolderAndRunsInItsOwnFolder) {
     EXPECT_TRUE(fs::exists(f.Base + "/autorun.tgt"));
 }
 
-TEST(PublishForm, MakesASingleExecutableEndingWithThePlayersLength) {
+TEST(PublishForm, MakesASingleExecutableEndingWithTheLaunchersLength) {
     PublishDialogFixture f;
+    f.ProvideRuntime();
+    const auto launcher = f.Program + "/AutoRunLauncher";
+    fs::copy_file(BRELVANE_LAUNCHER, launcher);
     const auto exe = f.Root.File("Demo.exe");
     f.SaveNames.push_back(exe);
     f.Boxes.Answers.push_back(platform::TAnswer::No);
@@ -255,12 +275,14 @@ TEST(PublishForm, MakesASingleExecutableEndingWithThePlayersLength) {
     ASSERT_EQ(f.Boxes.Shown.size(), 1u);
     EXPECT_EQ(f.Boxes.Shown.front(), "Executable File: Executable file created, launch it?");
     const auto bytes = ReadFileBytes(exe);
-    const auto player = fs::file_size(f.Player);
-    ASSERT_GT(bytes.size(), player + 4);
+    const auto front = ReadFileBytes(launcher);
+    ASSERT_GT(bytes.size(), front.size() + fs::file_size(f.Player) + 4);
+    EXPECT_TRUE(std::equal(front.begin(), front.end(), bytes.begin()));
     const std::uint32_t trailer = bytes[bytes.size() - 4] | bytes[bytes.size() - 3] << 8 |
                                   bytes[bytes.size() - 2] << 16 |
                                   std::uint32_t(bytes[bytes.size() - 1]) << 24;
-    EXPECT_EQ(trailer, player);
+    EXPECT_EQ(trailer, front.size());
+    EXPECT_EQ(ModeOf(exe), 0755u);
 }
 
 // Puts a folder first on the search path while alive.
@@ -279,6 +301,7 @@ private:
 
 TEST(PublishForm, ACancelledImageLeavesNoFileAndTheDialogOpen) {
     PublishDialogFixture f;
+    f.ProvideRuntime();
     // A disc image program that starts its image and never ends by itself.
     const auto bin = f.Root.File("bin");
     fs::create_directories(bin);

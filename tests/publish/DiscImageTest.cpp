@@ -25,7 +25,7 @@ TEST(DiscImage, WritesRockRidgeAndJolietWithoutTheProjectSource) {
         command = args;
         return RunProgram(args);
     };
-    ASSERT_EQ(WriteDiscImage(p.Base, image, "Brelvane Demo", run), TPublishResult::Done);
+    ASSERT_EQ(WriteDiscImage(p.Base, p.Runtime, image, "Brelvane Demo", run), TPublishResult::Done);
     EXPECT_TRUE(errors.Messages().empty());
     ASSERT_FALSE(command.empty());
     EXPECT_EQ(command.front(), "xorriso");
@@ -44,6 +44,42 @@ TEST(DiscImage, WritesRockRidgeAndJolietWithoutTheProjectSource) {
     const auto joliet = OutputOf("isoinfo -J -f -i " + q);
     EXPECT_NE(joliet.find("/Media/clip.txt"), std::string::npos) << joliet;
     EXPECT_EQ(joliet.find("AutoRunSource"), std::string::npos) << joliet;
+    // The runtime beside the program comes along, modes kept.
+    EXPECT_EQ(OutputOf("isoinfo -R -i " + q + " -x /AutoRunRuntime/lib/libQt6Core.so.6"),
+              "library");
+    const auto helper = OutputOf("isoinfo -R -l -i " + q);
+    EXPECT_NE(helper.find("Directory listing of /AutoRunRuntime/libexec/"), std::string::npos);
+}
+
+TEST(DiscImage, FoldersWithEqualsSignsAndBackslashesInTheirNames) {
+    TempFolder root;
+    const auto base = root.File("a=b\\c");
+    WriteText(base + "/autorun.tgt", "target");
+    const auto runtime = root.File("x=y/AutoRunRuntime");
+    WriteText(runtime + "/lib/libz.so.1", "zlib");
+    ErrorCollector errors;
+    const auto image = root.File("disc.iso");
+    ASSERT_EQ(WriteDiscImage(base, runtime, image, "t", RunProgram), TPublishResult::Done);
+    EXPECT_TRUE(errors.Messages().empty());
+    const auto q = "'" + image + "'";
+    EXPECT_EQ(OutputOf("isoinfo -R -i " + q + " -x /autorun.tgt"), "target");
+    EXPECT_EQ(OutputOf("isoinfo -R -i " + q + " -x /AutoRunRuntime/lib/libz.so.1"), "zlib");
+}
+
+TEST(DiscImage, AMissingRuntimeIsRefusedWithoutRunningTheProgram) {
+    PublishedProject p;
+    ErrorCollector errors;
+    bool ran = false;
+    const auto run = [&](const std::vector<std::string>&) {
+        ran = true;
+        return 0;
+    };
+    const auto missing = p.Root.File("none");
+    EXPECT_EQ(WriteDiscImage(p.Base, missing, p.Root.File("disc.iso"), "t", run),
+              TPublishResult::Failed);
+    ExpectOneError(errors, kPublishRuntimeMissingError);
+    EXPECT_NE(errors.Messages().front().find(missing), std::string::npos);
+    EXPECT_FALSE(ran);
 }
 
 TEST(DiscImage, AFailedRunKeepsThePreviousImageAndReports) {
@@ -62,10 +98,11 @@ TEST(DiscImage, AFailedRunKeepsThePreviousImageAndReports) {
           Case{0, TPublishResult::Failed, 1}}) {
         ErrorCollector errors;
         const auto run = [&](const std::vector<std::string>& args) {
-            if (c.Status != 0) WriteText(args[args.size() - 2], "partial");
+            const auto output = std::find(args.begin(), args.end(), "-o");
+            if (c.Status != 0) WriteText(*(output + 1), "partial");
             return c.Status;
         };
-        EXPECT_EQ(WriteDiscImage(p.Base, image, "t", run), c.Result) << c.Status;
+        EXPECT_EQ(WriteDiscImage(p.Base, p.Runtime, image, "t", run), c.Result) << c.Status;
         ASSERT_EQ(errors.Messages().size(), c.Errors) << c.Status;
         if (c.Errors) {
             EXPECT_NE(errors.Messages().front().find(image), std::string::npos);
@@ -84,7 +121,8 @@ TEST(DiscImage, RefusesAnImageInsideTheBaseFolder) {
         ran = true;
         return 0;
     };
-    EXPECT_EQ(WriteDiscImage(p.Base, p.Base + "/Media/disc.iso", "t", run), TPublishResult::Failed);
+    EXPECT_EQ(WriteDiscImage(p.Base, p.Runtime, p.Base + "/Media/disc.iso", "t", run),
+              TPublishResult::Failed);
     ExpectOneError(errors, kPublishInsideBaseError);
     EXPECT_FALSE(ran);
 }

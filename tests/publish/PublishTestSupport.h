@@ -21,11 +21,16 @@ inline unsigned ModeOf(const std::string& path) {
 }
 
 // A base folder as a save leaves it, with the project source at the root and
-// again below a media folder, a hidden file and an executable script.
+// again below a media folder, a hidden file and an executable script; and a
+// runtime folder beside the program with a library and a helper program.
 struct PublishedProject {
     TempFolder Root;
     std::string Base = Root.File("CDROM");
+    std::string Runtime = Root.File("Program/AutoRunRuntime");
     PublishedProject() {
+        WriteText(Runtime + "/lib/libQt6Core.so.6", "library");
+        WriteText(Runtime + "/libexec/gst-plugin-scanner", "helper");
+        ::chmod((Runtime + "/libexec/gst-plugin-scanner").c_str(), 0755);
         WriteText(Base + "/autorun.inf", "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n");
         WriteText(Base + "/autorun", "#!/bin/sh\n");
         ::chmod((Base + "/autorun").c_str(), 0755);
