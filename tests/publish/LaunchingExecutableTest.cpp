@@ -88,6 +88,8 @@ TEST(LaunchingExecutable, TheLauncherInFrontThenThePackageWithPlayerAndRuntime) 
     LaunchedProject p;
     const auto launcher = p.Root.File("launcher");
     WriteText(launcher, "LAUNCHER");
+    // A runtime folder of the project's own gives way to the program's.
+    WriteText(p.Base + "/AutoRunRuntime/lib/stale.so", "stale");
     ErrorCollector errors;
     ASSERT_TRUE(p.Write(launcher));
     EXPECT_TRUE(errors.Messages().empty());
