@@ -155,13 +155,19 @@ void TPublishForm::Publish() {
 bool TPublishForm::Burn() {
     if (!services_.SaveStep()) return false;
     SetBusy(true);
+    int status = kProgramNotStarted;
     {
         WaitCursor wait;
-        // The burner's own failures are its to show.
-        ProgramRunner(services_.Launcher)({BurnerPath(), services_.BaseFolder});
+        // The burner shows its own failures; one that did not finish keeps
+        // the dialog open.
+        status = ProgramRunner(services_.Launcher)({BurnerPath(), services_.BaseFolder});
     }
     SetBusy(false);
-    return true;
+    if (status == kProgramNotStarted) {
+        errno = ENOENT;
+        ReportFileError(kDiscImageError, BurnerPath());
+    }
+    return status == 0;
 }
 
 bool TPublishForm::MakeDiscImage() {

@@ -14,7 +14,8 @@ std::string DiscVolumeLabel(const std::string& title);
 
 // The xorriso command that writes an ISO 9660 image of the base folder with
 // Rock Ridge (modes kept) and Joliet names, without the project source, with
-// `runtimeFolder` as its "AutoRunRuntime".
+// `runtimeFolder` as its "AutoRunRuntime". Its progress lines go to the
+// program's output for a caller to show.
 std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
                                           const std::string& runtimeFolder,
                                           const std::string& imagePath, const std::string& label);

@@ -260,6 +260,19 @@ TEST(PublishForm, TheBurnerGetsTheBaseFolderAndRunsInItsOwnFolder) {
     EXPECT_TRUE(fs::exists(f.Base + "/autorun.tgt"));
 }
 
+TEST(PublishForm, ABurnerThatDoesNotFinishKeepsTheDialogOpen) {
+    PublishDialogFixture f;
+    WriteText(f.Program + "/CDBurner", "#!/bin/sh\nexit 1\n");
+    fs::permissions(f.Program + "/CDBurner", fs::perms(0755));
+    EXPECT_FALSE(f.Publish([](TPublishForm* form) {
+        EXPECT_TRUE(form->BurnTarget()->isChecked());
+        QTest::mouseClick(form->OkButton(), Qt::LeftButton);
+        EXPECT_TRUE(form->OkButton()->isEnabled());
+    }));
+    // The burner showed its own failure.
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u);
+}
+
 TEST(PublishForm, MakesASingleExecutableEndingWithTheLaunchersLength) {
     PublishDialogFixture f;
     f.ProvideRuntime();
