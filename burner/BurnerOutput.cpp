@@ -29,15 +29,6 @@ std::vector<TDrive> WritableDrives(const std::string& devicesOutput) {
     return drives;
 }
 
-std::optional<double> ProgressPercent(const std::string& line) {
-    static const std::regex update(R"(UPDATE\s*:.*?(\d{1,3}(?:\.\d+)?)%)");
-    std::smatch match;
-    if (!std::regex_search(line, match, update)) return std::nullopt;
-    const double percent = std::stod(match[1]);
-    if (percent > 100) return std::nullopt;
-    return percent;
-}
-
 std::vector<std::string> BurnCommand(const std::string& baseFolder,
                                      const std::string& runtimeFolder, const std::string& drive,
                                      const std::string& label) {

@@ -15,10 +15,6 @@ struct TDrive {
 // The drives of `xorriso -devices` output that this user may write to.
 std::vector<TDrive> WritableDrives(const std::string& devicesOutput);
 
-// The share done, 0 to 100, that a progress line of xorriso reports
-// ("xorriso : UPDATE :  45.12% done", "... Writing: 1024s 12.5% fifo ...").
-std::optional<double> ProgressPercent(const std::string& line);
-
 // The xorriso command that burns the base folder, without the project
 // source and with `runtimeFolder` as "AutoRunRuntime", onto the disc in
 // `drive`, blanking a rewritable one first, and ejects it.

@@ -42,15 +42,16 @@ bool RefusedInsideBase(const std::string& path, const std::string& baseFolder) {
 } // namespace
 
 TProgramRunner ProgramRunner(std::shared_ptr<platform::ProcessLauncher> launcher,
-                             std::function<bool()> keepGoing) {
-    return [launcher, keepGoing](const std::vector<std::string>& args) {
+                             std::function<bool()> keepGoing,
+                             std::function<void(const QString&)> outputLine) {
+    return [launcher, keepGoing, outputLine](const std::vector<std::string>& args) {
         platform::ProcessRequest request;
         request.Program = QString::fromStdString(args.front());
         for (std::size_t i = 1; i < args.size(); ++i)
             request.Arguments << QString::fromStdString(args[i]);
         request.Folder =
             QString::fromStdString(std::filesystem::path(args.front()).parent_path().string());
-        const auto outcome = launcher->RunWhile(request, keepGoing);
+        const auto outcome = launcher->RunWhile(request, keepGoing, outputLine);
         if (!outcome.Started) return kProgramNotStarted;
         return outcome.Cancelled ? kProgramCancelled : outcome.ExitCode;
     };
@@ -176,12 +177,19 @@ bool TPublishForm::MakeDiscImage() {
         !services_.SaveStep())
         return false;
     SetBusy(true);
-    // No share of the work is known: the window only shows that it goes on.
-    QProgressDialog progress("Writing the disc image...", "Cancel", 0, 0, this);
+    QProgressDialog progress("Writing the disc image...", "Cancel", 0, kProgressSteps, this);
     progress.setObjectName("PublishProgress");
     progress.setWindowModality(Qt::WindowModal);
+    progress.setValue(0);
     QTimer::singleShot(kProgressDelayMs, &progress, &QWidget::show);
-    const auto run = ProgramRunner(services_.Launcher, [&] { return !progress.wasCanceled(); });
+    const auto run = ProgramRunner(
+        services_.Launcher, [&] { return !progress.wasCanceled(); },
+        [&](const QString& line) {
+            // The image program tells its share done in its progress lines.
+            if (const auto percent = ProgressPercent(line.toStdString()))
+                progress.setValue(
+                    std::min(int(*percent * kProgressSteps / 100), kProgressSteps - 1));
+        });
     const auto result =
         WriteDiscImage(services_.BaseFolder, services_.RuntimeFolder, *image, services_.Title, run);
     progress.close();

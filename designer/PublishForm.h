@@ -21,10 +21,11 @@ class ProcessLauncher;
 
 // Runs programs through `launcher`, the windows repainting meanwhile, until
 // they end or `keepGoing` says no; a program given with a folder starts in
-// that folder.
+// that folder. With `outputLine` their output lines go there.
 TProgramRunner ProgramRunner(
     std::shared_ptr<platform::ProcessLauncher> launcher,
-    std::function<bool()> keepGoing = [] { return true; });
+    std::function<bool()> keepGoing = [] { return true; },
+    std::function<void(const QString&)> outputLine = {});
 
 // What the publish dialog needs of the designer.
 struct TPublishServices {

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <regex>
 
 namespace brelvane {
 
@@ -55,6 +56,15 @@ std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
             "-graft-points",
             "/=" + GraftPath(baseFolder),
             "/" + std::string(kPublishedRuntimeFolder) + "/=" + GraftPath(runtimeFolder)};
+}
+
+std::optional<double> ProgressPercent(const std::string& line) {
+    static const std::regex update(R"(UPDATE\s*:.*?(\d{1,3}(?:\.\d+)?)%)");
+    std::smatch match;
+    if (!std::regex_search(line, match, update)) return std::nullopt;
+    const double percent = std::stod(match[1]);
+    if (percent > 100) return std::nullopt;
+    return percent;
 }
 
 TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& runtimeFolder,

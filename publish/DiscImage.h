@@ -3,6 +3,7 @@
 #include "publish/ProgramRun.h"
 #include "publish/PublishErrors.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ std::string DiscVolumeLabel(const std::string& title);
 std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
                                           const std::string& runtimeFolder,
                                           const std::string& imagePath, const std::string& label);
+
+// The share done, 0 to 100, that a progress line of xorriso reports
+// ("xorriso : UPDATE :  45.12% done", "... Writing: 1024s 12.5% fifo ...").
+std::optional<double> ProgressPercent(const std::string& line);
 
 // Writes the image under a temporary name beside `imagePath` and renames it
 // into place only when the program succeeded, so a failed or cancelled run

@@ -51,15 +51,6 @@ TEST(BurnerOutput, OnlyDrivesThisUserMayWriteTo) {
     EXPECT_TRUE(WritableDrives("xorriso : SORRY : No drives found\n").empty());
 }
 
-TEST(BurnerOutput, ProgressFromImageAndBurnLines) {
-    EXPECT_EQ(ProgressPercent("xorriso : UPDATE :  58.82% done"), 58.82);
-    EXPECT_EQ(ProgressPercent("xorriso : UPDATE : Writing:  10256s   45.5%   fifo 100%  buf  50%"),
-              45.5);
-    EXPECT_EQ(ProgressPercent("xorriso : UPDATE :     434 files added in 1 seconds"), std::nullopt);
-    EXPECT_EQ(ProgressPercent("Media summary: 0 sessions, 100% free"), std::nullopt);
-    EXPECT_EQ(ProgressPercent("xorriso : UPDATE : 250% done"), std::nullopt);
-}
-
 TEST(BurnerOutput, TheBurnLeavesTheSourceOutAndAddsTheRuntime) {
     const auto command = BurnCommand("/p/CDROM", "/opt/b/AutoRunRuntime", "/dev/sr0", "DEMO");
     const auto at = [&](const std::string& word) {

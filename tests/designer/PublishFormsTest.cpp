@@ -319,21 +319,24 @@ TEST(PublishForm, ACancelledImageLeavesNoFileAndTheDialogOpen) {
     const auto bin = f.Root.File("bin");
     fs::create_directories(bin);
     WriteText(bin + "/xorriso", "#!/bin/sh\nwhile [ \"$1\" != -o ]; do shift; done\n"
-                                "echo partial > \"$2\"\nexec sleep 30\n");
+                                "echo partial > \"$2\"\n"
+                                "echo 'xorriso : UPDATE :  40.00% done' >&2\nexec sleep 30\n");
     fs::permissions(bin + "/xorriso", fs::perms(0755));
     SearchPathFirst path(bin);
     const auto image = f.Root.File("disc.iso");
     f.SaveNames.push_back(image);
     bool progressShown = false;
+    int shownValue = -1;
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(f.Publish([&](TPublishForm* form) {
         ASSERT_TRUE(form->BurnTarget()->isChecked());
         auto cancel = std::make_shared<std::function<void()>>();
-        *cancel = [form, cancel, &progressShown] {
+        *cancel = [form, cancel, &progressShown, &shownValue] {
             auto* progress = form->findChild<QProgressDialog*>("PublishProgress");
-            if (progress && progress->isVisible()) {
+            if (progress && progress->isVisible() && progress->value() > 0) {
                 progressShown = true;
+                shownValue = progress->value() * 100 / progress->maximum();
                 progress->cancel();
                 return;
             }
@@ -343,6 +346,8 @@ TEST(PublishForm, ACancelledImageLeavesNoFileAndTheDialogOpen) {
         QTest::mouseClick(form->OkButton(), Qt::LeftButton);
     }));
     EXPECT_TRUE(progressShown);
+    // The share the image program told.
+    EXPECT_EQ(shownValue, 40);
     EXPECT_LT(clock.elapsed(), 15000);
     EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
     EXPECT_FALSE(fs::exists(image));

@@ -16,6 +16,15 @@ TEST(DiscImage, TheLabelIsTheTitleInVolumeCharacters) {
     EXPECT_EQ(DiscVolumeLabel(std::string(40, 'x')), std::string(32, 'X'));
 }
 
+TEST(DiscImage, ProgressFromImageAndBurnLines) {
+    EXPECT_EQ(ProgressPercent("xorriso : UPDATE :  58.82% done"), 58.82);
+    EXPECT_EQ(ProgressPercent("xorriso : UPDATE : Writing:  10256s   45.5%   fifo 100%  buf  50%"),
+              45.5);
+    EXPECT_EQ(ProgressPercent("xorriso : UPDATE :     434 files added in 1 seconds"), std::nullopt);
+    EXPECT_EQ(ProgressPercent("Media summary: 0 sessions, 100% free"), std::nullopt);
+    EXPECT_EQ(ProgressPercent("xorriso : UPDATE : 250% done"), std::nullopt);
+}
+
 TEST(DiscImage, WritesRockRidgeAndJolietWithoutTheProjectSource) {
     PublishedProject p;
     ErrorCollector errors;
