@@ -75,22 +75,6 @@ TEST(DiscImage, FoldersWithEqualsSignsAndBackslashesInTheirNames) {
     EXPECT_EQ(OutputOf("isoinfo -R -i " + q + " -x /AutoRunRuntime/lib/libz.so.1"), "zlib");
 }
 
-TEST(DiscImage, AMissingRuntimeIsRefusedWithoutRunningTheProgram) {
-    PublishedProject p;
-    ErrorCollector errors;
-    bool ran = false;
-    const auto run = [&](const std::vector<std::string>&) {
-        ran = true;
-        return 0;
-    };
-    const auto missing = p.Root.File("none");
-    EXPECT_EQ(WriteDiscImage(p.Base, missing, p.Root.File("disc.iso"), "t", run),
-              TPublishResult::Failed);
-    ExpectOneError(errors, kPublishRuntimeMissingError);
-    EXPECT_NE(errors.Messages().front().find(missing), std::string::npos);
-    EXPECT_FALSE(ran);
-}
-
 TEST(DiscImage, AFailedRunKeepsThePreviousImageAndReports) {
     PublishedProject p;
     const auto image = p.Root.File("disc.iso");
@@ -122,17 +106,29 @@ TEST(DiscImage, AFailedRunKeepsThePreviousImageAndReports) {
     }
 }
 
-TEST(DiscImage, RefusesAnImageInsideTheBaseFolder) {
+TEST(DiscImage, RefusesAnImageInsideTheBaseFolderOrAMissingRuntimeWithoutRunning) {
     PublishedProject p;
-    ErrorCollector errors;
     bool ran = false;
     const auto run = [&](const std::vector<std::string>&) {
         ran = true;
         return 0;
     };
-    EXPECT_EQ(WriteDiscImage(p.Base, p.Runtime, p.Base + "/Media/disc.iso", "t", run),
-              TPublishResult::Failed);
-    ExpectOneError(errors, kPublishInsideBaseError);
+    const auto inside = p.Base + "/Media/disc.iso";
+    const auto missing = p.Root.File("none");
+    struct Case {
+        std::string Runtime, Image;
+        int Code;
+        std::string Named;
+    };
+    for (const auto& c : {Case{p.Runtime, inside, kPublishInsideBaseError, inside},
+                          Case{missing, p.Root.File("disc.iso"), kPublishRuntimeMissingError,
+                               missing}}) {
+        ErrorCollector errors;
+        EXPECT_EQ(WriteDiscImage(p.Base, c.Runtime, c.Image, "t", run), TPublishResult::Failed);
+        ExpectOneError(errors, c.Code);
+        EXPECT_NE(errors.Messages().front().find(c.Named), std::string::npos);
+        EXPECT_FALSE(fs::exists(c.Image));
+    }
     EXPECT_FALSE(ran);
 }
 

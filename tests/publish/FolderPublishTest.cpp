@@ -9,14 +9,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> FilesBelow(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& item : fs::recursive_directory_iterator(folder))
-        names.push_back(fs::relative(item.path(), folder).generic_string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(FolderPublish, CopiesEverythingButTheProjectSourceWithModesKept) {
     PublishedProject p;
     ErrorCollector errors;

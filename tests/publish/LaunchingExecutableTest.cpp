@@ -18,14 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> Entries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& item : fs::recursive_directory_iterator(folder))
-        names.push_back(fs::relative(item.path(), folder).generic_string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // A published project whose player is a script that records where and how
 // it ran into `Log`, then ends with the status in the file "status" there.
 struct LaunchedProject : PublishedProject {
@@ -104,7 +96,7 @@ TEST(LaunchingExecutable, TheLauncherInFrontThenThePackageWithPlayerAndRuntime) 
     const auto unpacked = p.Root.File("unpacked");
     fs::create_directories(unpacked);
     ASSERT_TRUE(ReadPackage(stream, unpacked, {}, bytes.size() - 4));
-    EXPECT_EQ(Entries(unpacked),
+    EXPECT_EQ(FilesBelow(unpacked),
               (std::vector<std::string>{
                   "AutoRunRuntime", "AutoRunRuntime/lib", "AutoRunRuntime/lib/libQt6Core.so.6",
                   "AutoRunRuntime/libexec", "AutoRunRuntime/libexec/gst-plugin-scanner", "Media",
@@ -157,13 +149,13 @@ TEST(LaunchingExecutable, RunsThePlayerUnpackedAndRemovesItsFolder) {
     EXPECT_EQ(ReadFileText(p.Log + "/folder"), folder + "\n");
     EXPECT_EQ(ReadFileText(p.Log + "/arguments"), folder + "/autorun.exe|-x two words\n");
     EXPECT_EQ(ReadFileText(p.Log + "/helper"), "yes\n");
-    EXPECT_TRUE(Entries(p.Temp).empty());
+    EXPECT_TRUE(FilesBelow(p.Temp).empty());
 
     // A folder of that name in use: the next number.
     fs::create_directories(folder);
     EXPECT_EQ(WaitFor(p.Start({})), 7);
     EXPECT_EQ(ReadFileText(p.Log + "/folder"), p.Temp + "/Brelvane1\n");
-    EXPECT_EQ(Entries(p.Temp), std::vector<std::string>{"Brelvane0"});
+    EXPECT_EQ(FilesBelow(p.Temp), std::vector<std::string>{"Brelvane0"});
 }
 
 TEST(LaunchingExecutable, PassesOnTerminationAndStillClearsUp) {
@@ -176,7 +168,7 @@ TEST(LaunchingExecutable, PassesOnTerminationAndStillClearsUp) {
         ASSERT_TRUE(AppearsWithin(p.Temp + "/Brelvane0/started.flag", 10)) << signal;
         ::kill(pid, signal);
         EXPECT_EQ(WaitFor(pid), 3) << signal;
-        EXPECT_TRUE(Entries(p.Temp).empty()) << signal;
+        EXPECT_TRUE(FilesBelow(p.Temp).empty()) << signal;
     }
 }
 
@@ -190,7 +182,7 @@ TEST(LaunchingExecutable, ADamagedPackageIsReportedAndLeavesNoFolder) {
     damaged += bytes.substr(bytes.size() - 4);
     WriteText(p.Exe, damaged);
     EXPECT_EQ(WaitFor(p.Start({})), 1);
-    EXPECT_TRUE(Entries(p.Temp).empty());
+    EXPECT_TRUE(FilesBelow(p.Temp).empty());
     EXPECT_FALSE(fs::exists(p.Log + "/folder"));
 }
 

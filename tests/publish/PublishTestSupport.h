@@ -2,6 +2,7 @@
 
 #include "storage/TextFiles.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,6 +14,15 @@ namespace brelvane::test {
 inline void WriteText(const std::string& path, const std::string& text) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << text;
+}
+
+// Every entry below `folder`, relative and sorted.
+inline std::vector<std::string> FilesBelow(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(folder))
+        names.push_back(std::filesystem::relative(item.path(), folder).generic_string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 inline unsigned ModeOf(const std::string& path) {
