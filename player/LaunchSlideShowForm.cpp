@@ -90,8 +90,8 @@ bool TLaunchSlideShowForm::PreparePicture(const std::string& path) {
     picture_ = ReadPicture(path, size());
     if (picture_.isNull()) return false;
     const QSize shown = picture_.size();
-    pictureRect_ = QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2),
-                         shown);
+    pictureRect_ =
+        QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
     return true;
 }
 
@@ -159,7 +159,8 @@ TAuSlideShow* TLaunchSlideShowForm::SlideShow() const {
 }
 
 void TLaunchSlideShowForm::WatchInput() {
-    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
 }
 
 bool TLaunchSlideShowForm::eventFilter(QObject* watched, QEvent* event) {

@@ -51,7 +51,8 @@ void TNewHint::ActivateHintOn(const QRect& rect, const QString& text, const QRec
     direction_ = placement.Direction;
     if (behind) {
         work_ = BlankImage(placement.Window.size());
-        QPainter(&work_).drawImage(QPoint(0, 0), *behind, placement.Window.translated(-screen.topLeft()));
+        QPainter(&work_).drawImage(QPoint(0, 0), *behind,
+                                   placement.Window.translated(-screen.topLeft()));
     } else {
         CaptureBehind(placement.Window);
     }

@@ -50,10 +50,10 @@ TBalloonShape ShapeOf(int width, int height, int direction, int s) {
         shape.pointer = QPolygon({QPoint(10, base), QPoint(20, base), QPoint(0, height)});
         shape.pointerShadow = QPolygon({QPoint(12, base), QPoint(25, base), QPoint(12, height)});
     } else {
-        shape.pointer = QPolygon(
-            {QPoint(bodyRight - 20, base), QPoint(bodyRight - 10, base), QPoint(bodyRight, height)});
-        shape.pointerShadow = QPolygon({QPoint(bodyRight - 27, base), QPoint(bodyRight - 5, base),
-                                        QPoint(bodyRight, height)});
+        shape.pointer = QPolygon({QPoint(bodyRight - 20, base), QPoint(bodyRight - 10, base),
+                                  QPoint(bodyRight, height)});
+        shape.pointerShadow = QPolygon(
+            {QPoint(bodyRight - 27, base), QPoint(bodyRight - 5, base), QPoint(bodyRight, height)});
     }
     return shape;
 }
@@ -78,7 +78,8 @@ QImage Checkerboard(QSize size, const QColor& color) {
     const QRgb value = color.rgba();
     for (int y = 0; y < size.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(pattern.scanLine(y));
-        for (int x = (y & 1); x < size.width(); x += 2) line[x] = value;
+        for (int x = (y & 1); x < size.width(); x += 2)
+            line[x] = value;
     }
     return pattern;
 }

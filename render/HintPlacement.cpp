@@ -15,8 +15,8 @@ struct TBalloonSize {
 };
 
 QPoint Origin(int direction, QPoint mouse, const TBalloonSize& size) {
-    const int left = direction == hdUpLeft || direction == hdDownLeft ? mouse.x() - size.w + size.s
-                                                                      : mouse.x();
+    const int left =
+        direction == hdUpLeft || direction == hdDownLeft ? mouse.x() - size.w + size.s : mouse.x();
     const int top = IsDownward(direction) ? mouse.y() + 15 : mouse.y() - 5 - size.hu;
     return {left, top};
 }
