@@ -59,7 +59,6 @@ void TNewHint::ActivateHintOn(const QRect& rect, const QString& text, const QRec
     Paint();
     setGeometry(placement.Window);
     show();
-    raise();
     update();
 }
 
