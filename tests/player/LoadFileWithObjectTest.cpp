@@ -59,8 +59,8 @@ protected:
                                                                     " \x01" + file + "\x01"));
     }
 
-    static constexpr std::uint8_t kKinds[] = {okImage, okLabel,      okFadeLabel,
-                                              okText,  okScrollText, okSimpleText};
+    static constexpr std::uint8_t kKinds[] = {okImage,       okLabel,  okFadeLabel,
+                                              okText,        okScrollText, okSimpleText};
     PlayerProject project;
     TAutoRunForm form;
 };
@@ -92,7 +92,8 @@ TEST_F(LoadFileWithObject, AMissingFileIsReportedOnceAndEveryKindKeepsWhatItShow
         EXPECT_EQ(errors.Messages()[0],
                   "The specified file \"" + project.File("missing.txt") + "\" was not found.");
         if (kind == okImage)
-            EXPECT_EQ(static_cast<TImagePayload&>(*Object(kind).Payload).ImageNormal, OldPicture());
+            EXPECT_EQ(static_cast<TImagePayload&>(*Object(kind).Payload).ImageNormal,
+                      OldPicture());
         else
             EXPECT_EQ(*Text(Object(kind)), "old\r\n");
     }
