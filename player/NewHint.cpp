@@ -35,7 +35,8 @@ TNewHint::TNewHint(const THintSettings& settings, bool richBackgrounds)
 }
 
 QRect TNewHint::CalcHintRect(int maxWidth, const QString& text) const {
-    return QRect(QPoint(0, 0), HintTextSize(settings_, text, maxWidth));
+    // The platform's hint window adds 6 to the right and 2 below the text.
+    return QRect(QPoint(0, 0), HintTextSize(settings_, text, maxWidth) + QSize(6, 2));
 }
 
 void TNewHint::ActivateHint(const QRect& rect, const QString& text) {
