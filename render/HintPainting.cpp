@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <QRegion>
+#include <algorithm>
 
 namespace brelvane {
 
@@ -64,47 +66,59 @@ QPainterPath RoundedPath(const TEdges& edges) {
     return path;
 }
 
-QPainterPath Outline(const TBalloonShape& shape) {
-    QPainterPath pointer;
-    pointer.addPolygon(QPolygonF(shape.pointer));
-    pointer.closeSubpath();
-    return RoundedPath(shape.body).united(pointer);
+// Body and pointer, as the clip of the picture and gradient backgrounds.
+QRegion Outline(const TBalloonShape& shape) {
+    return QRegion(RoundedPath(shape.body).toFillPolygon().toPolygon()) | QRegion(shape.pointer);
 }
 
-// Single pixels whose x and y have the same parity.
-QImage Checkerboard(QSize size, const QColor& color) {
-    QImage pattern(size, QImage::Format_ARGB32_Premultiplied);
-    pattern.fill(Qt::transparent);
-    const QRgb value = color.rgba();
-    for (int y = 0; y < size.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(pattern.scanLine(y));
-        for (int x = (y & 1); x < size.width(); x += 2)
-            line[x] = value;
-    }
-    return pattern;
+// Whether the centre of pixel (x, y) lies inside the rounded rectangle.
+bool InRounded(const TEdges& edges, int x, int y) {
+    if (x < edges.left || x >= edges.right || y < edges.top || y >= edges.bottom) return false;
+    const double cx = std::clamp(x + 0.5, edges.left + kCornerRadius, edges.right - kCornerRadius);
+    const double cy = std::clamp(y + 0.5, edges.top + kCornerRadius, edges.bottom - kCornerRadius);
+    const double dx = x + 0.5 - cx;
+    const double dy = y + 0.5 - cy;
+    return dx * dx + dy * dy <= kCornerRadius * kCornerRadius;
 }
 
-void PaintShadow(QPainter& painter, const TBalloonShape& shape, QSize size, int direction, int s,
-                 const QColor& color) {
-    const int width = size.width();
-    const int height = size.height();
-    QPainterPath area;
-    area.addRect(width - s - 8, 0, s + 8, height);
-    if (IsDownward(direction))
-        area.addRect(10, height - 9, width - 10, 8);
-    else
-        area.addRect(10, height - 15, width - 10, 7);
-    area = area.intersected(RoundedPath(shape.shadowClip));
-    if (!shape.pointerShadow.isEmpty()) {
-        QPainterPath pointer;
-        pointer.addPolygon(QPolygonF(shape.pointerShadow));
-        pointer.closeSubpath();
-        area = area.united(pointer);
+// Whether the centre of pixel (x, y) lies inside the triangle.
+bool InTriangle(const QPolygon& triangle, int x, int y) {
+    const double px = x + 0.5;
+    const double py = y + 0.5;
+    int positive = 0;
+    int negative = 0;
+    for (int i = 0; i < 3; ++i) {
+        const QPoint a = triangle[i];
+        const QPoint b = triangle[(i + 1) % 3];
+        const double cross = (b.x() - a.x()) * (py - a.y()) - (b.y() - a.y()) * (px - a.x());
+        positive += cross > 0;
+        negative += cross < 0;
     }
-    painter.save();
-    painter.setClipPath(area);
-    painter.drawImage(0, 0, Checkerboard(size, color));
-    painter.restore();
+    return positive == 0 || negative == 0;
+}
+
+// Single pixels whose x and y have the same parity, over the strips right of
+// and below the body (inside the shadow's rounded clip) and the pointer's
+// shadow. Set directly: the shadow is a few hundred pixels.
+void PaintShadow(QImage& image, const TBalloonShape& shape, int direction, int s, QRgb color) {
+    const int width = image.width();
+    const int height = image.height();
+    const int stripLeft = width - s - 8;
+    const int rowsTop = IsDownward(direction) ? height - 9 : height - 15;
+    const int rowsBottom = rowsTop + (IsDownward(direction) ? 8 : 7);
+    const QRect pointer = shape.pointerShadow.boundingRect();
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const bool inRows = y >= rowsTop && y < rowsBottom;
+        const bool nearPointer =
+            !shape.pointerShadow.isEmpty() && y >= pointer.top() && y <= pointer.bottom();
+        for (int x = (y & 1); x < width; x += 2) {
+            const bool inStrip = x >= stripLeft || (inRows && x >= 10);
+            if ((inStrip && InRounded(shape.shadowClip, x, y)) ||
+                (nearPointer && InTriangle(shape.pointerShadow, x, y)))
+                line[x] = color;
+        }
+    }
 }
 
 void PaintPlainBackground(QPainter& painter, const TBalloonShape& shape,
@@ -128,17 +142,34 @@ void PaintPlainBackground(QPainter& painter, const TBalloonShape& shape,
     painter.drawLine(baseEnd, tip);
 }
 
+// One row (styles across) or one column (styles down) of the gradient over
+// `area`; repeated, it gives the whole gradient.
+QImage GradientStrip(QSize area, const THintSettings& settings) {
+    const int style = settings.BackStyle - 1;
+    const bool across = style == gfLeftRight || style == gfRightLeft ||
+                        style == gfMiddleLeftRight || style == gfLeftRightMiddle;
+    QImage strip(across ? QSize(area.width(), 1) : QSize(1, area.height()),
+                 QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&strip);
+    GradientFill(painter, style, settings.Color, strip.rect(), settings.GradientColor);
+    return strip;
+}
+
 bool PaintRichBackground(QPainter& painter, const TBalloonShape& shape, QSize size,
                          const THintSettings& settings, const QImage& backImage) {
     const bool gradient = settings.BackStyle >= 2 && settings.BackStyle <= 9;
     if (!gradient && (settings.BackStyle != 1 || backImage.isNull())) return false;
+    // The background is laid out unclipped and then copied through the
+    // outline once: line by line through a clip would cost several times more.
+    const QRect area(QPoint(0, 0),
+                     QSize(size.width() - BalloonShadow(settings.ShadowOffset), size.height()));
+    QImage background(area.size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter(&background)
+        .fillRect(area,
+                  gradient ? QBrush(GradientStrip(area.size(), settings)) : QBrush(backImage));
     painter.save();
-    painter.setClipPath(Outline(shape));
-    if (gradient)
-        GradientFill(painter, settings.BackStyle - 1, settings.Color, QRect(QPoint(0, 0), size),
-                     settings.GradientColor);
-    else
-        painter.fillRect(QRect(QPoint(0, 0), size), QBrush(backImage));
+    painter.setClipRegion(Outline(shape));
+    painter.drawImage(0, 0, background);
     painter.restore();
     return true;
 }
@@ -170,8 +201,10 @@ void PaintHintBalloon(QImage& image, const THintSettings& settings, const QImage
     const int s = BalloonShadow(settings.ShadowOffset);
     const QSize size = image.size();
     const auto shape = ShapeOf(size.width(), size.height(), direction, s);
+    if (image.format() != QImage::Format_ARGB32_Premultiplied)
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    PaintShadow(image, shape, direction, s, ResolveColor(settings.ShadowColor).rgba());
     QPainter painter(&image);
-    PaintShadow(painter, shape, size, direction, s, ResolveColor(settings.ShadowColor));
     if (!richBackgrounds || !PaintRichBackground(painter, shape, size, settings, backImage))
         PaintPlainBackground(painter, shape, settings);
     QRect textRect = QRect(QPoint(0, 0), size).adjusted(8, IsDownward(direction) ? 18 : 3, 0, 0);

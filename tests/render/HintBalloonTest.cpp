@@ -1,4 +1,5 @@
 #include "AATestImages.h"
+#include "render/GradientFill.h"
 #include "render/HintPainting.h"
 #include "render/HintPlacement.h"
 
@@ -198,6 +199,22 @@ TEST_F(HintPaint, GradientFillsTheOutlineFromColorToGradientColor) {
     // Outside the outline the page stays.
     EXPECT_EQ(At(image, 10, 48), kBehind);
     EXPECT_EQ(At(image, 117, 3), kBehind);
+}
+
+TEST_F(HintPaint, EveryGradientStyleMatchesAFillOfTheWholeBalloon) {
+    settings.GradientColor = 0xc82800; // blue 200, green 40
+    for (int backStyle = 2; backStyle <= 9; ++backStyle) {
+        settings.BackStyle = backStyle;
+        const auto image = Paint(hdUpRight);
+        QImage reference(115, 50, QImage::Format_RGB32);
+        QPainter painter(&reference);
+        GradientFill(painter, backStyle - 1, settings.Color, reference.rect(),
+                     settings.GradientColor);
+        painter.end();
+        for (const QPoint at : {QPoint(2, 4), QPoint(57, 17), QPoint(112, 30), QPoint(30, 34)})
+            EXPECT_EQ(At(image, at.x(), at.y()), reference.pixel(at))
+                << "style " << backStyle << " at " << at.x() << "," << at.y();
+    }
 }
 
 TEST_F(HintPaint, WithoutRichBackgroundsTheGradientCountsAsPlain) {
