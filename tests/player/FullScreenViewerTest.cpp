@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 namespace brelvane::test {
 namespace {
@@ -134,6 +135,26 @@ TEST_F(FullScreenViewer, MissingOrBrokenFilesFailAndShowNothing) {
     EXPECT_FALSE(ExecuteAction(form, Action(atLaunchMediaFile, "\\none.avi")));
     EXPECT_FALSE(ExecuteAction(form, Action(atLaunchSlideShow, ShowArgument("\\Gone"))));
     EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(FullScreenViewer, HugePictureDecodesAtTheShownSizeOrFails) {
+    // A PNG header that claims 60000 x 60000 pixels (14 GB decoded) and no data.
+    std::vector<unsigned char> png{0x89, 'P', 'N', 'G', 0x0d, 0x0a, 0x1a, 0x0a, 0, 0, 0, 13};
+    const unsigned char header[] = {'I', 'H',  'D',  'R', 0, 0, 0xea, 0x60, 0,
+                                    0,   0xea, 0x60, 8,   2, 0, 0,    0};
+    png.insert(png.end(), std::begin(header), std::end(header));
+    const auto crc = crc32(0, header, sizeof header);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        png.push_back((crc >> shift) & 0xff);
+    std::ofstream(project.File("huge.png"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    TLaunchSlideShowForm viewer(screen);
+    EXPECT_FALSE(viewer.PreparePicture(project.File("huge.png")));
+    EXPECT_TRUE(viewer.Picture().isNull());
+    // A large JPEG is read at the size it is shown at.
+    SavePicture("tall.jpg", {1200, 3600}, Qt::magenta);
+    ASSERT_TRUE(viewer.PreparePicture(project.File("tall.jpg")));
+    EXPECT_EQ(viewer.Picture().size(), QSize(256, 768));
 }
 
 TEST_F(FullScreenViewer, MediaFilePlaysWithoutBarOrLoop) {
