@@ -1,7 +1,8 @@
 #include "app/Cleanup.h"
 
-#include <cstdio>
-#include <unistd.h>
+#include "storage/FileSystem.h"
+
+#include <filesystem>
 
 namespace brelvane {
 
@@ -16,11 +17,13 @@ void AddCleanupFile(std::vector<std::string>& list, const std::string& file) {
 void RunCleanup(const std::vector<std::string>& list) {
     for (auto entry = list.rbegin(); entry != list.rend(); ++entry) {
         if (entry->empty()) continue;
-        const std::string path = entry->substr(1);
-        if (entry->front() == 'D')
-            ::rmdir(path.c_str());
-        else if (entry->front() == 'F')
-            ::unlink(path.c_str());
+        const auto path = NativePath(entry->substr(1));
+        // Each entry removes only its own kind: a folder only when empty.
+        std::error_code ignored;
+        const bool isFolder =
+            std::filesystem::is_directory(std::filesystem::symlink_status(path, ignored));
+        if ((entry->front() == 'D' && isFolder) || (entry->front() == 'F' && !isFolder))
+            std::filesystem::remove(path, ignored);
     }
 }
 

@@ -1,13 +1,11 @@
 #include "storage/ErrorReport.h"
+#include "storage/FileSystem.h"
 #include "storage/LittleEndian.h"
 #include "storage/project/Package.h"
-#include "storage/project/PosixFile.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <string_view>
-#include <sys/stat.h>
 #include <vector>
 
 namespace brelvane {
@@ -38,16 +36,6 @@ std::string ReadEntryName(TStream& stream) {
     return name;
 }
 
-// An existing folder is used as it is; anything else in its place fails.
-bool MakeFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0755) == 0) return true;
-    if (errno != EEXIST) return false;
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return true;
-    errno = EEXIST;
-    return false;
-}
-
 void Tell(const std::function<void(const std::string&)>& listener, const std::string& path) {
     if (listener) listener(path);
 }
@@ -62,7 +50,8 @@ public:
         const auto folders = ReadCount(kSmallestFolderEntry);
         for (std::int32_t i = 0; i < folders; ++i) {
             const auto path = folder + "/" + ReadEntryName(stream_);
-            if (!MakeFolder(path)) {
+            // An existing folder is used as it is; anything else in its place fails.
+            if (MakeFolder(path) == TFolderMade::Failed) {
                 ReportFileError(kUnpackFolderError, path);
                 return false;
             }
@@ -90,7 +79,7 @@ private:
 
     void UnpackFile(const std::string& path) {
         // Never write through a link that is already there.
-        TPosixFile file(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW);
+        TNativeFile file(path, TNativeFile::Mode::CreateNoFollow);
         Tell(listener_.FileMade, path);
         const auto size = ReadField<std::int32_t>(stream_);
         if (size < 0 || static_cast<std::uint64_t>(size) > Remaining())

@@ -1,10 +1,10 @@
 #include "Commands.h"
 #include "PageJson.h"
 #include "storage/ErrorReport.h"
+#include "storage/FileSystem.h"
 #include "storage/project/PageStream.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace brelvane {
 
@@ -43,9 +43,7 @@ int RunRoundTripCommand(const std::vector<std::string>& args) {
     TMemoryStream out;
     if (!WritePage(out, page)) return 1;
     const auto& bytes = out.Bytes();
-    return ::write(STDOUT_FILENO, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size())
-               ? 0
-               : 1;
+    return WriteStandardOutput(bytes.data(), bytes.size()) ? 0 : 1;
 }
 
 } // namespace brelvane
