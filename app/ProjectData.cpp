@@ -4,6 +4,7 @@
 #include "platform/SpecialFolders.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
+#include "storage/FileSystem.h"
 #include "storage/project/SelfContained.h"
 #include "storage/project/TargetFile.h"
 
@@ -21,8 +22,10 @@ bool LoadTargetFile(TProcessState& state) {
 bool CopyProgram(const std::string& program, const std::string& copy) {
     namespace fs = std::filesystem;
     std::error_code error;
-    fs::copy_file(program, copy, fs::copy_options::overwrite_existing, error);
-    if (!error) fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add, error);
+    fs::copy_file(NativePath(program), NativePath(copy), fs::copy_options::overwrite_existing,
+                  error);
+    if (!error)
+        fs::permissions(NativePath(copy), fs::perms::owner_write, fs::perm_options::add, error);
     errno = error.value();
     return !error;
 }

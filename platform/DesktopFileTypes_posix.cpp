@@ -1,4 +1,4 @@
-#include "platform/FileTypes.h"
+#include "platform/DesktopFileTypes_posix.h"
 
 #include "platform/IniFile.h"
 
@@ -149,21 +149,8 @@ bool DesktopFileTypes::HasViewerFor(const std::string& extension) {
     return false;
 }
 
-namespace {
-std::unique_ptr<FileTypes>& Installed() {
-    static std::unique_ptr<FileTypes> fileTypes =
-        std::make_unique<DesktopFileTypes>(TXdgFolders::FromEnvironment());
-    return fileTypes;
-}
-} // namespace
-
-FileTypes& CurrentFileTypes() {
-    return *Installed();
-}
-
-std::unique_ptr<FileTypes> SetFileTypes(std::unique_ptr<FileTypes> fileTypes) {
-    std::swap(fileTypes, Installed());
-    return fileTypes;
+std::unique_ptr<FileTypes> CreateSystemFileTypes() {
+    return std::make_unique<DesktopFileTypes>(TXdgFolders::FromEnvironment());
 }
 
 } // namespace brelvane::platform

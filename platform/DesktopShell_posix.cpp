@@ -1,4 +1,4 @@
-#include "platform/Shell.h"
+#include "platform/DesktopShell_posix.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,20 +135,8 @@ int DesktopShell::ExecuteAndWait(const ShellRequest& request, bool waitForEnd, i
     return scSuccess;
 }
 
-namespace {
-std::unique_ptr<Shell>& Installed() {
-    static std::unique_ptr<Shell> shell = std::make_unique<DesktopShell>(CreateProcessLauncher());
-    return shell;
-}
-} // namespace
-
-Shell& CurrentShell() {
-    return *Installed();
-}
-
-std::unique_ptr<Shell> SetShell(std::unique_ptr<Shell> shell) {
-    std::swap(shell, Installed());
-    return shell;
+std::unique_ptr<Shell> CreateSystemShell() {
+    return std::make_unique<DesktopShell>(CreateProcessLauncher());
 }
 
 } // namespace brelvane::platform

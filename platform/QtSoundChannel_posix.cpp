@@ -37,21 +37,10 @@ private:
     std::unique_ptr<QAudioOutput> output_;
     std::unique_ptr<QMediaPlayer> player_;
 };
-
-SoundChannelFactory& Factory() {
-    static SoundChannelFactory factory = [] { return std::make_unique<QtSoundChannel>(); };
-    return factory;
-}
-
 } // namespace
 
-std::unique_ptr<SoundChannel> CreateSoundChannel() {
-    return Factory()();
-}
-
-SoundChannelFactory SetSoundChannelFactory(SoundChannelFactory factory) {
-    std::swap(factory, Factory());
-    return factory;
+std::unique_ptr<SoundChannel> CreateSystemSoundChannel() {
+    return std::make_unique<QtSoundChannel>();
 }
 
 } // namespace brelvane::platform

@@ -1,7 +1,6 @@
 #include "platform/SingleInstance.h"
 
 #include <QLocalSocket>
-#include <unistd.h>
 
 namespace brelvane::platform {
 
@@ -11,7 +10,7 @@ constexpr int kTimeoutMs = 1000;
 } // namespace
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent)
-    : QObject(parent), serverName_(name + "-" + QString::number(::getuid())) {}
+    : QObject(parent), serverName_(PerUserName(name)) {}
 
 bool SingleInstance::ActivateRunningInstance() const {
     QLocalSocket socket;

@@ -1,5 +1,7 @@
 #include "platform/SpecialFolders.h"
 
+#include "platform/SystemFolders.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -78,59 +80,11 @@ constexpr TFolderRow kRows[kSpecialFolderCount] = {
     {"ComputersNearMe", 61},
 };
 
-QString Writable(QStandardPaths::StandardLocation location) {
-    return QStandardPaths::writableLocation(location);
-}
-
-// The desktop's folder for a CSIDL. Virtual folders (printers, network,
-// recycle bin) and Windows system folders have no counterpart.
-QString XdgFolder(int csidl) {
-    using Q = QStandardPaths;
-    switch (csidl) {
-    case 0:
-    case 16:
-        return Writable(Q::DesktopLocation);
-    case 2:
-    case 11:
-        return Writable(Q::ApplicationsLocation);
-    case 23:
-    case 22:
-        return "/usr/share/applications";
-    case 5:
-    case 12:
-        return Writable(Q::DocumentsLocation);
-    case 7:
-    case 29:
-        return Writable(Q::GenericConfigLocation) + "/autostart";
-    case 24:
-    case 30:
-        return "/etc/xdg/autostart";
-    case 13:
-        return Writable(Q::MusicLocation);
-    case 14:
-        return Writable(Q::MoviesLocation);
-    case 39:
-        return Writable(Q::PicturesLocation);
-    case 20:
-        return Writable(Q::FontsLocation);
-    case 21:
-        return Writable(Q::TemplatesLocation);
-    case 26:
-        return Writable(Q::GenericConfigLocation);
-    case 28:
-        return Writable(Q::GenericDataLocation);
-    case 32:
-        return Writable(Q::GenericCacheLocation);
-    case 40:
-        return Writable(Q::HomeLocation);
-    default:
-        return {};
-    }
-}
 } // namespace
 
 std::string DocumentsFolder() {
-    return WithoutTrailingSeparator(Writable(QStandardPaths::DocumentsLocation));
+    return WithoutTrailingSeparator(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 std::string TempFolder() {
@@ -152,7 +106,7 @@ int SpecialFolderCsidl(int index) {
 }
 
 std::string SpecialFolderPath(int index) {
-    const auto folder = XdgFolder(SpecialFolderCsidl(index));
+    const auto folder = SystemFolder(SpecialFolderCsidl(index));
     return folder.isEmpty() ? std::string() : WithoutTrailingSeparator(folder);
 }
 

@@ -8,6 +8,7 @@
 #include "render/AnsiText.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
+#include "storage/FileSystem.h"
 
 #include <filesystem>
 #include <system_error>
@@ -63,9 +64,10 @@ bool CopyTree(const fs::path& source, const fs::path& target, bool overwrite) {
 
 bool TreeComplete(const std::string& source, const std::string& target) {
     std::error_code error;
-    for (fs::recursive_directory_iterator entry(source, error), end; !error && entry != end;
+    const auto from = NativePath(source);
+    for (fs::recursive_directory_iterator entry(from, error), end; !error && entry != end;
          entry.increment(error))
-        if (!fs::exists(fs::path(target) / fs::relative(entry->path(), source))) return false;
+        if (!fs::exists(NativePath(target) / fs::relative(entry->path(), from))) return false;
     return !error;
 }
 
@@ -76,13 +78,14 @@ bool CopyThenOpen(QWidget* owner, const std::string& packed) {
     const auto target = ResolvePath(special.empty() ? argument.Target : special);
     const auto source = BaseResolved(argument.Source);
     if (FileExists(source)) {
-        const auto copy = fs::path(target) / fs::path(source).filename();
+        const auto copy = NativePath(target) / NativePath(source).filename();
         if (argument.Overwrite || !fs::exists(copy)) {
-            if (!Confirmed(owner, argument) || !CopyOne(source, copy)) return false;
+            if (!Confirmed(owner, argument) || !CopyOne(NativePath(source), copy)) return false;
         }
     } else if (FolderExists(source)) {
         if (argument.Overwrite || !TreeComplete(source, target)) {
-            if (!Confirmed(owner, argument) || !CopyTree(source, target, argument.Overwrite))
+            if (!Confirmed(owner, argument) ||
+                !CopyTree(NativePath(source), NativePath(target), argument.Overwrite))
                 return false;
         }
     } else {

@@ -76,7 +76,7 @@ std::string CreateFileBeside(const std::string& path);
 void CopyPermissions(const std::string& model, const std::string& target);
 // Puts `source` in the place of `target` in one step, replacing an existing
 // file (written through to the disk where the system offers that).
-void ReplaceFile(const std::string& source, const std::string& target);
+void RenameOver(const std::string& source, const std::string& target);
 
 // Writes bytes to standard output as they are (no line-end translation);
 // false when not all of them could be written.

@@ -160,7 +160,7 @@ void CopyPermissions(const std::string& model, const std::string& target) {
     if (::chmod(target.c_str(), mode) != 0) throw StreamError("cannot set the mode of " + target);
 }
 
-void ReplaceFile(const std::string& source, const std::string& target) {
+void RenameOver(const std::string& source, const std::string& target) {
     if (std::rename(source.c_str(), target.c_str()) != 0)
         throw StreamError("cannot replace " + target);
 }

@@ -262,7 +262,7 @@ void CopyPermissions(const std::string&, const std::string&) {
     // Windows keeps permissions in access lists, which a new file inherits from its folder.
 }
 
-void ReplaceFile(const std::string& source, const std::string& target) {
+void RenameOver(const std::string& source, const std::string& target) {
     if (!::MoveFileExW(Wide(source).c_str(), Wide(target).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         Fail("cannot replace " + target);

@@ -42,7 +42,7 @@ bool SaveFileAtomically(const std::string& path, const std::function<bool(TStrea
     }
     // The temporary file is private; give it the permissions the old file had.
     CopyPermissions(path, temporary.Path());
-    ReplaceFile(temporary.Path(), path);
+    RenameOver(temporary.Path(), path);
     temporary.Keep();
     return true;
 }

@@ -119,15 +119,15 @@ TEST(SaveFile, RefusedWriteKeepsTheOldFile) {
     EXPECT_EQ(Names(ListFolder(folder.Path())), std::vector<std::string>{"index.src"});
 }
 
-TEST(FileSystem, ReplaceFileMovesOverAnExistingFile) {
+TEST(FileSystem, RenameOverReplacesAnExistingFile) {
     TempFolder folder;
     WriteFileBytes(folder.File("new"), Bytes{1, 2, 3});
     WriteFileBytes(folder.File("old"), Bytes{9});
-    ReplaceFile(folder.File("new"), folder.File("old"));
+    RenameOver(folder.File("new"), folder.File("old"));
     EXPECT_EQ(ReadFileBytes(folder.File("old")), (Bytes{1, 2, 3}));
     EXPECT_EQ(Names(ListFolder(folder.Path())), std::vector<std::string>{"old"});
     errno = 0;
-    EXPECT_THROW(ReplaceFile(folder.File("gone"), folder.File("old")), StreamError);
+    EXPECT_THROW(RenameOver(folder.File("gone"), folder.File("old")), StreamError);
     EXPECT_EQ(errno, ENOENT);
 }
 

@@ -1,0 +1,110 @@
+#include "platform/FileTypes.h"
+#include "platform/GuiApplication.h"
+#include "platform/Media.h"
+#include "platform/Shell.h"
+#include "platform/SingleInstance.h"
+#include "platform/SpecialFolders.h"
+#include "platform/WideText_win.h"
+#include "storage/FilePaths.h"
+#include "storage/StorageTestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+// The Windows side of the platform layer against the system itself (under Wine in CI).
+namespace brelvane::platform {
+namespace {
+
+std::string WindowsFolder() {
+    wchar_t path[MAX_PATH] = {};
+    ::GetWindowsDirectoryW(path, MAX_PATH);
+    return Utf8Text(path);
+}
+
+std::string SystemCommand() {
+    return WindowsFolder() + "\\system32\\cmd.exe";
+}
+
+TEST(WindowsSpecialFolders, TokensResolveThroughTheShell) {
+    test::EnsureGuiApplication();
+    const auto windows = ResolveSpecialFolder("[Windows]");
+    EXPECT_EQ(QDir(QString::fromStdString(windows)), QDir(QString::fromStdString(WindowsFolder())));
+    EXPECT_EQ(ResolveSpecialFolder("[windows]"), "");
+    EXPECT_TRUE(FolderExists(ResolveSpecialFolder("[System]")));
+    EXPECT_TRUE(FolderExists(ResolveSpecialFolder("[ProgramFiles]")));
+    EXPECT_TRUE(FolderExists(ResolveSpecialFolder("[AppData]")));
+    // Virtual folders have no path.
+    EXPECT_EQ(ResolveSpecialFolder("[Printers]"), "");
+    EXPECT_EQ(ResolveSpecialFolder("[Drives]"), "");
+    // No trailing separator, as on every system.
+    const auto documents = SpecialFolderPath(5);
+    ASSERT_FALSE(documents.empty());
+    EXPECT_NE(documents.back(), '\\');
+}
+
+TEST(WindowsFileTypes, RegisteredOpenCommandsCount) {
+    auto& types = CurrentFileTypes();
+    EXPECT_TRUE(types.HasViewerFor(".txt"));
+    EXPECT_TRUE(types.HasViewerFor("txt"));
+    EXPECT_FALSE(types.HasViewerFor(".brelvane-no-such-type"));
+    EXPECT_FALSE(types.HasViewerFor(""));
+}
+
+TEST(WindowsShell, FailuresAreTheShellsOwnCodes) {
+    test::EnsureGuiApplication();
+    test::TempFolder folder;
+    auto& shell = CurrentShell();
+    EXPECT_EQ(shell.Execute({"open", folder.File("missing.exe"), "", "", 1}), scFileNotFound);
+    EXPECT_EQ(shell.Execute({"open", folder.Path() + "/no/such/file.txt", "", "", 1}),
+              scPathNotFound);
+    int exitCode = -1;
+    EXPECT_FALSE(ShellSucceeded(
+        shell.ExecuteAndWait({"open", folder.File("missing.exe"), "", "", 1}, true, exitCode)));
+    EXPECT_EQ(exitCode, -1);
+}
+
+TEST(WindowsShell, WaitsForTheProgramAndHandsOnItsExitCode) {
+    test::EnsureGuiApplication();
+    test::TempFolder folder;
+    int exitCode = -1;
+    // Forward slashes, as paths are kept inside the program, reach the shell as backslashes.
+    std::string command = SystemCommand();
+    for (auto& c : command)
+        if (c == '\\') c = '/';
+    const int code = CurrentShell().ExecuteAndWait(
+        {"open", command, "/c echo done> started.txt & exit 7", folder.Path(), 0}, true, exitCode);
+    EXPECT_EQ(code, scSuccess);
+    EXPECT_EQ(exitCode, 7);
+    // It ran in the working folder it was given.
+    EXPECT_TRUE(FileExists(folder.File("started.txt")));
+}
+
+TEST(WindowsSingleInstance, NamesCarryTheUsersIdentity) {
+    const auto name = PerUserName("Brelvane");
+    EXPECT_TRUE(name.startsWith("Brelvane-S-1-")) << name.toStdString();
+    EXPECT_EQ(name, PerUserName("Brelvane"));
+}
+
+TEST(WindowsSound, MissingFileDoesNotPlay) {
+    test::TempFolder folder;
+    auto channel = CreateSystemSoundChannel();
+    EXPECT_FALSE(channel->Play(folder.File("missing.wav")));
+    EXPECT_FALSE(channel->IsPlaying());
+    channel->Close();
+    EXPECT_FALSE(channel->IsPlaying());
+}
+
+TEST(WideText, Utf8AndStoredAnsiBothBecomeCharacters) {
+    EXPECT_EQ(WideText("M\xc3\xbcsik"), L"M\u00fcsik");
+    // A stored ANSI name is not UTF-8: its bytes are read as Windows-1252 letters.
+    EXPECT_EQ(WideText("M\xfcsik"), L"M\u00fcsik");
+    EXPECT_EQ(WideShellTarget("C:/menu/setup.exe"), L"C:\\menu\\setup.exe");
+    EXPECT_EQ(WideShellTarget("http://example.com/a/b"), L"http://example.com/a/b");
+    EXPECT_EQ(WideShellTarget("mailto:someone@example.com"), L"mailto:someone@example.com");
+    EXPECT_EQ(Utf8Text(L"\u65e5\u672c"), "\xe6\x97\xa5\xe6\x9c\xac");
+}
+
+} // namespace
+} // namespace brelvane::platform
