@@ -34,9 +34,11 @@ std::string MakePackageFolder(const std::string& tempFolder) {
     return {};
 }
 
-bool WriteSelfContainedExecutable(const std::string& baseFolder, const std::string& path) {
+bool WriteSelfContainedExecutable(const std::string& baseFolder, const std::string& path,
+                                  const std::string& chosenPlayer) {
     std::unique_ptr<TFileStream> out;
-    const auto player = ResolvePath(baseFolder + "/" + kPackageSkippedFile);
+    const auto player =
+        chosenPlayer.empty() ? ResolvePath(baseFolder + "/" + kPackageSkippedFile) : chosenPlayer;
     const bool copied = FileTransfer(kPublishExecutableError, path, [&] {
         out = std::make_unique<TFileStream>(path, TFileStream::Mode::Create);
         return FileTransfer(kPublishExecutableError, player, [&] {

@@ -256,6 +256,22 @@ TEST(SelfContained, PlayerThenPackageThenThePlayersLength) {
               (Tree{{"autorun.tgt", {1, 2}}, {"media/", {}}, {"media/a", {3}}}));
 }
 
+TEST(SelfContained, ANamedPlayerGoesInFrontOfThePackage) {
+    TempFolder base, out;
+    const Bytes windowsPlayer{'M', 'Z', 0x90, 0, 3};
+    MakeTree(base.Path(), {{"autorun.exe", {1, 2, 3}}, {"autorun.tgt", {7}}});
+    WriteFileBytes(out.File("Brelvane.exe"), windowsPlayer);
+    const auto path = out.File("menu.exe");
+    ASSERT_TRUE(WriteSelfContainedExecutable(base.Path(), path, out.File("Brelvane.exe")));
+    EXPECT_EQ(ReadFileBytes(path), Executable(windowsPlayer, PackageOf(base.Path())));
+
+    ErrorCollector errors;
+    EXPECT_FALSE(WriteSelfContainedExecutable(base.Path(), path, out.File("missing.exe")));
+    ASSERT_EQ(errors.Messages().size(), 1u);
+    EXPECT_EQ(errors.Messages()[0],
+              FileErrorText(ENOENT, kPublishExecutableError, out.File("missing.exe")));
+}
+
 TEST(SelfContained, MissingPlayerIsReportedWithItsPath) {
     TempFolder base, out;
     ErrorCollector errors;
