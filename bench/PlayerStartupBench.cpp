@@ -4,82 +4,38 @@
 // window of the same size. Each sample is a fresh process (this program
 // started again in one of its two child roles), timed from its start until
 // it has painted and ended.
+//
+// With "--windows PROBE.exe" the children are the Windows build's
+// startup_probe.exe under Wine (tools/wine-run.sh) instead: the same ratio
+// for the Windows player.
 #include "RatioReporter.h"
-#include "app/ProcessState.h"
-#include "app/StartUp.h"
-#include "player/AutoRunForm.h"
-#include "player/PageSurface.h"
-#include "player/StartSequence.h"
-#include "storage/ErrorReport.h"
+#include "StartupChildren.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QByteArray>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 extern char** environ;
 
 namespace {
 
-constexpr char kBareRole[] = "--bare-window";
-constexpr char kDemoRole[] = "--demo-main-page";
+using brelvane::bench::kBareRole;
+using brelvane::bench::kDemoRole;
 
-// Notes the first paint event of a widget.
-class PaintWatcher : public QObject {
-public:
-    explicit PaintWatcher(QWidget* widget) { widget->installEventFilter(this); }
-    bool Painted() const { return painted_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted_ = true;
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool painted_ = false;
-};
-
-int WaitForPaint(const PaintWatcher& watcher) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!watcher.Painted() && timer.elapsed() < 10000)
-        QApplication::processEvents();
-    return watcher.Painted() ? 0 : 1;
-}
-
-int BareWindowChild(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QWidget window;
-    window.resize(640, 460);
-    PaintWatcher watcher(&window);
-    window.show();
-    return WaitForPaint(watcher);
-}
-
-int DemoMainPageChild(int argc, char** argv) {
-    QApplication application(argc, argv);
-    brelvane::ErrorCollector errors;
-    brelvane::TProcessState process;
-    brelvane::SetProgramPaths(process, std::string(BRELVANE_DEMO_FOLDER) + "/autorun.exe");
-    if (!brelvane::StartPlayer(process)) return 1;
-    brelvane::TStartSequence sequence;
-    // The main window is shown at the end; its first paint comes from the event loop.
-    if (sequence.Run() != brelvane::TStartOutcome::Running) return 1;
-    PaintWatcher watcher(sequence.MainWindow()->Surface());
-    return WaitForPaint(watcher);
-}
-
-// Starts this program in `role` and waits for it to end.
-void RunChild(benchmark::State& state, const char* self, const char* role) {
+// Starts `command` and waits for it to end, once per iteration.
+void RunChild(benchmark::State& state, std::vector<std::string> command) {
+    std::vector<char*> args;
+    for (auto& part : command)
+        args.push_back(part.data());
+    args.push_back(nullptr);
     for (auto _ : state) {
         pid_t child = 0;
-        char* args[] = {const_cast<char*>(self), const_cast<char*>(role), nullptr};
-        if (posix_spawn(&child, self, nullptr, nullptr, args, environ) != 0) {
+        if (posix_spawn(&child, args[0], nullptr, nullptr, args.data(), environ) != 0) {
             state.SkipWithError("cannot start the child process");
             return;
         }
@@ -96,13 +52,24 @@ void RunChild(benchmark::State& state, const char* self, const char* role) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc > 1 && std::strcmp(argv[1], kBareRole) == 0) return BareWindowChild(argc, argv);
-    if (argc > 1 && std::strcmp(argv[1], kDemoRole) == 0) return DemoMainPageChild(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], kBareRole) == 0)
+        return brelvane::bench::BareWindowChild(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], kDemoRole) == 0)
+        return brelvane::bench::DemoMainPageChild(argc, argv, BRELVANE_DEMO_FOLDER);
 
-    const char* self = argv[0];
-    benchmark::RegisterBenchmark("Startup/BareWindow", RunChild, self, kBareRole)
+    std::vector<std::string> bare{argv[0], kBareRole};
+    std::vector<std::string> demo{argv[0], kDemoRole};
+    if (argc > 2 && std::strcmp(argv[1], "--windows") == 0) {
+        bare = {BRELVANE_WINE_RUN, argv[2], kBareRole};
+        demo = {BRELVANE_WINE_RUN, argv[2], kDemoRole, BRELVANE_DEMO_FOLDER};
+        // The benchmark library reads the options after the two taken here.
+        argv[2] = argv[0];
+        argc -= 2;
+        argv += 2;
+    }
+    benchmark::RegisterBenchmark("Startup/BareWindow", RunChild, bare)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Startup/DemoMainPage", RunChild, self, kDemoRole)
+    benchmark::RegisterBenchmark("Startup/DemoMainPage", RunChild, demo)
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
