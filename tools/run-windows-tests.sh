@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the Windows test suites and runs them under Wine, one ctest entry per suite, on a
+# virtual display with Qt's off-screen platform. Prints the time of each stage.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+start=$SECONDS
+tools/build-windows.sh --tests
+echo "windows: build took $((SECONDS - start)) s"
+
+cache=${BRELVANE_WIN64_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/brelvane-win64}
+export WINEPREFIX=${WINEPREFIX:-$cache/wine}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+stage=$SECONDS
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot --init >/dev/null 2>&1 || true
+    wineserver -w
+fi
+# One Wine server for the whole run instead of one start per suite.
+wineserver -p
+trap 'wineserver -k 2>/dev/null || true' EXIT
+echo "windows: Wine ready after $((SECONDS - stage)) s"
+stage=$SECONDS
+QT_QPA_PLATFORM=offscreen xvfb-run -a ctest --test-dir build-win64 --output-on-failure \
+    --parallel "$(nproc)"
+echo "windows: tests took $((SECONDS - stage)) s, all $((SECONDS - start)) s"
