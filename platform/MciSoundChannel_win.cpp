@@ -2,8 +2,9 @@
 #include "platform/WideText_win.h"
 
 #include <atomic>
-#include <mmsystem.h>
 #include <windows.h>
+// The headers of the system's other libraries need windows.h first.
+#include <mmsystem.h>
 
 namespace brelvane::platform {
 

@@ -1,8 +1,9 @@
 #include "platform/FileTypes.h"
 #include "platform/WideText_win.h"
 
-#include <shlwapi.h>
 #include <windows.h>
+// The headers of the system's other libraries need windows.h first.
+#include <shlwapi.h>
 
 namespace brelvane::platform {
 

@@ -1,7 +1,8 @@
 #include "platform/SingleInstance.h"
 
-#include <sddl.h>
 #include <windows.h>
+// The headers of the system's other libraries need windows.h first.
+#include <sddl.h>
 
 namespace brelvane::platform {
 

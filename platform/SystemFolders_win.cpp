@@ -1,7 +1,8 @@
 #include "platform/SystemFolders.h"
 
-#include <shlobj.h>
 #include <windows.h>
+// The headers of the system's other libraries need windows.h first.
+#include <shlobj.h>
 
 namespace brelvane::platform {
 

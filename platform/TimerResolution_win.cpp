@@ -1,7 +1,8 @@
 #include "platform/TimerResolution.h"
 
-#include <timeapi.h>
 #include <windows.h>
+// The headers of the system's other libraries need windows.h first.
+#include <timeapi.h>
 
 namespace brelvane::platform {
 

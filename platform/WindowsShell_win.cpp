@@ -2,8 +2,9 @@
 #include "platform/WideText_win.h"
 
 #include <QCoreApplication>
-#include <shellapi.h>
 #include <windows.h>
+// The headers of the system's other libraries need windows.h first.
+#include <shellapi.h>
 
 namespace brelvane::platform {
 

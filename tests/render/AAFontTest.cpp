@@ -7,6 +7,7 @@
 #include <QImage>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <set>
 
 namespace brelvane {
@@ -294,7 +295,7 @@ TEST_F(AAFontDrawing, RotatedBoxEnclosesTheTurnedText) {
         turned.Angle = static_cast<std::int16_t>(angle);
         font.SetEffect(turned);
         const QRect box = Box(100, 10);
-        const double radians = angle * M_PI / 180;
+        const double radians = angle * std::numbers::pi / 180;
         // Less a hair the trigonometry leaves over at right angles.
         EXPECT_GE(box.width() + 1e-6,
                   std::abs(w * std::cos(radians)) + std::abs(h * std::sin(radians)));

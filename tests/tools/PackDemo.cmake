@@ -41,9 +41,10 @@ endif()
 # Another player in front: its bytes, then the same package.
 file(WRITE "${OUT}/other-player.exe" "MZ other player")
 run(${TOOL} pack --player "${OUT}/other-player.exe" "${base}" "${OUT}/other.exe")
-file(READ "${OUT}/other.exe" front LIMIT 15)
-if(NOT front STREQUAL "MZ other player")
-    message(FATAL_ERROR "pack --player put \"${front}\" in front")
+file(READ "${OUT}/other-player.exe" player HEX)
+file(READ "${OUT}/other.exe" front LIMIT 15 HEX)
+if(NOT front STREQUAL player)
+    message(FATAL_ERROR "pack --player put ${front} in front, not ${player}")
 endif()
 run(${TOOL} unpack "${OUT}/other.exe" "${OUT}/other-unpacked")
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${base}/autorun.tgt"
