@@ -5,7 +5,7 @@
 #include "storage/project/SelfContained.h"
 #include "storage/project/TargetFile.h"
 
-#include <QtGlobal>
+#include <QByteArray>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
