@@ -8,10 +8,12 @@
 namespace brelvane::platform {
 
 namespace {
+// With slashes, as the program keeps paths on every system.
 std::string WithoutTrailingSeparator(QString path) {
+    path = QDir::fromNativeSeparators(path);
     while (path.size() > 1 && path.endsWith('/'))
         path.chop(1);
-    return QDir::toNativeSeparators(path).toStdString();
+    return path.toStdString();
 }
 
 struct TFolderRow {

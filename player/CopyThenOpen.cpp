@@ -10,6 +10,7 @@
 #include "storage/FilePaths.h"
 #include "storage/FileSystem.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -41,8 +42,9 @@ bool Confirmed(QWidget* owner, const TCopyThenOpenArgument& argument) {
 bool CopyOne(const fs::path& from, const fs::path& to) {
     std::error_code error;
     fs::create_directories(to.parent_path(), error);
-    if (!error) fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
-    if (error) ShowError("\"" + to.string() + "\", " + error.message() + ".");
+    if (!error && !CopyFileOver(Utf8Path(from), Utf8Path(to)))
+        error = std::error_code(errno, std::generic_category());
+    if (error) ShowError("\"" + Utf8Path(to) + "\", " + error.message() + ".");
     return !error;
 }
 

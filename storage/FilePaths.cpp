@@ -53,7 +53,10 @@ std::string ResolvePath(const std::string& path) {
     }
     for (; part != input.end(); ++part)
         resolved /= *part;
-    return Utf8Path(resolved);
+    // Joined with the system's separator; given back with slashes, as taken.
+    auto result = Utf8Path(resolved);
+    std::replace(result.begin(), result.end(), '\\', '/');
+    return result;
 }
 
 bool FileExists(const std::string& path) {

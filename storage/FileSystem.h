@@ -78,6 +78,9 @@ void CopyPermissions(const std::string& model, const std::string& target);
 // file (written through to the disk where the system offers that).
 void RenameOver(const std::string& source, const std::string& target);
 
+// Copies a file, replacing one at `target`; false (errno set) on failure.
+bool CopyFileOver(const std::string& source, const std::string& target);
+
 // Writes bytes to standard output as they are (no line-end translation);
 // false when not all of them could be written.
 bool WriteStandardOutput(const void* bytes, std::size_t count);

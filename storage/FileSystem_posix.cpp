@@ -165,6 +165,14 @@ void RenameOver(const std::string& source, const std::string& target) {
         throw StreamError("cannot replace " + target);
 }
 
+bool CopyFileOver(const std::string& source, const std::string& target) {
+    std::error_code error;
+    std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing,
+                               error);
+    errno = error.value();
+    return !error;
+}
+
 bool WriteStandardOutput(const void* bytes, std::size_t count) {
     const auto* in = static_cast<const char*>(bytes);
     while (count > 0) {

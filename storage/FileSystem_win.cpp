@@ -268,6 +268,13 @@ void RenameOver(const std::string& source, const std::string& target) {
         Fail("cannot replace " + target);
 }
 
+// The system's own copy: the C++ library's refuses to replace a file here.
+bool CopyFileOver(const std::string& source, const std::string& target) {
+    if (::CopyFileW(Wide(source).c_str(), Wide(target).c_str(), FALSE)) return true;
+    errno = ErrnoOf(::GetLastError());
+    return false;
+}
+
 bool WriteStandardOutput(const void* bytes, std::size_t count) {
     // The C library's standard output would turn every \n into \r\n.
     std::fflush(stdout);

@@ -9,11 +9,14 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 fonts="$cache/fonts"
-if [ ! -d "$fonts" ]; then
-    mkdir -p "$fonts.new"
-    ln -sf /usr/share/fonts/truetype/dejavu/*.ttf /usr/share/fonts/truetype/liberation2/*.ttf "$fonts.new/"
-    mv -T "$fonts.new" "$fonts" 2>/dev/null || rm -rf "$fonts.new"
+if [ ! -e "$fonts/LiberationSans-Regular.ttf" ] || [ ! -e "$fonts/DejaVuSans.ttf" ]; then
+    mkdir -p "$fonts"
+    ln -sf /usr/share/fonts/truetype/dejavu/*.ttf /usr/share/fonts/truetype/liberation2/*.ttf "$fonts/"
 fi
 # Wine's drive Z: is the Unix root.
 export QT_QPA_FONTDIR="Z:${fonts//\//\\}"
+# Wine keeps the host's QT_ variables from Windows programs; WINEQT_X reaches them as QT_X.
+while IFS='=' read -r name _; do
+    export "WINE$name=${!name}"
+done < <(env | grep -o '^QT_[A-Za-z0-9_]*=')
 exec wine "$@"

@@ -68,6 +68,9 @@ TEST(Package, ExactBytesOfSubFoldersBeforeFiles) {
 }
 
 TEST(Package, LeavesOutProjectSourceAndPlayerAtEveryDepthButKeepsOtherCases) {
+#ifdef _WIN32
+    GTEST_SKIP() << "names that differ only in case are one name on Windows";
+#endif
     TempFolder folder;
     const Tree kept{{"autorunsource/", {}},
                     {"autorunsource/notes.txt", {4}},

@@ -112,7 +112,10 @@ TEST_F(AAFontDrawing, EmptyTextMeasuresOnlyTheShadowAndDrawsNothing) {
     EXPECT_TRUE(InkBox(image, kPaper).isEmpty());
     EXPECT_EQ(font.TextWidth(QString()), 3);
     EXPECT_EQ(font.TextHeight(QString()), 5);
-    EXPECT_EQ(font.TextWidth(kText), TAAFont(&canvas).TextWidth(kText) + 3);
+    // Against plain text of the same quality: other factors round the extent differently.
+    TAAFont plain(&canvas);
+    plain.SetQuality(font.Quality());
+    EXPECT_EQ(font.TextWidth(kText), plain.TextWidth(kText) + 3);
     TAAFontEx detached;
     EXPECT_EQ(detached.TextWidth(kText), 0);
     EXPECT_NO_THROW(detached.TextOut(0, 0, kText));

@@ -2,6 +2,7 @@
 
 #include "storage/FileSystem.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -42,7 +43,11 @@ void ExpectOneError(const ErrorCollector& errors, int code) {
 }
 
 TempFolder::TempFolder() {
-    const auto parent = Utf8Path(std::filesystem::temp_directory_path());
+    // With slashes and no trailing one, as the program's own paths are.
+    auto parent = Utf8Path(std::filesystem::temp_directory_path());
+    std::replace(parent.begin(), parent.end(), '\\', '/');
+    while (parent.size() > 1 && parent.back() == '/')
+        parent.pop_back();
     std::random_device seed;
     std::mt19937 random(seed());
     // Made in one step: a name some other test took meanwhile is passed over.
