@@ -2,25 +2,38 @@
 #include "platform/WideText_win.h"
 
 #include <windows.h>
-// The headers of the system's other libraries need windows.h first.
-#include <shlwapi.h>
 
 namespace brelvane::platform {
 
 namespace {
-// The registered "open" command of the extension's file type (through its
-// programmatic identifier and the user's own choice): a viewer exists when
-// that command is there and not empty.
+// Text values as stored: the call refuses expandable ones unless told not to expand them.
+constexpr DWORD kTextValues = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+
+// The default value of a key under the classes root, or empty.
+std::wstring ClassesValue(const std::wstring& key) {
+    DWORD size = 0;
+    if (::RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, kTextValues, nullptr, nullptr,
+                       &size) != ERROR_SUCCESS ||
+        size < sizeof(wchar_t))
+        return {};
+    std::wstring value(size / sizeof(wchar_t), L'\0');
+    if (::RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, kTextValues, nullptr, value.data(),
+                       &size) != ERROR_SUCCESS)
+        return {};
+    value.resize(::wcsnlen(value.c_str(), value.size()));
+    return value;
+}
+
+// The extension's key names its file type; that type's "shell\open\command"
+// is the viewer: there is one when that value exists and is not empty.
 class RegistryFileTypes final : public FileTypes {
 public:
     bool HasViewerFor(const std::string& extension) override {
         auto wide = WideText(extension);
         if (wide.empty()) return false;
         if (wide.front() != L'.') wide.insert(wide.begin(), L'.');
-        DWORD length = 0;
-        const HRESULT result = ::AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_COMMAND,
-                                                   wide.c_str(), L"open", nullptr, &length);
-        return (result == S_FALSE || result == S_OK) && length > 1;
+        const auto type = ClassesValue(wide);
+        return !type.empty() && !ClassesValue(type + L"\\shell\\open\\command").empty();
     }
 };
 } // namespace

@@ -16,7 +16,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineserver -w
 fi
 # One Wine server for the whole run instead of one start per suite.
-wineserver -p >/dev/null 2>&1
+wineserver -p >/dev/null 2>&1 || true  # (one may be running already)
 trap 'wineserver -k 2>/dev/null || true' EXIT
 echo "windows: Wine ready after $((SECONDS - stage)) s"
 stage=$SECONDS

@@ -1,5 +1,4 @@
 #include "platform/DesktopFileTypes_posix.h"
-
 #include "storage/StorageTestSupport.h"
 
 #include <QDir>
