@@ -15,9 +15,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1 || true
     wineserver -w
 fi
-# One Wine server for the whole run instead of one start per suite.
+# One Wine server for the whole run instead of one start per suite, and Wine's own services
+# started now: started by a test, they would hold its output open and ctest would wait forever.
 wineserver -p >/dev/null 2>&1 || true  # (one may be running already)
 trap 'wineserver -k 2>/dev/null || true' EXIT
+wine wineboot >/dev/null 2>&1 </dev/null
 echo "windows: Wine ready after $((SECONDS - stage)) s"
 stage=$SECONDS
 QT_QPA_PLATFORM=offscreen xvfb-run -a ctest --test-dir build-win64 --output-on-failure \
