@@ -1,26 +1,13 @@
 #include "app/ErrorBoxes.h"
 
+#include "platform/MessageBoxes.h"
 #include "render/AnsiText.h"
 #include "storage/ErrorReport.h"
 
-#include <QGuiApplication>
-#include <QMessageBox>
-#include <cstdio>
-
 namespace brelvane {
 
-namespace {
-bool HasInteractiveDisplay() {
-    const auto platform = QGuiApplication::platformName();
-    return platform != "offscreen" && platform != "minimal";
-}
-} // namespace
-
 void InstallErrorBoxSink() {
-    SetErrorSink([](const std::string& text) {
-        std::fprintf(stderr, "Error: %s\n", text.c_str());
-        if (HasInteractiveDisplay()) QMessageBox::critical(nullptr, "Error", FromAnsi(text));
-    });
+    SetErrorSink([](const std::string& text) { platform::ShowErrorBox(nullptr, FromAnsi(text)); });
 }
 
 } // namespace brelvane

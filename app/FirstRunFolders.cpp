@@ -61,6 +61,8 @@ bool CreateDefaultProjectFolders(const std::string& documents, const std::string
     const std::string projects = documents + "/Brelvane Projects";
     std::error_code error;
     if (fs::exists(projects, error)) return false;
+    // A fresh desktop account may have no documents folder yet; Windows always has one.
+    if (!IsFolder(documents)) fs::create_directory(documents, error);
     if (!CreateFolderOrReport(projects)) return false;
     if (!CreateFolderOrReport(projects + "/CDROM")) return false;
 

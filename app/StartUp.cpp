@@ -3,8 +3,12 @@
 #include "app/Cleanup.h"
 #include "app/ErrorBoxes.h"
 #include "app/FirstRunFolders.h"
+#include "app/ProgramIcon.h"
 #include "app/ProjectData.h"
 #include "app/RunMode.h"
+#include "designer/MainForm.h"
+#include "designer/PickerDialogs.h"
+#include "designer/ProSplashForm.h"
 #include "platform/IniFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/SpecialFolders.h"
@@ -54,10 +58,22 @@ int RunDesignerMode(TProcessState& state, bool installationRun) {
     CreateDefaultProjectFolders(state.DocumentsFolder, state.ProgramFolder);
     state.BaseFolder = DesignerStartFolder(state);
     QApplication::setApplicationName(kApplicationTitle);
-    instance.Listen([] {});
-    // The designer's windows are not built yet; report what start-up prepared.
-    std::printf("Brelvane designer: base folder \"%s\"\n", state.BaseFolder.c_str());
-    return 0;
+
+    auto* splash = new TProSplashForm;
+    splash->FadeIn();
+    TMainForm window({state.ProgramPath, state.ProgramFolder, state.DesignerTempFolder},
+                     CreateDesktopPickerDialogs());
+    instance.Listen([&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    window.show();
+    if (!window.Start(state.BaseFolder, installationRun, splash)) {
+        window.close();
+        return 0;
+    }
+    return QApplication::exec();
 }
 
 bool StartPlayer(TProcessState& state) {
@@ -79,8 +95,11 @@ bool StartPlayer(TProcessState& state) {
         environment.ApplicationTitle = settings.ApplicationTitle;
         QApplication::setApplicationName(FromAnsi(settings.ApplicationTitle));
     }
+    // The program's own icon, which a copy may have been given; a program
+    // built without one shows the disc icon beside it.
     const auto icon = ResolvePath(state.BaseFolder + "/autorun.ico");
-    if (FileExists(icon)) QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
+    if (QApplication::windowIcon().isNull() && FileExists(icon))
+        QApplication::setWindowIcon(QIcon(QString::fromStdString(icon)));
     return true;
 }
 
@@ -111,6 +130,7 @@ int RunProgram(int argc, char** argv) {
     QApplication::setApplicationName(kApplicationTitle);
     InstallErrorBoxSink();
     SetProgramPaths(state, ExecutablePath(argv));
+    QApplication::setWindowIcon(ProgramIcon(state.ProgramPath));
 
     const int code = IsDesignerName(FileNameOf(state.ProgramPath))
                          ? RunDesignerMode(state, IsInstallationRun(argc, argv))

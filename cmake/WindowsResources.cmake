@@ -2,9 +2,7 @@
 # manifest; Brelvane.exe also the group icon "MAINICON" and the version block 040904E4 with
 # FileVersion "<version> (<commit>)" and CompanyName, FileDescription and LegalCopyright as
 # 100-character values (padded with blanks), the layout the executable information dialog rewrites.
-set(BRELVANE_COMPANY_NAME "Brelvane")
-set(BRELVANE_FILE_DESCRIPTION "Brelvane disc menu designer and player")
-set(BRELVANE_LEGAL_COPYRIGHT "Copyright (C) the Brelvane authors")
+# The texts are the ones cmake/ProgramResources.cmake gives the Linux build.
 
 function(brelvane_padded_slot out text)
     string(LENGTH "${text}" length)

@@ -310,6 +310,11 @@ void TAutoRunForm::RenderBackground() {
     background.GradientStyle = page_.GradientStyle;
     background.BackImage = StillImage(page_.BackImage);
     background.BackImageStyle = page_.BackImageStyle;
+    const auto& environment = PlayerEnvironment();
+    if (environment.DesignerMode && !TestRun) {
+        background.GridX = environment.DesignGridX;
+        background.GridY = environment.DesignGridY;
+    }
     RenderPageBackground(image, background);
     surface_->SetBackground(std::move(image));
     ScheduleTransparency();

@@ -15,6 +15,9 @@ struct TPlayerEnvironment {
     const TProjectIndex* Project = nullptr;
     TPageSource Source;
     bool DesignerMode = false;
+    // The designer's grid on its page model (test runs never show it); 0 none.
+    int DesignGridX = 0;
+    int DesignGridY = 0;
     bool IsNtPlatform = true;
     bool CanFade = true;
     // The application title ("AutoRun", the project's title or the main page's caption).

@@ -88,6 +88,12 @@ void RenderPageBackground(QImage& target, const TPageBackground& background) {
     painter.fillRect(0, 0, w, h, background.BackColor);
     FillGradient(painter, w, h, background);
     DrawBackImage(painter, w, h, background);
+    if (background.GridX <= 0 || background.GridY <= 0) return;
+    painter.end();
+    const QRgb black = qRgb(0, 0, 0);
+    for (int y = 0; y < h; y += background.GridY)
+        for (int x = 0; x < w; x += background.GridX)
+            target.setPixel(x, y, black);
 }
 
 } // namespace brelvane

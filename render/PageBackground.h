@@ -13,6 +13,9 @@ struct TPageBackground {
     std::uint8_t GradientStyle = 0;  // 0 none, 1..8
     QImage BackImage;                // null when the page has none
     std::uint8_t BackImageStyle = 0; // 0 Normal, 1 Center, 2 Stretch, 3 Tile
+    // Design-time grid: one black pixel at every multiple of the steps; 0 none.
+    int GridX = 0;
+    int GridY = 0;
 };
 
 // Paints the page background into `target` (its whole size).

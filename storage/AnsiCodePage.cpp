@@ -11,6 +11,8 @@ constexpr std::array<char16_t, 32> kHighControls{
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -29,7 +31,6 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 sequence at `i`, advancing it; nothing for malformed bytes.
 std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<std::uint8_t>(text[i++]);
     if (lead < 0x80) return lead;
@@ -44,7 +45,6 @@ std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& i) {
     }
     return c;
 }
-} // namespace
 
 char32_t AnsiToUnicode(std::uint8_t byte) {
     return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : byte;

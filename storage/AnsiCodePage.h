@@ -17,4 +17,8 @@ std::string AnsiToUtf8(std::string_view ansi);
 // Characters outside the code page become '?'; malformed UTF-8 bytes too.
 std::string Utf8ToAnsi(std::string_view utf8);
 
+void AppendUtf8(std::string& out, char32_t character);
+// Decodes one UTF-8 sequence at `i`, advancing it; nothing for malformed bytes.
+std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& i);
+
 } // namespace brelvane

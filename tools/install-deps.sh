@@ -7,7 +7,9 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libpng-dev libjpeg-dev libgif-dev zlib1g-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libgl-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xxd
+    libgl-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xxd unrtf
+    # Executable resources: Windows test programs, and readers to check them with.
+    binutils gcc-mingw-w64-i686 gcc-mingw-w64-x86-64 icoutils python3-pefile
 )
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 export DEBIAN_FRONTEND=noninteractive

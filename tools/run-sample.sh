@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Brelvane and plays the bundled sample project: the program runs as the
-# player when its name is not "Brelvane", so the sample gets an "autorun.exe"
+# Builds Brelvane and opens the designer on a copy of the bundled sample
+# project; with --play the copy is played instead: the program runs as the
+# player when its name is not "Brelvane", so the copy gets an "autorun.exe"
 # link to the build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,5 +9,11 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$(nproc)" --target Brelvane
 rm -rf build/sample
 cp -r samples/Demo build/sample
-ln -s "$PWD/build/Brelvane" build/sample/autorun.exe
-exec build/sample/autorun.exe "$@"
+if [ "${1:-}" = "--play" ]; then
+    shift
+    ln -s "$PWD/build/Brelvane" build/sample/autorun.exe
+    exec build/sample/autorun.exe "$@"
+fi
+# The designer opens the project it saved last: point it at the copy.
+printf '[START]\r\nDefaultPath=%s\r\n' "$PWD/build/sample" > build/Brelvane.ini
+exec build/Brelvane "$@"

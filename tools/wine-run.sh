@@ -9,9 +9,13 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 fonts="$cache/fonts"
-if [ ! -e "$fonts/LiberationSans-Regular.ttf" ] || [ ! -e "$fonts/DejaVuSans.ttf" ]; then
+# Without a fontconfig to name the default sans face, Qt takes the first family it finds: the
+# folder holds the sans faces first (DejaVu Sans, as on Linux) and no serif or math DejaVu.
+if [ ! -e "$fonts/LiberationSans-Regular.ttf" ] || [ ! -e "$fonts/DejaVuSans.ttf" ] ||
+   [ -e "$fonts/DejaVuSerif.ttf" ]; then
+    rm -rf "$fonts"
     mkdir -p "$fonts"
-    ln -sf /usr/share/fonts/truetype/dejavu/*.ttf /usr/share/fonts/truetype/liberation2/*.ttf "$fonts/"
+    ln -sf /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf /usr/share/fonts/truetype/liberation2/*.ttf "$fonts/"
 fi
 # Wine's drive Z: is the Unix root.
 export QT_QPA_FONTDIR="Z:${fonts//\//\\}"

@@ -89,6 +89,17 @@ TEST(CreateDefaultProjectFolders, FailureToCreateReportsThePath) {
               "Create folder \"/nonexistent/documents/Brelvane Projects\" failed!");
 }
 
+TEST(CreateDefaultProjectFolders, CreatesAMissingDocumentsFolderButNotItsParents) {
+    TempFolder home, program;
+    ASSERT_TRUE(CreateDefaultProjectFolders(home.File("Documents"), program.Path()));
+    EXPECT_TRUE(fs::is_directory(home.File("Documents/Brelvane Projects/CDROM")));
+
+    ErrorCollector errors;
+    EXPECT_FALSE(CreateDefaultProjectFolders(home.File("missing/Documents"), program.Path()));
+    EXPECT_FALSE(Exists(home.File("missing")));
+    EXPECT_EQ(errors.Messages().size(), 1u);
+}
+
 TEST(CreateDefaultProjectFolders, WithoutSamplesCreatesTheEmptyCdromFolder) {
     TempFolder documents, program;
     ASSERT_TRUE(CreateDefaultProjectFolders(documents.Path(), program.Path()));

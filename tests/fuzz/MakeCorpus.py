@@ -121,6 +121,36 @@ CORPUS = {
     },
 }
 
+def rtf_fixtures():
+    """The hand-written rich-text files of the unit tests, as seeds."""
+    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'data', 'rtf')
+    seeds = {}
+    for name in sorted(os.listdir(folder)):
+        with open(os.path.join(folder, name), 'rb') as source:
+            seeds[os.path.splitext(name)[0]] = source.read()
+    return seeds
+
+
+CORPUS['rtf'] = {
+    'nested_past_limit': b'{\\rtf1 ' + b'{' * 300 + b'\\b deep' + b'}' * 301,
+    'cut_escape': b"{\\rtf1\\ansi a\\'e",
+    'cut_backslash': b'{\\rtf1 a\\',
+    'number_beyond_32_bits': b'{\\rtf1 \\fs99999999999 x\\li-2147483649 y}',
+    'bin_beyond_end': b'{\\rtf1 a\\bin100 {}\\}',
+    'bin_braces': b'{\\rtf1 a\\bin4 }}{{b\\par}',
+    'extra_brace': b'{\\rtf1 a\\par}}\r\n',
+    'missing_brace': b'{\\rtf1{\\b a\\par{\\i b',
+    'not_rtf': b'plain text\r\nsecond line',
+    'surrogates': b'{\\rtf1\\uc1\\u-10179?\\u-8704?\\u-10179?x\\u-8704?\\uc0\\u65\\u-3 '
+                  b'\\uc3\\u66}\\par}',
+    'font_table_forms': b"{\\rtf1\\deff3{\\fonttbl\\f3\\fswiss A;{\\f4\\fnil\\fcharset2 Symbol;}"
+                        b"{\\f5 No end}\\f6 B\\'3b;}\\f9 x\\f4 y\\plain z\\par}",
+    'bullets_without_symbol': b'{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\pn\\pnlvlblt}\\li720 a\\par '
+                              b'b\\par\\pard c\\par}',
+    'bullets_without_fonts': b'{\\rtf1{\\*\\pn\\pnlvlblt}\\li720 a\\par}',
+    **rtf_fixtures(),
+}
+
 
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), 'corpus')

@@ -1,12 +1,6 @@
 # The demo project through the tool: target file whose first page starts right
 # after the index, packed into an executable and unpacked to the same files.
-macro(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE output
-                    ERROR_VARIABLE errors)
-    if(NOT status EQUAL 0)
-        message(FATAL_ERROR "${ARGN} exited with ${status}: ${errors}")
-    endif()
-endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/RunCommand.cmake)
 
 file(REMOVE_RECURSE "${OUT}")
 set(base "${OUT}/base")

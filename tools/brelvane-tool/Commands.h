@@ -17,5 +17,8 @@ int RunPackCommand(const std::vector<std::string>& args);
 int RunUnpackCommand(const std::vector<std::string>& args);
 int RunTargetInfoCommand(const std::vector<std::string>& args);
 int RunAATextSheetCommand(const std::vector<std::string>& args);
+int RunExeInfoCommand(const std::vector<std::string>& args);
+int RunExeSetCommand(const std::vector<std::string>& args);
+int RunRtfCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

@@ -45,9 +45,19 @@ const std::map<std::string, Command>& CommandTable() {
         {"transitions",
          {brelvane::RunTransitionsCommand,
           "transitions OUT_DIR  write a contact sheet of every transition style", true}},
+        {"exe-info",
+         {brelvane::RunExeInfoCommand,
+          "exe-info FILE       print an executable's icon and version strings as JSON"}},
+        {"exe-set",
+         {brelvane::RunExeSetCommand,
+          "exe-set FILE [--icon ICO] [--company S] [--description S] [--copyright S]  "
+          "give an executable its own icon and version strings"}},
         {"aa-sheet",
          {brelvane::RunAATextSheetCommand,
           "aa-sheet OUT.png     write a contact sheet of the anti-aliased text effects", true}},
+        {"rtf",
+         {brelvane::RunRtfCommand,
+          "rtf IN [OUT]        print rich text as JSON, or write it again as RTF to OUT"}},
     };
     return table;
 }

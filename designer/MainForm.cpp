@@ -1,0 +1,405 @@
+#include "designer/MainForm.h"
+
+#include "designer/EditForm.h"
+#include "designer/GridSizeForm.h"
+#include "designer/PageHost.h"
+#include "designer/PendingCommands.h"
+#include "designer/PickerDialogs.h"
+#include "designer/ProjectPickers.h"
+#include "objects/records/ObjectKinds.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Shell.h"
+#include "player/AutoRunForm.h"
+#include "player/PlayerEnvironment.h"
+#include "storage/exe/FileVersion.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
+
+namespace brelvane {
+
+namespace {
+constexpr int kLeftPaneWidth = 201;
+
+// Object tool bar: button name and hint, in tool bar order.
+constexpr std::pair<const char*, const char*> kObjectButtons[] = {
+    {"ToolButton_Button", "Add Button"},
+    {"ToolButton_ImageButton", "Add ImageButton"},
+    {"ToolButton_Shape", "Add Shape"},
+    {"ToolButton_Image", "Add Image"},
+    {"ToolButton_SimpleText", "Add SimpleText"},
+    {"ToolButton_Label", "Add Label"},
+    {"ToolButton_Link", "Add Link"},
+    {"ToolButton_Text", "Add Text"},
+    {"ToolButton_ScrollText", "Add ScrollText"},
+    {"ToolButton_ListBox", "Add ListBox"},
+    {"ToolButton_ComboBox", "Add DropDownList"},
+    {"ToolButton_ListView", "Add ListView"},
+    {"ToolButton_TreeView", "Add TreeView"},
+    {"ToolButton_ShellListView", "Add ShellListView"},
+    {"ToolButton_ShellTreeView", "Add ShellTreeView"},
+    {"ToolButton_TextBox", "Add TextBox"},
+    {"ToolButton_RichTextBox", "Add RichText"},
+    {"ToolButton_Explorer", "Add Explorer"},
+    {"ToolButton_Flash", "Add Flash"},
+    {"ToolButton_AVI", "Add AVI"},
+    {"ToolButton_MediaPlayer", "Add MediaPlayer"},
+    {"ToolButton_SlideShow", "Add SlideShow"},
+    {"ToolButton_SecurityEdit", "Add Edit"},
+    {"ToolButton_AgreementRadio", "Add RadioButton"},
+    {"ToolButton_AgreementCheck", "Add CheckBox"},
+};
+
+// A tool button hint with the command's look: the caption's first letters.
+QIcon LetterIcon(const QString& hint, const QColor& color) {
+    QPixmap pixmap(28, 28);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(color);
+    painter.setPen(color.darker(150));
+    painter.drawRoundedRect(QRectF(2.5, 2.5, 23, 23), 4, 4);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    painter.setFont(font);
+    QString letters;
+    for (const auto& word : hint.split(' ', Qt::SkipEmptyParts))
+        if (letters.size() < 2) letters += word.front().toUpper();
+    painter.drawText(QRect(0, 0, 28, 28), Qt::AlignCenter, letters);
+    return QIcon(pixmap);
+}
+} // namespace
+
+TMainForm::TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialogs)
+    : paths_(std::move(paths)), dialogs_(std::move(dialogs)), host_(std::make_unique<TPageHost>()) {
+    setObjectName("MainForm");
+    setWindowTitle("Brelvane");
+    std::error_code error;
+    std::filesystem::create_directories(paths_.TempFolder, error);
+    project_.CurrentPageIndex = -1;
+    pickers_ =
+        std::make_unique<TProjectPickers>([this] { return project_.BaseFolder; }, *dialogs_, this);
+    if (const auto* screen = QGuiApplication::primaryScreen())
+        setGeometry(QRect(QPoint(0, 0), screen->availableGeometry().size()));
+    settings_ = ReadDesignerSettings(paths_.IniPath());
+    ReadFileVersion = [](const std::string& path) { return brelvane::ReadFileVersion(path); };
+    designerVersion_ = ReadFileVersion(paths_.ProgramPath);
+
+    BuildPanes();
+    BuildMenus();
+    BuildToolBars();
+    DisablePendingCommands(*this);
+    Action("DisplayGrid1")->setChecked(settings_.DisplayGrid);
+    Action("SnapToGrid1")->setChecked(settings_.SnapToGrid);
+
+    timer1_.setSingleShot(true);
+    timer1_.setInterval(10);
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        if (editForm_) editForm_->RepaintSurface();
+    });
+    UpdateEnvironment();
+}
+
+TMainForm::~TMainForm() {
+    DiscardWorkingCopies();
+    host_->Release();
+}
+
+QAction* TMainForm::Action(const char* objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+QAction* TMainForm::AddCommand(QMenu* menu, const char* objectName, const char* caption,
+                               const QKeySequence& shortcut, void (TMainForm::*handler)()) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    action->setShortcut(shortcut);
+    if (handler) connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void TMainForm::AddToggle(QMenu* menu, const char* objectName, const char* caption, QWidget* pane) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    action->setCheckable(true);
+    action->setChecked(pane && !pane->isHidden());
+    if (pane) connect(action, &QAction::toggled, pane, &QWidget::setVisible);
+}
+
+void TMainForm::BuildMenus() {
+    auto* file = menuBar()->addMenu("&File");
+    AddCommand(file, "New1", "New Project...", QKeySequence("Ctrl+N"), &TMainForm::New1Click);
+    AddCommand(file, "Open1", "Open...", QKeySequence("Ctrl+O"), &TMainForm::Open1Click);
+    AddCommand(file, "Save1", "Save", QKeySequence("Ctrl+S"), nullptr);
+    connect(Action("Save1"), &QAction::triggered, this, [this] { Save1Click(); });
+    file->addSeparator();
+    AddCommand(file, "Exit1", "Exit", QKeySequence("Ctrl+Alt+X"), nullptr);
+    connect(Action("Exit1"), &QAction::triggered, this, &QWidget::close);
+
+    auto* project = menuBar()->addMenu("&Project");
+    AddCommand(project, "ProjectOptions1", "Project Options...", {}, nullptr);
+    AddCommand(project, "CDIcon1", "CD Icon...", {}, nullptr);
+    AddCommand(project, "ExecutableFileInformation1", "Executable File Information...", {},
+               nullptr);
+    project->addSeparator();
+    AddCommand(project, "SaveandTest1", "Save and Test...", QKeySequence("Ctrl+T"),
+               &TMainForm::SaveAndTest);
+    AddCommand(project, "SaveandPublish1", "Save and Publish...", {}, nullptr);
+    AddCommand(project, "CreateTargetFile1", "Create Target File...", {},
+               &TMainForm::CreateTargetFile);
+
+    auto* page = menuBar()->addMenu("P&age");
+    AddCommand(page, "NewSubPage1", "Add Page...", QKeySequence("Ctrl+P"),
+               &TMainForm::NewSubPage1Click);
+    AddCommand(page, "DeleteSubPage1", "Delete Page...", {}, &TMainForm::DeleteSubPage1Click);
+    AddCommand(page, "GetPage1", "Load From Template...", {}, nullptr);
+    AddCommand(page, "PreviewPage1", "Preview Page...", QKeySequence("Ctrl+R"),
+               &TMainForm::PreviewPage);
+
+    // Undo and Redo come first in this menu with the editing surface.
+    auto* edit = menuBar()->addMenu("&Edit");
+    auto* align = edit->addMenu("Align");
+    align->menuAction()->setObjectName("Align1");
+    for (const char* caption : {"Align to Grid", "Align Left", "Align Center", "Align Right",
+                                "Align Top", "Align Middle", "Align Bottom"})
+        align->addAction(caption);
+    AddCommand(edit, "Copy1", "Copy", QKeySequence("Ctrl+C"), nullptr);
+    AddCommand(edit, "Paste1", "Paste", QKeySequence("Ctrl+V"), nullptr);
+    AddCommand(edit, "Duplicate1", "Duplicate", QKeySequence("Ctrl+D"), nullptr);
+    AddCommand(edit, "Delete1", "Delete", QKeySequence("Ctrl+Del"), nullptr);
+    AddCommand(edit, "Clear1", "Clear", {}, nullptr);
+    edit->addSeparator();
+    AddCommand(edit, "BringtoFront1", "Bring to Front", {}, nullptr);
+    AddCommand(edit, "SendtoBack1", "Send to Back", {}, nullptr);
+    AddCommand(edit, "SelectAll1", "Select All", {}, nullptr);
+    edit->addSeparator();
+    AddCommand(edit, "SetVisibleTrueInGroup1", "Set Visible True In Group...", {}, nullptr);
+    AddCommand(edit, "SetVisibleFalseInGroup1", "Set Visible False In Group...", {}, nullptr);
+
+    auto* view = menuBar()->addMenu("&View");
+    AddToggle(view, "Toolbar1", "Toolbar", toolBar1_);
+    AddToggle(view, "Statusbar1", "Statusbar", statusBar1_);
+    AddToggle(view, "PropertyEditor1", "Property Editor", panel2_);
+    AddToggle(view, "GroupList1", "Group List", nullptr);
+    AddToggle(view, "ObjectTemplates1", "Object Templates", pageControl2_);
+
+    auto* tools = menuBar()->addMenu("&Tools");
+    AddCommand(tools, "PageTemplate1", "Page Template...", {}, nullptr);
+    auto* objectTemplate = tools->addMenu("Object Template");
+    objectTemplate->menuAction()->setObjectName("ObjectTemplate1");
+    for (const char* caption : {"Add Template Group...", "Delete Template Group...",
+                                "Add Selected Object To Group", "Delete Template Item"})
+        objectTemplate->addAction(caption);
+    tools->addSeparator();
+    AddCommand(tools, "DisplayGrid1", "Display Grid", {}, &TMainForm::ToggleDisplayGrid)
+        ->setCheckable(true);
+    AddCommand(tools, "SnapToGrid1", "Snap To Grid", {}, &TMainForm::ToggleSnapToGrid)
+        ->setCheckable(true);
+    AddCommand(tools, "GridSize1", "Grid Size...", {}, &TMainForm::GridSize);
+    AddCommand(tools, "BackGroundColor1", "Back Ground Color...", {}, nullptr);
+
+    auto* help = menuBar()->addMenu("&Help");
+    AddCommand(help, "BrelvaneHelp1", "Brelvane Help...", QKeySequence(Qt::Key_F1),
+               &TMainForm::ShowHelp);
+    AddCommand(help, "WhatsNew1", "What's New...", {}, nullptr);
+    AddCommand(help, "About1", "About...", {}, &TMainForm::ShowAbout);
+}
+
+void TMainForm::BuildToolBars() {
+    toolBar1_->setIconSize(QSize(28, 28));
+    const std::tuple<const char*, const char*, const char*> buttons[] = {
+        {"ToolButton_New", "New Project", "New1"},
+        {"ToolButton_Open", "Open", "Open1"},
+        {"ToolButton_Save", "Save", "Save1"},
+        {"ToolButton_ProjectOptions", "Project Options", nullptr},
+        {"ToolButton_SaveAndTest", "Save and Test", "SaveandTest1"},
+        {"ToolButton_SaveAndPublish", "Save and Publish", nullptr},
+        {nullptr, nullptr, nullptr},
+        {"ToolButton_AddPage", "Add Page", "NewSubPage1"},
+        {"ToolButton_LoadFromTemplate", "Load Page From Template", nullptr},
+        {"ToolButton_Preview", "Preview Page", "PreviewPage1"},
+    };
+    for (const auto& [name, hint, command] : buttons) {
+        if (!name) {
+            toolBar1_->addSeparator();
+            continue;
+        }
+        auto* button = new QToolButton(toolBar1_);
+        button->setObjectName(name);
+        button->setToolTip(hint);
+        button->setIcon(LetterIcon(hint, QColor(40, 96, 160)));
+        button->setFixedSize(35, 34);
+        button->setAutoRaise(true);
+        if (command) connect(button, &QToolButton::clicked, Action(command), &QAction::trigger);
+        toolBar1_->addWidget(button);
+    }
+    // The object tool bar scrolls in steps of one button when it does not fit.
+    auto* scroller = new QScrollArea(toolBar1_);
+    scroller->setObjectName("PageScroller1");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->horizontalScrollBar()->setSingleStep(35);
+    scroller->setWidgetResizable(false);
+    scroller->setFixedHeight(48);
+    toolBar2_ = new QToolBar(scroller);
+    toolBar2_->setObjectName("ToolBar2");
+    toolBar2_->setIconSize(QSize(28, 28));
+    auto* group = new QActionGroup(toolBar2_);
+    auto* select = toolBar2_->addAction("Select");
+    select->setObjectName("ToolButton_Select");
+    select->setCheckable(true);
+    select->setChecked(true);
+    group->addAction(select);
+    for (const auto& [name, hint] : kObjectButtons) {
+        auto* action =
+            toolBar2_->addAction(LetterIcon(QString(hint).mid(4), QColor(150, 90, 30)), hint);
+        action->setObjectName(name);
+        action->setToolTip(hint);
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    toolBar2_->adjustSize();
+    scroller->setWidget(toolBar2_);
+    toolBar1_->addWidget(scroller);
+}
+
+void TMainForm::BuildPanes() {
+    toolBar1_ = addToolBar("Toolbar");
+    toolBar1_->setObjectName("ToolBar1");
+    toolBar1_->setMovable(false);
+
+    statusBar1_ = statusBar();
+    statusBar1_->setObjectName("StatusBar1");
+    statusPanel0_ = new QLabel(statusBar1_);
+    statusPanel0_->setFixedWidth(kLeftPaneWidth);
+    statusPanel1_ = new QLabel(statusBar1_);
+    statusBar1_->addWidget(statusPanel0_);
+    statusBar1_->addWidget(statusPanel1_, 1);
+
+    auto* vertical = new QSplitter(Qt::Vertical, this);
+    auto* horizontal = new QSplitter(Qt::Horizontal, vertical);
+    panel2_ = new QWidget(horizontal);
+    panel2_->setObjectName("Panel2");
+    auto* left = new QVBoxLayout(panel2_);
+    left->setContentsMargins(2, 2, 2, 2);
+    comboBox1_ = new QComboBox(panel2_);
+    comboBox1_->setObjectName("ComboBox1");
+    left->addWidget(comboBox1_);
+    left->addStretch(1);
+    panel2_->resize(kLeftPaneWidth, panel2_->height());
+
+    auto* right = new QWidget(horizontal);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(0);
+    pageControl1_ = new QTabBar(right);
+    pageControl1_->setObjectName("PageControl1");
+    pageControl1_->setExpanding(false);
+    pageControl1_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(pageControl1_, &QTabBar::currentChanged, this, [this] {
+        if (!switching_) PageControl1Change();
+    });
+    rightLayout->addWidget(pageControl1_);
+    scrollBox1_ = new QScrollArea(right);
+    scrollBox1_->setObjectName("ScrollBox1");
+    scrollBox1_->setWidgetResizable(false);
+    image1_ = new QLabel;
+    image1_->setObjectName("Image1");
+    image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scrollBox1_->setWidget(image1_);
+    scrollBox1_->viewport()->installEventFilter(this);
+    rightLayout->addWidget(scrollBox1_, 1);
+    editForm_ = new TEditForm(*host_, image1_);
+    editForm_->hide();
+    connect(editForm_, &TEditForm::Changed, this, &TMainForm::RepaintShadowPreview);
+    horizontal->setSizes({kLeftPaneWidth, 1000});
+    connect(horizontal, &QSplitter::splitterMoved, this,
+            [this] { statusPanel0_->setFixedWidth(panel2_->width()); });
+
+    pageControl2_ = new QWidget(vertical);
+    pageControl2_->setObjectName("PageControl2");
+    pageControl2_->setMinimumHeight(80);
+    vertical->setStretchFactor(0, 1);
+    setCentralWidget(vertical);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scrollBox1_->viewport() && event->type() == QEvent::Resize)
+        RepaintShadowPreview();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::UpdateEnvironment() {
+    auto& environment = PlayerEnvironment();
+    environment.Project = &project_.Index;
+    environment.Source = {dsProjectSource, project_.BaseFolder, paths_.TempFolder};
+    environment.DesignerMode = true;
+    environment.DesignGridX = settings_.DisplayGrid ? settings_.GridSizeX : 0;
+    environment.DesignGridY = settings_.DisplayGrid ? settings_.GridSizeY : 0;
+}
+
+void TMainForm::WriteSettings() {
+    WriteDesignerSettings(paths_.IniPath(), settings_);
+    UpdateEnvironment();
+}
+
+void TMainForm::ToggleDisplayGrid() {
+    settings_.DisplayGrid = !settings_.DisplayGrid;
+    Action("DisplayGrid1")->setChecked(settings_.DisplayGrid);
+    WriteSettings();
+    if (auto* model = host_->Model()) model->RenderBackground();
+    editForm_->RepaintSurface();
+}
+
+void TMainForm::ToggleSnapToGrid() {
+    settings_.SnapToGrid = !settings_.SnapToGrid;
+    Action("SnapToGrid1")->setChecked(settings_.SnapToGrid);
+    WriteSettings();
+}
+
+void TMainForm::GridSize() {
+    TGridSizeForm form(this, settings_.GridSizeX, settings_.GridSizeY);
+    if (form.exec() != QDialog::Accepted) return;
+    if (form.GridX() == settings_.GridSizeX && form.GridY() == settings_.GridSizeY) return;
+    settings_.GridSizeX = form.GridX();
+    settings_.GridSizeY = form.GridY();
+    WriteSettings();
+    if (!settings_.DisplayGrid) return;
+    if (auto* model = host_->Model()) model->RenderBackground();
+    editForm_->RepaintSurface();
+}
+
+void TMainForm::ShowHelp() {
+    platform::ShellRequest request;
+    request.Verb = "open";
+    request.File = paths_.HelpPath();
+    request.Folder = paths_.ProgramFolder;
+    platform::CurrentShell().Execute(request);
+}
+
+void TMainForm::ShowAbout() {
+    platform::ShowInformation(this, "About",
+                              "Brelvane\nVersion: " + QString::fromStdString(designerVersion_));
+}
+
+} // namespace brelvane

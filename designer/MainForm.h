@@ -1,0 +1,150 @@
+#pragma once
+
+#include "designer/DesignerProject.h"
+#include "designer/DesignerSettings.h"
+#include "designer/NewPageForm.h"
+#include "storage/project/PageRecord.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QSplitter;
+class QStatusBar;
+class QTabBar;
+class QToolBar;
+class QComboBox;
+
+namespace brelvane {
+
+class TEditForm;
+class TPageHost;
+class TPickerDialogs;
+class TProjectPickers;
+class TProSplashForm;
+class TNewProjectForm;
+
+// Where the designer lives and what it reads about itself.
+struct TDesignerPaths {
+    std::string ProgramPath;
+    std::string ProgramFolder;
+    std::string TempFolder;
+    std::string IniPath() const { return ProgramFolder + "/Brelvane.ini"; }
+    std::string DefaultIconPath() const { return ProgramFolder + "/Default.ico"; }
+    std::string HelpPath() const { return ProgramFolder + "/Brelvane.chm"; }
+};
+
+// The designer's main window: one project, its pages as tabs, one live page.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialogs);
+    ~TMainForm() override;
+
+    // The FileVersion of an executable; "" when it has none. Tests replace it.
+    std::function<std::string(const std::string& path)> ReadFileVersion;
+
+    // The first showing: opens the project of `baseFolder` or asks for one.
+    // False when the program ends (no project chosen, or the installation run).
+    bool Start(const std::string& baseFolder, bool installationRun, TProSplashForm* splash);
+
+    // Designer state and the calls of every designer part.
+    void SetModified(bool value);
+    bool CommitPendingEdit();
+    bool SaveProject(const std::string& folder);
+    bool WriteTargetFile();
+    void PageControl1Change();
+    void RebuildPageTabs();
+    void CenterPage();
+
+    // Commands.
+    void New1Click();
+    void Open1Click();
+    bool Save1Click();
+    void SaveAndTest();
+    void CreateTargetFile();
+    void NewSubPage1Click();
+    void DeleteSubPage1Click();
+    // The PageName row of the property editor; false when the name is refused.
+    bool RenamePage(const std::string& newName);
+    void PreviewPage();
+    void ToggleDisplayGrid();
+    void ToggleSnapToGrid();
+    void GridSize();
+    void ShowHelp();
+    void ShowAbout();
+
+    TDesignerProject& Project() { return project_; }
+    const TDesignerSettings& Settings() const { return settings_; }
+    const TDesignerPaths& Paths() const { return paths_; }
+    TPageHost& Host() { return *host_; }
+    TEditForm* EditForm() const { return editForm_; }
+    TProjectPickers& Pickers() { return *pickers_; }
+    QTabBar* PageTabs() const { return pageControl1_; }
+    QScrollArea* EditingArea() const { return scrollBox1_; }
+    const std::string& DesignerVersion() const { return designerVersion_; }
+    const QImage& ShadowPreview() const { return shadowPreview_; }
+    QAction* Action(const char* objectName) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBars();
+    void BuildPanes();
+    QAction* AddCommand(QMenu* menu, const char* objectName, const char* caption,
+                        const QKeySequence& shortcut, void (TMainForm::*handler)());
+    void AddToggle(QMenu* menu, const char* objectName, const char* caption, QWidget* pane);
+    // "Save changes to file?" before New, Open and closing; false stops them.
+    bool ConfirmUnsavedChanges();
+    bool RunNewProjectDialog(const std::string& folder);
+    void CreateProject(const TNewProjectForm& form);
+    // Opens the project of `folder`; false when its index could not be read.
+    bool OpenProject(const std::string& folder);
+    void OfferNewProject(const std::string& folder, const QString& question);
+    // Writes the live page to its working copy; false when that failed.
+    bool ParkCurrentPage();
+    void CloseProject();
+    void DiscardWorkingCopies();
+    void UpdateEnvironment();
+    void RepaintShadowPreview();
+    void WriteSettings();
+    void AppendPageTab(const TAutoFormInfo& entry);
+    void CenterPage(TPageRecord& page) const;
+    std::string WorkingCopy(const std::string& name) const;
+
+    TDesignerPaths paths_;
+    TDesignerSettings settings_;
+    TDesignerProject project_;
+    std::string designerVersion_;
+    std::unique_ptr<TPickerDialogs> dialogs_;
+    std::unique_ptr<TProjectPickers> pickers_;
+    std::unique_ptr<TPageHost> host_;
+
+    QToolBar* toolBar1_ = nullptr;
+    QToolBar* toolBar2_ = nullptr;
+    QStatusBar* statusBar1_ = nullptr;
+    QLabel* statusPanel0_ = nullptr;
+    QLabel* statusPanel1_ = nullptr;
+    QWidget* panel2_ = nullptr;
+    QComboBox* comboBox1_ = nullptr;
+    QTabBar* pageControl1_ = nullptr;
+    QWidget* pageControl2_ = nullptr;
+    QScrollArea* scrollBox1_ = nullptr;
+    QLabel* image1_ = nullptr;
+    TEditForm* editForm_ = nullptr;
+    QImage shadowPreview_;
+    QTimer timer1_;
+    bool switching_ = false;
+};
+
+} // namespace brelvane

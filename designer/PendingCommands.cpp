@@ -1,0 +1,59 @@
+#include "designer/PendingCommands.h"
+
+#include <QAction>
+#include <QWidget>
+#include <array>
+
+namespace brelvane {
+
+namespace {
+constexpr std::array kPending{
+    TPendingCommand{"ProjectOptions1", "project options dialog"},
+    TPendingCommand{"ToolButton_ProjectOptions", "project options dialog"},
+    TPendingCommand{"CDIcon1", "picture dialog"},
+    TPendingCommand{"ExecutableFileInformation1", "executable resource update"},
+    TPendingCommand{"SaveandPublish1", "publishing dialog"},
+    TPendingCommand{"ToolButton_SaveAndPublish", "publishing dialog"},
+    TPendingCommand{"GetPage1", "template library"},
+    TPendingCommand{"ToolButton_LoadFromTemplate", "template library"},
+    TPendingCommand{"PageTemplate1", "template library"},
+    TPendingCommand{"ObjectTemplate1", "template library"},
+    TPendingCommand{"BackGroundColor1", "colour dialog"},
+    TPendingCommand{"WhatsNew1", "rich-text codec for Tips.rtf"},
+    TPendingCommand{"Align1", "editing surface interaction"},
+    TPendingCommand{"Copy1", "editing surface interaction"},
+    TPendingCommand{"Paste1", "editing surface interaction"},
+    TPendingCommand{"Duplicate1", "editing surface interaction"},
+    TPendingCommand{"Delete1", "editing surface interaction"},
+    TPendingCommand{"Clear1", "editing surface interaction"},
+    TPendingCommand{"BringtoFront1", "editing surface interaction"},
+    TPendingCommand{"SendtoBack1", "editing surface interaction"},
+    TPendingCommand{"SelectAll1", "editing surface interaction"},
+    TPendingCommand{"ToolBar2", "editing surface interaction"},
+    TPendingCommand{"SetVisibleTrueInGroup1", "groups"},
+    TPendingCommand{"SetVisibleFalseInGroup1", "groups"},
+    TPendingCommand{"GroupList1", "groups"},
+};
+} // namespace
+
+std::span<const TPendingCommand> PendingCommands() {
+    return kPending;
+}
+
+int DisablePendingCommands(QObject& root) {
+    int found = 0;
+    for (const auto& command : kPending) {
+        for (auto* object : root.findChildren<QObject*>(command.ObjectName)) {
+            if (auto* action = qobject_cast<QAction*>(object)) {
+                action->setEnabled(false);
+                ++found;
+            } else if (auto* widget = qobject_cast<QWidget*>(object)) {
+                widget->setEnabled(false);
+                ++found;
+            }
+        }
+    }
+    return found;
+}
+
+} // namespace brelvane

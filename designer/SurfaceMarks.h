@@ -1,0 +1,34 @@
+#pragma once
+
+#include "objects/records/AutoObject.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+namespace brelvane {
+
+// The text shown on an object that shows nothing yet, and its colour: red
+// while it lacks its content, grey once it has it.
+struct TPlaceholder {
+    QString Text;
+    QColor Color;
+};
+std::optional<TPlaceholder> PlaceholderOf(const TAutoObject& object);
+
+// Whether the object can show no outline of its own and gets a dashed frame.
+bool NeedsDashedFrame(const TAutoObject& object);
+
+// The eight grips of a selected object, in grip order, as 6×6 squares.
+std::array<QRect, 8> GripRects(const QRect& bounds);
+
+// Draws every visible object's placeholder and dashed frame and the grips of
+// selected objects onto the painted page.
+void DrawSurfaceMarks(QImage& image, const TAutoObjects& objects);
+
+// The bounds of an object's control (nothing without a control).
+std::optional<QRect> ControlBounds(const TAutoObject& object);
+
+} // namespace brelvane

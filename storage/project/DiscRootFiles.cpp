@@ -1,0 +1,100 @@
+#include "storage/project/DiscRootFiles.h"
+
+#include "storage/ErrorReport.h"
+#include "storage/FilePaths.h"
+#include "storage/FileSystem.h"
+#include "storage/ProjectIndex.h"
+#include "storage/SaveFile.h"
+#include "storage/Transfer.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <vector>
+
+namespace brelvane {
+
+namespace {
+constexpr unsigned kExecutableMode = 0755;
+
+// The file name of a root file as it is on disk when it exists in another case.
+std::string RootFile(const std::string& baseFolder, const std::string& name) {
+    return ResolvePath(baseFolder + "/" + name);
+}
+
+bool PlayerIsCurrent(const std::string& player, const TDiscRootSources& sources) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(player, error)) return false;
+    if (!sources.ReadFileVersion) return true;
+    return sources.ReadFileVersion(player) == sources.DesignerVersion;
+}
+} // namespace
+
+std::string AutorunInfText() {
+    return "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
+}
+
+void CopyFileAtomically(const std::string& from, const std::string& to, unsigned mode) {
+    TFileStream source(from, TFileStream::Mode::Read);
+    SaveFileAtomically(to, [&](TStream& target) {
+        std::vector<std::uint8_t> buffer(1 << 16);
+        for (;;) {
+            const auto left = source.Size() - source.Position();
+            if (left == 0) break;
+            const auto count =
+                static_cast<std::size_t>(std::min<std::uint64_t>(left, buffer.size()));
+            source.Read(buffer.data(), count);
+            target.Write(buffer.data(), count);
+        }
+        return true;
+    });
+    std::error_code error;
+    if (mode != 0)
+        std::filesystem::permissions(NativePath(to), static_cast<std::filesystem::perms>(mode),
+                                     error);
+    if (error) {
+        errno = error.value();
+        throw StreamError("cannot set the mode of " + to);
+    }
+}
+
+bool WriteRootFilesBeforePages(const std::string& baseFolder, const TDiscRootSources& sources) {
+    if (!FolderExists(baseFolder)) {
+        ShowError("Directory \"" + baseFolder + "\" not found");
+        return false;
+    }
+    const auto player = RootFile(baseFolder, "autorun.exe");
+    if (!PlayerIsCurrent(player, sources) && !FileTransfer(kCopyPlayerError, player, [&] {
+            CopyFileAtomically(sources.ProgramPath, player, kExecutableMode);
+            return true;
+        }))
+        return false;
+    // No code of its own: it is the player's companion file.
+    const auto inf = RootFile(baseFolder, "autorun.inf");
+    if (!FileTransfer(kCopyPlayerError, inf, [&] {
+            return SaveFileAtomically(inf, [](TStream& stream) {
+                const auto text = AutorunInfText();
+                stream.Write(text.data(), text.size());
+                return true;
+            });
+        }))
+        return false;
+    const auto source = RootFile(baseFolder, "AutoRunSource");
+    std::error_code error;
+    if (!FolderExists(source) && !std::filesystem::create_directory(source, error)) {
+        errno = error.value();
+        ReportFileError(kSaveIndexFileError, source);
+        return false;
+    }
+    return true;
+}
+
+bool WriteDiscIconWhenMissing(const std::string& baseFolder, const TDiscRootSources& sources) {
+    const auto icon = RootFile(baseFolder, "autorun.ico");
+    if (FileExists(icon)) return true;
+    return FileTransfer(kCopyDiscIconError, icon, [&] {
+        CopyFileAtomically(sources.DefaultIconPath, icon);
+        return true;
+    });
+}
+
+} // namespace brelvane

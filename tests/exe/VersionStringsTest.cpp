@@ -1,0 +1,183 @@
+#include "storage/exe/VersionStrings.h"
+
+#include "ExeTestSupport.h"
+#include "storage/exe/FileVersion.h"
+#include "storage/exe/PeImage.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace brelvane {
+namespace {
+
+using test::Bytes;
+
+struct Strings {
+    std::string Description, Company, Legal;
+};
+
+Strings Read(const std::string& path) {
+    Strings s;
+    EXPECT_TRUE(ReadVersionStrings(path, s.Description, s.Company, s.Legal));
+    return s;
+}
+
+std::uint32_t ChecksumField(const std::string& path) {
+    TFile file(path, TFileCreation::OpenExisting, TFileAccess::Read, TFileSharing::Read);
+    const auto image = ReadPeImage(file);
+    std::uint32_t value = 0;
+    std::memcpy(&value, image.Headers.data() + image.ChecksumOffset(), 4);
+    return value;
+}
+
+TEST(VersionStrings, AreReadTrimmedFromFilesWithVersionInformation) {
+    const Strings s = Read(test::FixturePath("full32.exe"));
+    EXPECT_EQ(s.Description, "Fixture description");
+    EXPECT_EQ(s.Company, "Fixture Company");
+    EXPECT_EQ(s.Legal, "(C) Fixture");
+    EXPECT_EQ(Read(test::FixturePath("wide64.exe")).Company, "Fixture Company");
+
+    std::string a = "x", b = "y", c = "z";
+    EXPECT_FALSE(ReadVersionStrings(test::FixturePath("six.ico"), a, b, c));
+    EXPECT_FALSE(ReadVersionStrings(test::FixturePath("missing.exe"), a, b, c));
+    // A table in another language is version information without these strings.
+    EXPECT_TRUE(ReadVersionStrings(test::FixturePath("german32.exe"), a, b, c));
+    EXPECT_EQ(a + b + c, "");
+}
+
+TEST(VersionStrings, ChecksumMatchesTheLinkersAndIsKeptUpToDate) {
+    test::TempFolder folder;
+    const auto path = test::FixtureCopy(folder, "full32.exe");
+    const Bytes before = test::ReadFileBytes(path);
+    const std::uint32_t linked = ChecksumField(path);
+    ASSERT_NE(linked, 0u);
+    {
+        TFile file(path, TFileCreation::OpenExisting, TFileAccess::Read, TFileSharing::Read);
+        ASSERT_EQ(PeChecksum(file, ReadPeImage(file).ChecksumOffset()), linked);
+    }
+
+    RewriteVersionStrings(path, PadToVersionSlot("New Company"), PadToVersionSlot("0123456789"),
+                          PadToVersionSlot("(C) New"));
+    const Bytes after = test::ReadFileBytes(path);
+    // Only the three slots and the checksum change.
+    TFile file(path, TFileCreation::OpenExisting, TFileAccess::Read, TFileSharing::Read);
+    const std::size_t checksum = ReadPeImage(file).ChecksumOffset();
+    for (const auto at : test::DifferingBytes(before, after)) {
+        if (at >= checksum && at < checksum + 4) continue;
+        const bool inSlot = at % 2 == 0 ? after[at + 1] == 0 : after[at] == 0;
+        EXPECT_TRUE(inSlot) << "byte " << at << " changed outside a text";
+    }
+    EXPECT_EQ(PeChecksum(file, checksum), ChecksumField(path));
+    EXPECT_NE(ChecksumField(path), linked);
+
+    const Strings s = Read(path);
+    EXPECT_EQ(s.Company, "New Company");
+    EXPECT_EQ(s.Description, "0123456789");
+    EXPECT_EQ(s.Legal, "(C) New");
+    // Untrimmed, the ten characters are followed by 90 blanks.
+    const auto pe = test::RunCommand(std::string(BRELVANE_PYTHON) + " " + BRELVANE_EXE_SCRIPTS +
+                                     "/ReadStrings.py '" + path + "'");
+    EXPECT_EQ(pe.Status, 0) << pe.Output;
+    EXPECT_EQ(pe.Output, "CompanyName=" + PadToVersionSlot("New Company") + "|\n" +
+                             "FileDescription=" + PadToVersionSlot("0123456789") + "|\n" +
+                             "LegalCopyright=" + PadToVersionSlot("(C) New") + "|\nwarnings=0\n");
+}
+
+TEST(VersionStrings, LongerTextsStayInsideTheirSlots) {
+    test::TempFolder folder;
+    const auto path = test::FixtureCopy(folder, "full32.exe");
+    const std::string longText(150, 'L');
+    RewriteVersionStrings(path, longText, longText, longText);
+    EXPECT_EQ(Read(path).Company, std::string(kVersionSlotLength, 'L'));
+    EXPECT_EQ(ReadFileVersion(path), "1.2.3.4");
+}
+
+TEST(VersionStrings, FormatFaultsLeaveTheFileUntouched) {
+    test::TempFolder folder;
+    const auto expectRefused = [&](const std::string& fixture, const std::string& message) {
+        const auto path = test::FixtureCopy(folder, fixture);
+        const Bytes before = test::ReadFileBytes(path);
+        EXPECT_EQ(test::ResourceErrorOf([&] { RewriteVersionStrings(path, "a", "b", "c"); }),
+                  "Resource update error: " + message)
+            << fixture;
+        EXPECT_EQ(test::ReadFileBytes(path), before) << fixture;
+    };
+    expectRefused("german32.exe", "Unexpected version resource format (1)");
+    expectRefused("nolegal32.exe", "Unexpected version resource format (1)");
+    expectRefused("wide64.exe", "File isn't a PE file (3)");
+    expectRefused("six.ico", "File isn't an EXE file (1)");
+}
+
+TEST(VersionStrings, HeaderChecksFollowTheirOrder) {
+    test::TempFolder folder;
+    Bytes base = test::ReadFileBytes(test::FixturePath("full32.exe"));
+    std::uint32_t header = 0;
+    std::memcpy(&header, base.data() + 60, 4);
+    const auto refused = [&](Bytes bytes) {
+        test::WriteFileBytes(folder.File("x.exe"), bytes);
+        return test::ResourceErrorOf(
+            [&] { RewriteVersionStrings(folder.File("x.exe"), "a", "b", "c"); });
+    };
+    Bytes noHeader = base;
+    std::fill_n(noHeader.begin() + 60, 4, 0);
+    EXPECT_EQ(refused(noHeader), "Resource update error: File isn't a PE file (1)");
+    Bytes noSignature = base;
+    noSignature[header] = 'X';
+    EXPECT_EQ(refused(noSignature), "Resource update error: File isn't a PE file (2)");
+    Bytes noMagic = base;
+    noMagic[header + 24] = 0x0C;
+    EXPECT_EQ(refused(noMagic), "Resource update error: File isn't a PE file (4)");
+    // The resource data directory: third entry after the 96 bytes of fields.
+    Bytes noResources = base;
+    std::fill_n(noResources.begin() + header + 24 + 96 + 16, 8, 0);
+    EXPECT_EQ(refused(noResources), "Resource update error: No resources (1)");
+    Bytes elsewhere = base;
+    elsewhere[header + 24 + 96 + 16] ^= 0x10;
+    EXPECT_EQ(refused(elsewhere), "Resource update error: No resources (2)");
+
+    // A file shorter than its headers ends with the file error of the read.
+    test::WriteFileBytes(folder.File("short.exe"), Bytes{'M', 'Z', 0});
+    try {
+        RewriteVersionStrings(folder.File("short.exe"), "a", "b", "c");
+        ADD_FAILURE() << "no error";
+    } catch (const EFileError& error) {
+        EXPECT_EQ(error.Code(), kFileErrorEndOfFile);
+        EXPECT_STREQ(error.what(), "Reached the end of the file");
+    }
+}
+
+// Headers the resource writer would refuse (an alignment that is no power of
+// two) still take a relabelling, checksum included.
+TEST(VersionStrings, ChecksumNeedsOnlyTheCheckedHeaders) {
+    test::TempFolder folder;
+    Bytes bytes = test::ReadFileBytes(test::FixturePath("full32.exe"));
+    std::uint32_t header = 0;
+    std::memcpy(&header, bytes.data() + 60, 4);
+    const std::uint32_t fileAlignment = header + 24 + 36, checksum = header + 24 + 64;
+    bytes[fileAlignment] = 0x00;
+    bytes[fileAlignment + 1] = 0x03;
+    const auto path = folder.File("odd.exe");
+    test::WriteFileBytes(path, bytes);
+    RewriteVersionStrings(path, "Odd", "Odd", "Odd");
+    const Bytes after = test::ReadFileBytes(path);
+    std::uint32_t stored = 0;
+    std::memcpy(&stored, after.data() + checksum, 4);
+    TFile file(path, TFileCreation::OpenExisting, TFileAccess::Read, TFileSharing::Read);
+    EXPECT_EQ(PeChecksum(file, checksum), stored);
+    // Unpadded texts replace only their own characters.
+    EXPECT_EQ(Read(path).Company, "Oddture Company");
+}
+
+TEST(VersionStrings, SeekFindsTheDataAndChecksItsBounds) {
+    test::TempFolder folder;
+    const auto path = test::FixtureCopy(folder, "full32.exe");
+    TFile file(path, TFileCreation::OpenExisting, TFileAccess::ReadWrite, TFileSharing::None);
+    const std::uint32_t size = SeekResourceData(file);
+    std::vector<std::uint8_t> data(size);
+    file.ReadBuffer(data.data(), size);
+    EXPECT_EQ(data[6], 'V'); // the key of the root node
+    EXPECT_EQ(data[0] | data[1] << 8, static_cast<int>(size));
+}
+
+} // namespace
+} // namespace brelvane
