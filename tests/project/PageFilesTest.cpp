@@ -44,36 +44,25 @@ private:
 };
 #endif
 
+// Saved over an older file of the same name, too; a name outside ASCII keeps
+// its characters.
 TEST(PageFile, SavesAndLoadsThePageStream) {
-    TempFolder folder;
-    const auto path = folder.File("Main Page.pg");
-    const auto page = FullPage();
-    ASSERT_TRUE(SavePageFile(path, page));
-    EXPECT_EQ(ReadFileBytes(path), PageBytes(page));
-    TPageRecord back;
-    ErrorCollector errors;
-    ASSERT_TRUE(LoadPageFile(path, back, TPageReadMode::Build, {}));
-    EXPECT_TRUE(errors.Messages().empty());
-    EXPECT_EQ(PageBytes(back), PageBytes(page));
-    EXPECT_EQ(FileNames(folder.Path()), std::vector<std::string>{"Main Page.pg"});
-}
-
-// A page saved again replaces the old file; the name keeps its characters.
-TEST(PageFile, SavesOverAnExistingFileUnderAUtf8Name) {
-    TempFolder folder;
-    const std::string name = "\xc3\x9c"
-                             "berblick \xe2\x80\x93 Seite 2.pg";
-    const auto path = folder.File(name);
-    ASSERT_TRUE(SavePageFile(path, TPageRecord{}));
-    const auto page = FullPage();
-    ASSERT_TRUE(SavePageFile(path, page));
-    EXPECT_EQ(ReadFileBytes(path), PageBytes(page));
-    TPageRecord back;
-    ErrorCollector errors;
-    ASSERT_TRUE(LoadPageFile(path, back, TPageReadMode::Build, {}));
-    EXPECT_TRUE(errors.Messages().empty());
-    EXPECT_EQ(PageBytes(back), PageBytes(page));
-    EXPECT_EQ(FileNames(folder.Path()), std::vector<std::string>{name});
+    for (const std::string name : {"Main Page.pg", "\xc3\x9c"
+                                                   "berblick \xe2\x80\x93 Seite 2.pg"}) {
+        SCOPED_TRACE(name);
+        TempFolder folder;
+        const auto path = folder.File(name);
+        ASSERT_TRUE(SavePageFile(path, TPageRecord{}));
+        const auto page = FullPage();
+        ASSERT_TRUE(SavePageFile(path, page));
+        EXPECT_EQ(ReadFileBytes(path), PageBytes(page));
+        TPageRecord back;
+        ErrorCollector errors;
+        ASSERT_TRUE(LoadPageFile(path, back, TPageReadMode::Build, {}));
+        EXPECT_TRUE(errors.Messages().empty());
+        EXPECT_EQ(PageBytes(back), PageBytes(page));
+        EXPECT_EQ(FileNames(folder.Path()), std::vector<std::string>{name});
+    }
 }
 
 TEST(PageFile, MissingFileIsOneBoxWithThePath) {
