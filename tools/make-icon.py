@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws Brelvane's program icon, a disc with a play mark, as an .ico of 16, 32 and 48 pixel
+"""Draws Brelvane's program icon, a disc with a play mark, as an .ico of 16, 24, 32, 48 and 64 pixel
 images (32-bit with alpha). Usage: make-icon.py OUT.ico"""
 import math
 import struct
@@ -31,7 +31,7 @@ def image(size):
 
 
 def main(path):
-    sizes = [16, 32, 48]
+    sizes = [16, 24, 32, 48, 64]
     images = [image(s) for s in sizes]
     out = struct.pack("<HHH", 0, 1, len(sizes))
     offset = 6 + 16 * len(sizes)

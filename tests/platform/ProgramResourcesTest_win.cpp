@@ -63,7 +63,7 @@ TEST(ProgramIcon, MainIconIsTheGroupOfItsImages) {
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(header[0], 0);
     EXPECT_EQ(header[1], 1);
-    EXPECT_EQ(header[2], 3);
+    EXPECT_EQ(header[2], 5);
     for (int id = 1; id <= header[2]; ++id)
         EXPECT_NE(::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(3)), nullptr)
             << "icon image " << id;
