@@ -18,6 +18,7 @@
 #include "player/StartSequence.h"
 #include "render/AnsiText.h"
 #include "storage/FilePaths.h"
+#include "storage/exe/FileVersion.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,6 +64,7 @@ int RunDesignerMode(TProcessState& state, bool installationRun) {
     splash->FadeIn();
     TMainForm window({state.ProgramPath, state.ProgramFolder, state.DesignerTempFolder},
                      CreateDesktopPickerDialogs());
+    window.ReadFileVersion = [](const std::string& path) { return ReadFileVersion(path); };
     instance.Listen([&window] {
         window.showNormal();
         window.raise();

@@ -43,13 +43,20 @@ Section PeSection(TFile& file) {
     std::array<std::uint8_t, 20> fileHeader{};
     file.ReadBuffer(fileHeader.data(), fileHeader.size());
     const TByteView head(fileHeader, "");
-    if (head.U16(16) != 224) throw EResourceError("File isn't a PE file (3)");
-    std::array<std::uint8_t, 224> optional{};
-    file.ReadBuffer(optional.data(), optional.size());
+    // Our Windows player is a 64-bit program, so the 64-bit optional header
+    // (240 bytes, its data directories 16 bytes further on) is taken as well.
+    const std::uint16_t optionalSize = head.U16(16);
+    if (optionalSize != 224 && optionalSize != 240)
+        throw EResourceError("File isn't a PE file (3)");
+    const bool wide = optionalSize == 240;
+    std::array<std::uint8_t, 240> optional{};
+    file.ReadBuffer(optional.data(), optionalSize);
     const TByteView view(optional, "");
-    if (view.U16(0) != 267) throw EResourceError("File isn't a PE file (4)");
-    const std::uint32_t address = view.U32(96 + 8 * 2);
-    if (address == 0 || view.U32(96 + 8 * 2 + 4) == 0) throw EResourceError("No resources (1)");
+    if (view.U16(0) != (wide ? 523 : 267)) throw EResourceError("File isn't a PE file (4)");
+    const std::uint32_t directories = wide ? 112 : 96;
+    const std::uint32_t address = view.U32(directories + 8 * 2);
+    if (address == 0 || view.U32(directories + 8 * 2 + 4) == 0)
+        throw EResourceError("No resources (1)");
     const std::uint16_t sections = head.U16(2);
     for (std::uint16_t i = 0; i < sections; ++i) {
         std::array<std::uint8_t, 40> section{};

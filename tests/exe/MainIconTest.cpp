@@ -7,6 +7,7 @@
 #include "storage/exe/PeImage.h"
 #include "storage/exe/VersionStrings.h"
 
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -181,6 +182,32 @@ TEST(MainIcon, FailuresAfterTheStartLeaveTheFileByteIdentical) {
         test::ResourceErrorOf([&] { ReplaceMainIcon(plain, test::FixturePath("three.ico")); }),
         "Resource update error: BeginUpdateResource failed (1) (" + std::to_string(ENOEXEC) + ")");
     EXPECT_THROW(ReplaceMainIcon(plain, folder.File("no-such.ico")), EFileError);
+}
+
+// A signature cannot survive changed bytes: the update drops it.
+TEST(MainIcon, ACertificateIsDropped) {
+    test::TempFolder folder;
+    Bytes bytes = test::ReadFileBytes(test::FixturePath("full32.exe"));
+    std::uint32_t header = 0;
+    std::memcpy(&header, bytes.data() + 60, 4);
+    const std::size_t certificateSlot = header + 24 + 96 + 8 * kDirectoryCertificate;
+    const auto certificateAt = static_cast<std::uint32_t>(bytes.size());
+    const std::string marker = "CERTIFICATE-BYTES-16";
+    bytes.insert(bytes.end(), marker.begin(), marker.end());
+    const auto markerSize = static_cast<std::uint32_t>(marker.size());
+    std::memcpy(bytes.data() + certificateSlot, &certificateAt, 4);
+    std::memcpy(bytes.data() + certificateSlot + 4, &markerSize, 4);
+    const auto exe = folder.File("signed.exe");
+    test::WriteFileBytes(exe, bytes);
+
+    ReplaceMainIcon(exe, test::FixturePath("three.ico"));
+    const Bytes after = test::ReadFileBytes(exe);
+    TFile file(exe, TFileCreation::OpenExisting, TFileAccess::Read, TFileSharing::Read);
+    const TPeImage image = ReadPeImage(file);
+    EXPECT_EQ(image.DirectoryAddress(kDirectoryCertificate), 0u);
+    EXPECT_EQ(image.DirectorySize(kDirectoryCertificate), 0u);
+    EXPECT_EQ(std::search(after.begin(), after.end(), marker.begin(), marker.end()), after.end());
+    EXPECT_EQ(ReadMainIcon(exe), test::ReadFileBytes(test::FixturePath("three.ico")));
 }
 
 TEST(MainIcon, ImagesOfOtherGroupsAreLeftAlone) {

@@ -3,7 +3,9 @@
 #include "ExeTestSupport.h"
 #include "storage/exe/FileVersion.h"
 #include "storage/exe/PeImage.h"
+#include "storage/exe/VersionInfo.h"
 
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -59,13 +61,28 @@ TEST(VersionStrings, ChecksumMatchesTheLinkersAndIsKeptUpToDate) {
     RewriteVersionStrings(path, PadToVersionSlot("New Company"), PadToVersionSlot("0123456789"),
                           PadToVersionSlot("(C) New"));
     const Bytes after = test::ReadFileBytes(path);
-    // Only the three slots and the checksum change.
+    // Only the three slots (100 characters of two bytes) and the checksum change.
     TFile file(path, TFileCreation::OpenExisting, TFileAccess::Read, TFileSharing::Read);
     const std::size_t checksum = ReadPeImage(file).ChecksumOffset();
-    for (const auto at : test::DifferingBytes(before, after)) {
-        if (at >= checksum && at < checksum + 4) continue;
-        const bool inSlot = at % 2 == 0 ? after[at + 1] == 0 : after[at] == 0;
-        EXPECT_TRUE(inSlot) << "byte " << at << " changed outside a text";
+    const std::uint32_t size = SeekResourceData(file);
+    const std::uint64_t base = file.Position();
+    Bytes resource(size);
+    file.ReadBuffer(resource.data(), size);
+    std::vector<std::pair<std::size_t, std::size_t>> changeable = {{checksum, checksum + 4}};
+    for (const std::string_view key : {"CompanyName", "FileDescription", "LegalCopyright"}) {
+        const std::string_view keys[] = {"VS_VERSION_INFO", "StringFileInfo", "040904E4", key};
+        const auto value = FindVersionValue(resource, keys);
+        ASSERT_TRUE(value.has_value());
+        EXPECT_EQ(value->Characters, kVersionSlotLength);
+        changeable.push_back({base + value->Offset, base + value->Offset + 2 * kVersionSlotLength});
+    }
+    const auto changed = test::DifferingBytes(before, after);
+    EXPECT_FALSE(changed.empty());
+    for (const auto at : changed) {
+        const bool allowed = std::any_of(changeable.begin(), changeable.end(), [&](const auto& r) {
+            return at >= r.first && at < r.second;
+        });
+        EXPECT_TRUE(allowed) << "byte " << at << " changed outside the slots and the checksum";
     }
     EXPECT_EQ(PeChecksum(file, checksum), ChecksumField(path));
     EXPECT_NE(ChecksumField(path), linked);
@@ -104,8 +121,19 @@ TEST(VersionStrings, FormatFaultsLeaveTheFileUntouched) {
     };
     expectRefused("german32.exe", "Unexpected version resource format (1)");
     expectRefused("nolegal32.exe", "Unexpected version resource format (1)");
-    expectRefused("wide64.exe", "File isn't a PE file (3)");
     expectRefused("six.ico", "File isn't an EXE file (1)");
+}
+
+TEST(VersionStrings, A64BitProgramIsRelabelledLikeA32BitOne) {
+    // The Windows player is a 64-bit program: its copies must take new texts too.
+    test::TempFolder folder;
+    const auto path = test::FixtureCopy(folder, "wide64.exe");
+    const auto version = ReadFileVersion(path);
+    ASSERT_FALSE(version.empty());
+    RewriteVersionStrings(path, PadToVersionSlot("Wide Company"), PadToVersionSlot("Wide Menu"),
+                          PadToVersionSlot("(C) Wide"));
+    EXPECT_EQ(Read(path).Company, "Wide Company");
+    EXPECT_EQ(ReadFileVersion(path), version);
 }
 
 TEST(VersionStrings, HeaderChecksFollowTheirOrder) {
@@ -124,6 +152,9 @@ TEST(VersionStrings, HeaderChecksFollowTheirOrder) {
     Bytes noSignature = base;
     noSignature[header] = 'X';
     EXPECT_EQ(refused(noSignature), "Resource update error: File isn't a PE file (2)");
+    Bytes oddOptionalHeader = base;
+    oddOptionalHeader[header + 4 + 16] = 200;
+    EXPECT_EQ(refused(oddOptionalHeader), "Resource update error: File isn't a PE file (3)");
     Bytes noMagic = base;
     noMagic[header + 24] = 0x0C;
     EXPECT_EQ(refused(noMagic), "Resource update error: File isn't a PE file (4)");
