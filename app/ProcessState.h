@@ -1,7 +1,7 @@
 #pragma once
 
+#include "project/PageSource.h"
 #include "storage/ProjectIndex.h"
-#include "storage/project/PageSource.h"
 
 #include <cstdint>
 #include <string>

@@ -2,11 +2,11 @@
 
 #include "app/Cleanup.h"
 #include "platform/SpecialFolders.h"
+#include "project/SelfContained.h"
+#include "project/TargetFile.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
 #include "storage/FileSystem.h"
-#include "storage/project/SelfContained.h"
-#include "storage/project/TargetFile.h"
 
 #include <cerrno>
 #include <filesystem>

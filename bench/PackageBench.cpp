@@ -1,8 +1,8 @@
 // Packing and unpacking a 200 MB tree of 2,000 files, against tar creating and
 // extracting the same tree in the same run. Prints package / tar at the end.
 #include "RatioReporter.h"
+#include "project/Package.h"
 #include "storage/ByteStream.h"
-#include "storage/project/Package.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -6,9 +6,9 @@
 #include "objects/records/AutoObject.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/TextPayload.h"
+#include "project/PageRecord.h"
+#include "project/PageStream.h"
 #include "storage/ProjectIndex.h"
-#include "storage/project/PageRecord.h"
-#include "storage/project/PageStream.h"
 
 #include <chrono>
 #include <cstdio>

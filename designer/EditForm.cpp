@@ -4,8 +4,8 @@
 #include "designer/SurfaceMarks.h"
 #include "player/AutoRunForm.h"
 #include "player/PageSurface.h"
+#include "project/PageRecord.h"
 #include "render/AnsiText.h"
-#include "storage/project/PageRecord.h"
 
 #include <QApplication>
 #include <QMenuBar>

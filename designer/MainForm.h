@@ -3,7 +3,7 @@
 #include "designer/DesignerProject.h"
 #include "designer/DesignerSettings.h"
 #include "designer/NewPageForm.h"
-#include "storage/project/PageRecord.h"
+#include "project/PageRecord.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -7,9 +7,9 @@
 #include "designer/ShadowPreview.h"
 #include "platform/MessageBoxes.h"
 #include "player/AutoRunForm.h"
+#include "project/PageStream.h"
 #include "render/AnsiText.h"
 #include "render/SystemColors.h"
-#include "storage/project/PageStream.h"
 
 #include <QComboBox>
 #include <QLabel>

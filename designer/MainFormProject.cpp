@@ -9,8 +9,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 #include "player/AutoRunForm.h"
+#include "project/TargetFile.h"
 #include "storage/FilePaths.h"
-#include "storage/project/TargetFile.h"
 
 #include <QApplication>
 #include <QCloseEvent>

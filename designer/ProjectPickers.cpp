@@ -4,9 +4,9 @@
 #include "designer/PickerDialogs.h"
 #include "designer/ProjectPaths.h"
 #include "platform/MessageBoxes.h"
+#include "project/DiscRootFiles.h"
 #include "render/AnsiText.h"
 #include "storage/FilePaths.h"
-#include "storage/project/DiscRootFiles.h"
 
 #include <filesystem>
 

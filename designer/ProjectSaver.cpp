@@ -1,9 +1,9 @@
 #include "designer/ProjectSaver.h"
 
+#include "project/PageStream.h"
 #include "storage/FilePaths.h"
 #include "storage/FileSystem.h"
 #include "storage/Transfer.h"
-#include "storage/project/PageStream.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "designer/DesignerProject.h"
-#include "storage/project/DiscRootFiles.h"
+#include "project/DiscRootFiles.h"
 
 #include <functional>
 #include <string>

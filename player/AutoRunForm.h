@@ -2,8 +2,8 @@
 
 #include "objects/records/ObjectHost.h"
 #include "platform/Media.h"
-#include "storage/project/PageRecord.h"
-#include "storage/project/PageStream.h"
+#include "project/PageRecord.h"
+#include "project/PageStream.h"
 
 #include <QPoint>
 #include <QTimer>

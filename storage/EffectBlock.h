@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/ByteStream.h"
+#include "storage/Fields.h"
 #include "storage/PictureBlock.h"
 
 #include <cstdint>
@@ -54,6 +55,7 @@ struct TAATexture {
 
 // The effect settings of anti-aliased text.
 struct TAAEffect {
+    static constexpr TRecordCodes Codes{kWriteEffectError, kReadEffectError};
     std::uint8_t Alpha = 100;
     std::uint8_t Blur = 0;
     std::uint8_t Noise = 0;
@@ -68,7 +70,33 @@ struct TAAEffect {
     bool operator==(const TAAEffect&) const = default;
 };
 
-bool WriteEffect(TStream& stream, const TAAEffect& effect);
-bool ReadEffect(TStream& stream, TAAEffect& effect);
+// The small values are held narrow and stored as int32.
+template <class Archive> bool Fields(Archive& ar, TAAGradual& gradual) {
+    return ar("Enabled", gradual.Enabled) && ar("EndColor", gradual.EndColor) &&
+           ar("StartColor", gradual.StartColor) && ar("Style", gradual.Style);
+}
+
+template <class Archive> bool Fields(Archive& ar, TAAShadow& shadow) {
+    return ar("Alpha", Widened(shadow.Alpha)) && ar("Blur", Widened(shadow.Blur)) &&
+           ar("Color", shadow.Color) && ar("Enabled", shadow.Enabled) &&
+           ar("OffsetX", Widened(shadow.OffsetX)) && ar("OffsetY", Widened(shadow.OffsetY));
+}
+
+template <class Archive> bool Fields(Archive& ar, TAATexture& texture) {
+    return ar("Enabled", texture.Enabled) && ar("Mode", texture.Mode) &&
+           ar("Picture", texture.Picture);
+}
+
+template <class Archive> bool Fields(Archive& ar, TAAEffect& effect) {
+    return ar("Alpha", Widened(effect.Alpha)) && ar("Angle", Widened(effect.Angle)) &&
+           ar("Blur", Widened(effect.Blur)) && ar("HorzMirror", effect.HorzMirror) &&
+           ar("Noise", Widened(effect.Noise)) && ar("Outline", effect.Outline) &&
+           ar("Spray", Widened(effect.Spray)) && ar("VertMirror", effect.VertMirror) &&
+           ar("Gradual", effect.Gradual) && ar("Shadow", effect.Shadow) &&
+           ar("Texture", effect.Texture);
+}
+
+inline constexpr auto WriteEffect = &WriteRecord<TAAEffect>;
+inline constexpr auto ReadEffect = &ReadRecord<TAAEffect>;
 
 } // namespace brelvane

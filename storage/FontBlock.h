@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/ByteStream.h"
+#include "storage/Fields.h"
 
 #include <cstdint>
 #include <string>
@@ -23,6 +24,7 @@ inline constexpr std::int32_t clBtnFace = static_cast<std::int32_t>(0x8000000Fu)
 
 // A font as stored; the defaults are those of a newly created font.
 struct TFont {
+    static constexpr TRecordCodes Codes{kWriteFontError, kReadFontError};
     std::string Name = "Tahoma";
     std::int32_t Color = clWindowText;
     std::int32_t Size = 8;
@@ -31,7 +33,12 @@ struct TFont {
     bool operator==(const TFont&) const = default;
 };
 
-bool WriteFont(TStream& stream, const TFont& font);
-bool ReadFont(TStream& stream, TFont& font);
+template <class Archive> bool Fields(Archive& ar, TFont& font) {
+    return ar("Name", font.Name) && ar("Color", font.Color) && ar("Size", font.Size) &&
+           ar("Style", font.Style);
+}
+
+inline constexpr auto WriteFont = &WriteRecord<TFont>;
+inline constexpr auto ReadFont = &ReadRecord<TFont>;
 
 } // namespace brelvane

@@ -19,9 +19,15 @@ struct TFontLabel {
     bool operator==(const TFontLabel&) const = default;
 };
 
+template <class Archive> bool Fields(Archive& ar, TFontLabel& label) {
+    return ar("Effect", label.Effect) && ar("Font", label.Font) && ar("Name", label.Name);
+}
+
 // Names are unique in a collection.
 class TFontLabels {
 public:
+    static constexpr TRecordCodes Codes{kWriteFontLabelsError, kReadFontLabelsError};
+
     // Adds a label; a name that is already there leaves the collection unchanged.
     bool Add(TFontLabel label);
     const TFontLabel* Find(const std::string& name) const;
@@ -30,11 +36,13 @@ public:
     bool operator==(const TFontLabels&) const = default;
 
 private:
-    friend bool ReadFontLabels(TStream&, TFontLabels&);
+    // The stored form: a counted list, read back entry by entry as it was
+    // stored, so that a stream holding a name twice round-trips unchanged.
+    friend std::vector<TFontLabel>& Entries(TFontLabels& labels) { return labels.labels_; }
     std::vector<TFontLabel> labels_;
 };
 
-bool WriteFontLabels(TStream& stream, const TFontLabels& labels);
-bool ReadFontLabels(TStream& stream, TFontLabels& labels);
+inline constexpr auto WriteFontLabels = &WriteRecord<TFontLabels>;
+inline constexpr auto ReadFontLabels = &ReadRecord<TFontLabels>;
 
 } // namespace brelvane

@@ -2,16 +2,9 @@
 
 #include "storage/LittleEndian.h"
 #include "storage/SaveFile.h"
-#include "storage/StringBlock.h"
 #include "storage/Transfer.h"
 
-#include <cerrno>
-
 namespace brelvane {
-
-namespace {
-constexpr std::int32_t kSettingsMarker = -1;
-}
 
 std::string_view PageKindName(std::uint8_t kind) {
     return kind < kPageKindNames.size() ? kPageKindNames[kind] : std::string_view();
@@ -30,45 +23,12 @@ const TAutoFormInfo* FirstPageOfKind(const TProjectIndex& index, std::uint8_t ki
 }
 
 bool WriteProjectIndex(TStream& stream, const TProjectIndex& index) {
-    return Transfer(kWriteIndexError, [&] {
-        WriteField(stream, kSettingsMarker);
-        if (!WriteSettings(stream, index.Settings)) return false;
-        WriteField<std::int32_t>(stream, static_cast<std::int32_t>(index.Pages.size()));
-        for (const auto& page : index.Pages) {
-            if (!WriteString(stream, page->Name)) return false;
-            WriteField(stream, page->Kind);
-            WriteField(stream, page->Offset);
-        }
-        return true;
-    });
+    return WriteRecord(stream, index);
 }
 
 bool ReadProjectIndex(TStream& stream, TProjectIndex& index) {
-    return Transfer(kReadIndexError, [&] {
-        index.Pages.clear();
-        auto count = ReadField<std::int32_t>(stream);
-        if (count == kSettingsMarker) {
-            if (!ReadSettings(stream, index.Settings)) return false;
-            count = ReadField<std::int32_t>(stream);
-        } else {
-            // Older indexes start with the page count and carry no settings.
-            ResetSettings(index.Settings);
-        }
-        if (count < 0) {
-            errno = 0;
-            throw StreamError("bad page count");
-        }
-        for (std::int32_t i = 0; i < count; ++i) {
-            auto page = std::make_unique<TAutoFormInfo>();
-            if (!ReadString(stream, page->Name)) return false;
-            ReadField(stream, page->Kind);
-            ReadField(stream, page->Offset);
-            page->SavedName = page->Name;
-            page->InDesignerTemp = false;
-            index.Pages.push_back(std::move(page));
-        }
-        return true;
-    });
+    index.Pages.clear();
+    return ReadRecord(stream, index);
 }
 
 void WriteIndexTrailer(TStream& stream) {

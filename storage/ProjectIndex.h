@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/ByteStream.h"
+#include "storage/Fields.h"
 #include "storage/ProjectSettings.h"
 
 #include <array>
@@ -49,9 +50,28 @@ struct TAutoFormInfo {
 
 // The project: its pages in index order and its settings.
 struct TProjectIndex {
+    static constexpr TRecordCodes Codes{kWriteIndexError, kReadIndexError};
     std::vector<std::unique_ptr<TAutoFormInfo>> Pages;
     TSettings Settings;
 };
+
+template <class Archive> bool Fields(Archive& ar, TAutoFormInfo& page) {
+    // A page read back was saved under the name it is read with.
+    const auto remember = [&page](std::string name) {
+        page.SavedName = name;
+        page.Name = std::move(name);
+    };
+    return ar("Name", Through(page.Name, remember)) && ar("Kind", page.Kind) &&
+           ar("Offset", page.Offset);
+}
+
+template <class Archive> bool Fields(Archive& ar, TProjectIndex& index) {
+    const auto settings = [&] { return ar("Settings", index.Settings); };
+    // Older indexes start with the page count and carry no settings.
+    const auto defaults = [&] { ResetSettings(index.Settings); };
+    return MarkedSection(ar, TMarker<std::int32_t>{-1}, settings, defaults) &&
+           ar("Pages", index.Pages);
+}
 
 // The first page of `kind` in index order, or null.
 const TAutoFormInfo* FirstPageOfKind(const TProjectIndex& index, std::uint8_t kind);

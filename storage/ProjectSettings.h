@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/ByteStream.h"
+#include "storage/Fields.h"
 #include "storage/FontBlock.h"
 #include "storage/PictureBlock.h"
 
@@ -42,6 +43,7 @@ struct THintSettings {
 
 // One software installation tested at start.
 struct TInstallWare {
+    static constexpr TRecordCodes Codes{kWriteInstallWareError, kReadInstallWareError};
     std::string Executable;
     std::string Parameters;
     std::string StartFolder;
@@ -63,6 +65,7 @@ inline constexpr const char* kDefaultAdminMessage =
 // The project-wide settings. Owned parts are held by value or unique_ptr and
 // freed with the settings.
 struct TSettings {
+    static constexpr TRecordCodes Codes{kWriteSettingsError, kReadSettingsError};
     std::string ApplicationTitle;
     std::int32_t ApplicationStyle = 0; // 0 "Normal", 1 "Tabbed Notebook"
     std::string TabSheetList;
@@ -88,14 +91,45 @@ struct TSettings {
     bool operator==(const TSettings& other) const;
 };
 
+template <class Archive> bool Fields(Archive& ar, THintSettings& hint) {
+    return ar("UseCustomizedHint", hint.UseCustomizedHint) && ar("Direction", hint.Direction) &&
+           ar("Font", hint.Font) && ar("Color", hint.Color) && ar("ShowPause", hint.ShowPause) &&
+           ar("HidePause", hint.HidePause) && ar("BorderColor", hint.BorderColor) &&
+           ar("ShadowColor", hint.ShadowColor) && ar("BackStyle", hint.BackStyle) &&
+           ar("GradientColor", hint.GradientColor) && ar("BackImage", hint.BackImage) &&
+           ar("ShadowOffset", hint.ShadowOffset);
+}
+
+template <class Archive> bool Fields(Archive& ar, TInstallWare& record) {
+    return ar("Executable", record.Executable) && ar("Parameters", record.Parameters) &&
+           ar("StartFolder", record.StartFolder) && ar("Wait", record.Wait) &&
+           ar("When", record.When) && ar("FileType", record.FileType) &&
+           ar("ReservedText", record.ReservedText) && ar("ReservedNumber", record.ReservedNumber) &&
+           ar("Prompt", record.Prompt) && ar("PromptCaption", record.PromptCaption) &&
+           ar("PromptText", record.PromptText) && ar("AllowSkip", record.AllowSkip);
+}
+
+// The hint settings are stored inline; the install-ware records last.
+template <class Archive> bool Fields(Archive& ar, TSettings& settings) {
+    return ar("ApplicationTitle", settings.ApplicationTitle) &&
+           ar("ApplicationStyle", settings.ApplicationStyle) &&
+           ar("TabSheetList", settings.TabSheetList) && ar("TabFont", settings.TabFont) &&
+           ar("ShowSheetIcons", settings.ShowSheetIcons) && ar("IconSize", settings.IconSize) &&
+           ar("Hint", Owned(settings.Hint)) && ar("RequireAdmin", settings.RequireAdmin) &&
+           ar("Reserved1", settings.Reserved1) && ar("Reserved2", settings.Reserved2) &&
+           ar("Reserved3", settings.Reserved3) && ar("Reserved5", settings.Reserved5) &&
+           ar("AdminMessage", settings.AdminMessage) && ar("Reserved4", settings.Reserved4) &&
+           ar("Reserved6", settings.Reserved6) && ar("InstallWares", settings.InstallWares);
+}
+
 // Every field back to its default, owned parts created anew.
 void ResetSettings(TSettings& settings);
 // Releases the owned parts (hint settings, install-ware records, tab font).
 void FreeSettings(TSettings& settings);
 
-bool WriteSettings(TStream& stream, const TSettings& settings);
-bool ReadSettings(TStream& stream, TSettings& settings);
-bool WriteInstallWare(TStream& stream, const TInstallWare& record);
-bool ReadInstallWare(TStream& stream, TInstallWare& record);
+inline constexpr auto WriteSettings = &WriteRecord<TSettings>;
+inline constexpr auto ReadSettings = &ReadRecord<TSettings>;
+inline constexpr auto WriteInstallWare = &WriteRecord<TInstallWare>;
+inline constexpr auto ReadInstallWare = &ReadRecord<TInstallWare>;
 
 } // namespace brelvane

@@ -49,19 +49,34 @@ protected:
 
 // Kind 15.
 struct TRadioButtonPayload final : TAgreementPayload {
+    static constexpr TRecordCodes Codes{kWriteRadioButtonError, kReadRadioButtonError};
     TRadioButtonPayload();
     std::unique_ptr<TPayload> Clone() const override;
 };
 
 // Kind 16.
 struct TCheckBoxPayload final : TAgreementPayload {
+    static constexpr TRecordCodes Codes{kWriteCheckBoxError, kReadCheckBoxError};
     TCheckBoxPayload();
     std::unique_ptr<TPayload> Clone() const override;
 };
 
-bool WriteRadioButtonPayload(TStream& stream, const TRadioButtonPayload& payload);
-bool ReadRadioButtonPayload(TStream& stream, TRadioButtonPayload& payload);
-bool WriteCheckBoxPayload(TStream& stream, const TCheckBoxPayload& payload);
-bool ReadCheckBoxPayload(TStream& stream, TCheckBoxPayload& payload);
+// Both kinds share one layout and differ in their error codes.
+template <class Archive> bool Fields(Archive& ar, TAgreementPayload& payload) {
+    return ar("Alignment", payload.Alignment) && ar("Caption", payload.Caption) &&
+           ar("Checked", payload.Checked) && ar("Color", payload.Color) &&
+           ar("CursorNumber", payload.CursorNumber) && ar("Hint", payload.Hint) &&
+           ar("Font", payload.Font) && ar("TabOrder", payload.StoredTabOrder) &&
+           ar("WordWrap", payload.WordWrap) && ar("ReservedValue", payload.ReservedValue) &&
+           ar("ErrorMessage", payload.ErrorMessage) && ar("ErrorCaption", payload.ErrorCaption) &&
+           ar("ReservedText1", payload.ReservedText1) &&
+           ar("ReservedText2", payload.ReservedText2) && ar("NeedCheck", payload.NeedCheck) &&
+           Bounds(ar, payload);
+}
+
+inline constexpr auto WriteRadioButtonPayload = &WriteRecord<TRadioButtonPayload>;
+inline constexpr auto ReadRadioButtonPayload = &ReadRecord<TRadioButtonPayload>;
+inline constexpr auto WriteCheckBoxPayload = &WriteRecord<TCheckBoxPayload>;
+inline constexpr auto ReadCheckBoxPayload = &ReadRecord<TCheckBoxPayload>;
 
 } // namespace brelvane

@@ -12,6 +12,8 @@
 
 namespace brelvane {
 
+enum : int { kWriteObjectError = 1081, kReadObjectError = 1082 };
+
 struct TAutoObject;
 
 // What the shared object logic asks of a live control. The control layer
@@ -31,6 +33,7 @@ public:
 // One object on a page. The record also keeps the object's graphic comment
 // and pop-up menu, so that both exist without a control.
 struct TAutoObject {
+    static constexpr TRecordCodes Codes{kWriteObjectError, kReadObjectError};
     std::uint8_t Kind = 0;
     TCommand Props;
     bool Selected = false;

@@ -18,6 +18,7 @@ enum TButtonType : std::uint8_t { btNormal, btOK, btCancel, btSubmit };
 
 // Kind 0.
 struct TButtonPayload : TPayloadOf<TButtonPayload> {
+    static constexpr TRecordCodes Codes{kWriteButtonError, kReadButtonError};
     std::string* CaptionText() override { return &Caption; }
     std::uint8_t ButtonDuty() const override { return ButtonType; }
     std::int16_t CursorNumber = 0;
@@ -28,14 +29,21 @@ struct TButtonPayload : TPayloadOf<TButtonPayload> {
     void VisitFields(TFieldVisitor& visitor) const override;
 };
 
-bool WriteButtonPayload(TStream& stream, const TButtonPayload& payload);
-bool ReadButtonPayload(TStream& stream, TButtonPayload& payload);
+template <class Archive> bool Fields(Archive& ar, TButtonPayload& payload) {
+    return ar("CursorNumber", payload.CursorNumber) && ar("Caption", payload.Caption) &&
+           ar("Hint", payload.Hint) && ar("Font", payload.Font) &&
+           ar("ButtonType", payload.ButtonType) && Bounds(ar, payload);
+}
+
+inline constexpr auto WriteButtonPayload = &WriteRecord<TButtonPayload>;
+inline constexpr auto ReadButtonPayload = &ReadRecord<TButtonPayload>;
 
 enum TImageButtonStyle : std::uint8_t { ibsNormal, ibsFlat, ibsBorderNone };
 enum TImageLayout : std::uint8_t { ilLeft, ilTop, ilRight, ilBottom, ilCenter, ilStretch };
 
 // Kind 1.
 struct TImageButtonPayload : TPayloadOf<TImageButtonPayload> {
+    static constexpr TRecordCodes Codes{kWriteImageButtonError, kReadImageButtonError};
     std::string* CaptionText() override { return &Caption; }
     std::uint8_t ButtonDuty() const override { return ButtonType; }
     std::string Caption = "New ImageButton";
@@ -62,7 +70,18 @@ private:
     }
 };
 
-bool WriteImageButtonPayload(TStream& stream, const TImageButtonPayload& payload);
-bool ReadImageButtonPayload(TStream& stream, TImageButtonPayload& payload);
+template <class Archive> bool Fields(Archive& ar, TImageButtonPayload& payload) {
+    return ar("Caption", payload.Caption) && ar("MouseDownImage", payload.MouseDownImage) &&
+           ar("NormalImage", payload.NormalImage) && ar("MouseOverImage", payload.MouseOverImage) &&
+           ar("MouseDownFont", payload.MouseDownFont) && ar("NormalFont", payload.NormalFont) &&
+           ar("MouseOverFont", payload.MouseOverFont) && ar("Hint", payload.Hint) &&
+           ar("ButtonStyle", payload.ButtonStyle) && ar("Margin", payload.Margin) &&
+           ar("ImageLayout", payload.ImageLayout) && ar("Space", payload.Space) &&
+           ar("MouseDownSlide", payload.MouseDownSlide) && ar("ButtonType", payload.ButtonType) &&
+           Bounds(ar, payload);
+}
+
+inline constexpr auto WriteImageButtonPayload = &WriteRecord<TImageButtonPayload>;
+inline constexpr auto ReadImageButtonPayload = &ReadRecord<TImageButtonPayload>;
 
 } // namespace brelvane

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "storage/FieldRecord.h"
+
 #include <cstdint>
 #include <string>
 
 namespace brelvane {
 
+enum : int { kWriteCommandError = 1079, kReadCommandError = 1080 };
+
 // One record with two roles: the action of a page, tool button, menu item or
 // list item, and the common property record of every page object.
 struct TCommand {
+    static constexpr TRecordCodes Codes{kWriteCommandError, kReadCommandError};
     std::uint8_t ActionType = 0;
     std::int32_t ShowCommand = 1;
     std::string ActionFile;

@@ -1,9 +1,5 @@
 #include "objects/records/CommandStream.h"
 
-#include "storage/LittleEndian.h"
-#include "storage/StringBlock.h"
-#include "storage/Transfer.h"
-
 #include <array>
 #include <string_view>
 
@@ -109,41 +105,30 @@ void UnpackStringA(const std::string& packed, TCommand& command) {
     }
 }
 
+bool PackedAFields(TFieldWalker& walker, TCommand& command) {
+    return walker("SelectForOpenRun", command.SelectForOpenRun) &&
+           walker("SelectForOpenRunParams", command.SelectForOpenRunParams) &&
+           walker("SelectForOpenRunDir", command.SelectForOpenRunDir) &&
+           walker("SelectForOpenRunWait", command.SelectForOpenRunWait) &&
+           walker("WindowMoveHandle", command.WindowMoveHandle) &&
+           walker("Enabled", command.Enabled) && walker("Visible", command.Visible) &&
+           walker("GroupName", command.GroupName) &&
+           walker("CheckStyleInGroup", command.CheckStyleInGroup) &&
+           walker("Checked", command.Checked);
+}
+
+bool PackedBFields(TFieldWalker& walker, TCommand& command) {
+    return walker("Name", command.Name) && walker("Comment", command.Comment) &&
+           walker("CommentViewer", command.CommentViewer) &&
+           walker("GraphicCommentViewer", command.GraphicCommentViewer);
+}
+
 bool WriteCommand(TStream& stream, const TCommand& command) {
-    return Transfer(kWriteCommandError, [&] {
-        WriteField(stream, command.ActionType);
-        WriteField(stream, command.ShowCommand);
-        if (!WriteString(stream, PackStringA(command))) return false;
-        for (const auto* text : {&command.ActionFile, &command.ActionParams, &command.ActionDir})
-            if (!WriteString(stream, *text)) return false;
-        WriteField(stream, command.CloseAfterAction);
-        for (const auto* text :
-             {&command.ClickSound, &command.MouseDownSound, &command.MouseUpSound,
-              &command.MouseEnterSound, &command.MouseLeaveSound, &command.Cursor})
-            if (!WriteString(stream, *text)) return false;
-        return WriteString(stream, PackStringB(command));
-    });
+    return WriteRecord(stream, command);
 }
 
 bool ReadCommand(TStream& stream, TCommand& command, std::string* packedB) {
-    return Transfer(kReadCommandError, [&] {
-        ReadField(stream, command.ActionType);
-        ReadField(stream, command.ShowCommand);
-        std::string packedA;
-        if (!ReadString(stream, packedA)) return false;
-        for (auto* text : {&command.ActionFile, &command.ActionParams, &command.ActionDir})
-            if (!ReadString(stream, *text)) return false;
-        ReadField(stream, command.CloseAfterAction);
-        for (auto* text : {&command.ClickSound, &command.MouseDownSound, &command.MouseUpSound,
-                           &command.MouseEnterSound, &command.MouseLeaveSound, &command.Cursor})
-            if (!ReadString(stream, *text)) return false;
-        std::string packed;
-        if (!ReadString(stream, packed)) return false;
-        UnpackStringA(packedA, command);
-        UnpackStringB(packed, command);
-        if (packedB) *packedB = std::move(packed);
-        return true;
-    });
+    return ReadRecord(stream, command, packedB);
 }
 
 } // namespace brelvane

@@ -12,6 +12,7 @@ enum TEditBorder : std::uint8_t { ebNone, ebSingle };
 
 // Kind 14: the edit box that must receive an exact text.
 struct TEditPayload : TPayloadOf<TEditPayload> {
+    static constexpr TRecordCodes Codes{kWriteEditError, kReadEditError};
     std::optional<std::int32_t> TabOrder() const override { return StoredTabOrder; }
     void SetTabOrder(std::int32_t order) override { StoredTabOrder = order; }
 
@@ -41,7 +42,19 @@ struct TEditPayload : TPayloadOf<TEditPayload> {
     void VisitFields(TFieldVisitor& visitor) const override;
 };
 
-bool WriteEditPayload(TStream& stream, const TEditPayload& payload);
-bool ReadEditPayload(TStream& stream, TEditPayload& payload);
+template <class Archive> bool Fields(Archive& ar, TEditPayload& payload) {
+    return ar("AutoSize", payload.AutoSize) && ar("BorderStyle", payload.BorderStyle) &&
+           ar("CharCase", payload.CharCase) && ar("Color", payload.Color) &&
+           ar("MaxLength", payload.MaxLength) && ar("PasswordChar", payload.PasswordChar) &&
+           ar("TabOrder", payload.StoredTabOrder) && ar("CursorNumber", payload.CursorNumber) &&
+           ar("Hint", payload.Hint) && ar("Font", payload.Font) &&
+           ar("AllowRetry", payload.AllowRetry) && ar("ErrorMessage", payload.ErrorMessage) &&
+           ar("ErrorCaption", payload.ErrorCaption) && ar("FailedMessage", payload.FailedMessage) &&
+           ar("FailedCaption", payload.FailedCaption) && ar("AccurateText", payload.AccurateText) &&
+           ar("Text", payload.Text) && Bounds(ar, payload);
+}
+
+inline constexpr auto WriteEditPayload = &WriteRecord<TEditPayload>;
+inline constexpr auto ReadEditPayload = &ReadRecord<TEditPayload>;
 
 } // namespace brelvane

@@ -12,6 +12,7 @@ enum TImageState : std::int32_t { isNone = -1, isNormal = 0, isOver = 1, isDown 
 
 // Kind 2.
 struct TImagePayload : TPayloadOf<TImagePayload> {
+    static constexpr TRecordCodes Codes{kWriteImageError, kReadImageError};
     bool AutoSize = false;
     bool Center = false;
     bool Stretch = false;
@@ -27,9 +28,19 @@ struct TImagePayload : TPayloadOf<TImagePayload> {
     void VisitFields(TFieldVisitor& visitor) const override;
 };
 
-bool WriteImagePayload(TStream& stream, const TImagePayload& payload);
-// Reads the payload; the displayed state is then reset to none so that the
-// picture is chosen anew.
-bool ReadImagePayload(TStream& stream, TImagePayload& payload);
+// A read resets the displayed state to none, so that the picture is chosen anew.
+template <class Archive> bool Fields(Archive& ar, TImagePayload& payload) {
+    return ar("AutoSize", payload.AutoSize) && ar("Center", payload.Center) &&
+           ar("Height", payload.Height) && ar("Hint", payload.Hint) && ar("Left", payload.Left) &&
+           ar("Stretch", payload.Stretch) && ar("Top", payload.Top) &&
+           ar("Transparent", payload.Transparent) && ar("Width", payload.Width) &&
+           ar("PressedLook", payload.PressedLook) && ar("HoverLook", payload.HoverLook) &&
+           ar("DisplayedState", ReadAs(payload.DisplayedState, std::int32_t{isNone})) &&
+           ar("ImageDown", payload.ImageDown) && ar("ImageNormal", payload.ImageNormal) &&
+           ar("ImageOver", payload.ImageOver);
+}
+
+inline constexpr auto WriteImagePayload = &WriteRecord<TImagePayload>;
+inline constexpr auto ReadImagePayload = &ReadRecord<TImagePayload>;
 
 } // namespace brelvane

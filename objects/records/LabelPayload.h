@@ -26,6 +26,7 @@ struct TLabelFields {
 
 // Kind 3: a one-line anti-aliased caption.
 struct TLabelPayload : TPayloadOf<TLabelPayload>, TLabelFields {
+    static constexpr TRecordCodes Codes{kWriteLabelError, kReadLabelError};
     TLabelPayload();
     std::string* CaptionText() override { return &Caption; }
     std::string* ViewerText() override { return &Caption; }
@@ -35,15 +36,41 @@ struct TLabelPayload : TPayloadOf<TLabelPayload>, TLabelFields {
 // Kind 4: a label with a hot look it cross-fades to under the pointer. The
 // address stays empty for links the designer creates.
 struct TLinkPayload : TPayloadOf<TLinkPayload>, TLabelFields {
+    static constexpr TRecordCodes Codes{kWriteLinkError, kReadLinkError};
     TLinkPayload();
     std::string* CaptionText() override { return &Caption; }
     THotLink HotLink;
     void VisitFields(TFieldVisitor& visitor) const override;
 };
 
-bool WriteLabelPayload(TStream& stream, const TLabelPayload& payload);
-bool ReadLabelPayload(TStream& stream, TLabelPayload& payload);
-bool WriteLinkPayload(TStream& stream, const TLinkPayload& payload);
-bool ReadLinkPayload(TStream& stream, TLinkPayload& payload);
+// Stored fields 1 to 3 of both kinds: placing, the look and its effect.
+template <class Archive> bool LabelHead(Archive& ar, TLabelFields& label) {
+    auto& look = label.Effect;
+    return ar("Align", label.Align) && ar("AutoSize", label.AutoSize) &&
+           ar("Border", label.Border) && AlignedBackdrop(ar, look) && ar("Layout", look.Layout) &&
+           ar("Quality", look.Quality) && ar("Transparent", look.Transparent) &&
+           ar("FontEffect", look.FontEffect);
+}
+
+// Stored fields 4 and 5 of both kinds.
+template <class Archive> bool LabelTail(Archive& ar, TLabelFields& label, TPayload& payload) {
+    return ar("CursorNumber", label.CursorNumber) && ar("Caption", label.Caption) &&
+           ar("Hint", payload.Hint) && ar("Font", label.Font) && Bounds(ar, payload);
+}
+
+template <class Archive> bool Fields(Archive& ar, TLabelPayload& payload) {
+    return LabelHead(ar, payload) && LabelTail(ar, payload, payload);
+}
+
+// The hot look lies between the label's fields 3 and 4.
+template <class Archive> bool Fields(Archive& ar, TLinkPayload& payload) {
+    return LabelHead(ar, payload) && ar("HotLink", payload.HotLink) &&
+           LabelTail(ar, payload, payload);
+}
+
+inline constexpr auto WriteLabelPayload = &WriteRecord<TLabelPayload>;
+inline constexpr auto ReadLabelPayload = &ReadRecord<TLabelPayload>;
+inline constexpr auto WriteLinkPayload = &WriteRecord<TLinkPayload>;
+inline constexpr auto ReadLinkPayload = &ReadRecord<TLinkPayload>;
 
 } // namespace brelvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/ByteStream.h"
+#include "storage/Fields.h"
 #include "storage/PictureBlock.h"
 
 #include <cstdint>
@@ -17,6 +18,11 @@ inline constexpr int kMaxMenuDepth = 32;
 
 // One item of a menu bar or pop-up menu; its Hint holds its action as a short command.
 struct TMenuItem {
+    static constexpr TRecordCodes Codes{kWriteMenuItemError, kReadMenuItemError};
+    // Menus deeper than the reader accepts are refused by the writer too, so
+    // that every saved page loads again.
+    static constexpr int MaxDepth = kMaxMenuDepth;
+
     std::string Caption;
     std::string Hint;
     std::uint16_t ShortCut = 0;
@@ -33,14 +39,15 @@ struct TMenuItem {
     bool operator==(const TMenuItem&) const = default;
 };
 
-// Menus deeper than the reader accepts are refused, so that every saved page loads again.
-bool WriteMenuItem(TStream& stream, const TMenuItem& item, int depth = 0);
-bool ReadMenuItem(TStream& stream, TMenuItem& item, int depth = 0);
+template <class Archive> bool Fields(Archive& ar, TMenuItem& item) {
+    return ar("Caption", item.Caption) && ar("Hint", item.Hint) && ar("ShortCut", item.ShortCut) &&
+           ar("RadioItem", item.RadioItem) && ar("GroupIndex", item.GroupIndex) &&
+           ar("Enabled", item.Enabled) && ar("Default", item.Default) &&
+           ar("Checked", item.Checked) && ar("AutoCheck", item.AutoCheck) &&
+           ar("Bitmap", item.Bitmap) && ar("Items", item.Items);
+}
 
-// The items of a menu one after another; callers store the count where their
-// format puts it. A negative count is damage.
-bool WriteMenuItems(TStream& stream, const std::vector<TMenuItem>& items, int depth = 0);
-bool ReadMenuItems(TStream& stream, std::int32_t count, std::vector<TMenuItem>& items,
-                   int depth = 0);
+inline constexpr auto WriteMenuItem = &WriteRecord<TMenuItem>;
+inline constexpr auto ReadMenuItem = &ReadRecord<TMenuItem>;
 
 } // namespace brelvane

@@ -1,21 +1,81 @@
 #pragma once
 
 #include "objects/records/AutoObject.h"
+#include "objects/records/CommandStream.h"
+#include "objects/records/MenuItem.h"
 #include "storage/ByteStream.h"
+#include "storage/Fields.h"
 
 #include <memory>
 #include <string>
 
 namespace brelvane {
 
-enum : int { kWriteObjectError = 1081, kReadObjectError = 1082 };
+// From ObjectKinds.h, which pages' users need not see through this header.
+bool IsObjectKind(std::uint8_t kind);
 
 // Marker before an object's pop-up menu block.
 inline constexpr std::uint8_t kPopupMarker = 127;
 
-// The object record: marker and pop-up items, kind, properties, payload and
-// graphic comment. A kind outside 0..26 fails without a message; a kind whose
-// payload this build cannot transfer fails with the operation's code.
+// The kind byte. A kind outside 0..26 ends a read without a message of its
+// own and says so through `Unknown`.
+struct TKnownKind : TFieldAdapter {
+    std::uint8_t& Kind;
+    bool* Unknown;
+    template <class Archive> bool Transfer(Archive& ar, const char* name) const {
+        if constexpr (kReading<Archive>) {
+            std::uint8_t stored = 0;
+            ar(name, stored);
+            if (Unknown) *Unknown = !IsObjectKind(stored);
+            if (!IsObjectKind(stored)) return false;
+            Kind = stored;
+            return true;
+        } else {
+            return ar(name, Kind);
+        }
+    }
+};
+
+// The kind's payload, through the kind's codec; a kind whose payload this
+// build cannot transfer is refused with the object's code.
+struct TPayloadOfKind : TFieldAdapter {
+    TAutoObject& Object;
+    template <class Archive> bool Transfer(Archive& ar, const char* name) const {
+        const auto* codec = PayloadCodecOf(Object.Kind);
+        if constexpr (kReading<Archive>) {
+            Object.Control.reset();
+            if (!codec) FailDamaged("object kind this build cannot read");
+            Object.Payload = codec->Create();
+            return codec->Read(ar.Stream(), *Object.Payload);
+        } else if constexpr (kWriting<Archive>) {
+            if (!codec || !Object.Payload) FailDamaged("object kind without payload codec");
+            return codec->Write(ar.Stream(), *Object.Payload);
+        } else {
+            ar.Visitor().BeginRecord(name);
+            if (Object.Payload) Object.Payload->VisitFields(ar.Visitor());
+            ar.Visitor().EndRecord();
+            return true;
+        }
+    }
+};
+
+// The object record: pop-up items behind their marker, kind, properties,
+// payload and graphic comment.
+template <class Archive>
+bool Fields(Archive& ar, TAutoObject& object, bool* unknownKind = nullptr) {
+    bool commentFollows = true;
+    const auto popupMenu = [&] { return ar("PopupMenu", object.PopupMenu); };
+    // Any other first byte is the kind of an object without pop-up block.
+    const auto noPopupMenu = [&] { object.PopupMenu.clear(); };
+    return MarkedSection(ar, TMarker<std::uint8_t>{kPopupMarker}, popupMenu, noPopupMenu) &&
+           ar("Kind", TKnownKind{{}, object.Kind, unknownKind}) &&
+           ar("Props", CommandAnnouncing(object.Props, commentFollows)) &&
+           ar("Payload", TPayloadOfKind{{}, object}) &&
+           ar("GraphicComment", AnnouncedComment(object.GraphicComment, commentFollows));
+}
+
+// A kind outside 0..26 fails without a message (and writes nothing); a kind
+// whose payload this build cannot transfer fails with the operation's code.
 bool WriteObject(TStream& stream, const TAutoObject& object);
 // `unknownKind`, when given, tells a caller that the read stopped at a kind
 // byte outside 0..26 (which shows no message of its own).

@@ -1,10 +1,7 @@
 #pragma once
 
 #include "storage/ByteStream.h"
-#include "storage/EffectBlock.h"
-#include "storage/FontBlock.h"
-#include "storage/FontLabelsBlock.h"
-#include "storage/PictureBlock.h"
+#include "storage/Fields.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,28 +10,14 @@
 
 namespace brelvane {
 
-// Receives a payload's fields by name (dumps, generic displays).
-class TFieldVisitor {
-public:
-    virtual ~TFieldVisitor() = default;
-    virtual void Field(const char* name, std::int64_t value) = 0;
-    virtual void Field(const char* name, bool value) = 0;
-    virtual void Field(const char* name, const std::string& value) = 0;
-    virtual void Field(const char* name, const TFont& value) = 0;
-    virtual void Field(const char* name, const TPicture& value) = 0;
-    virtual void Field(const char* name, const TAAEffect& value) = 0;
-    virtual void Field(const char* name, const TFontLabels& value) = 0;
-};
-
 // The kind-specific part of an object. Every kind stores the standard control
 // properties below inside its payload; the rest is the kind's own record.
 class TPayload {
 public:
     virtual ~TPayload() = default;
     virtual std::unique_ptr<TPayload> Clone() const = 0;
-    // The kind's own fields, then the standard control properties.
+    // Every stored field, in stored order.
     virtual void VisitFields(TFieldVisitor& visitor) const = 0;
-    void VisitBounds(TFieldVisitor& visitor) const;
 
     // The caption text of kinds that show one; null for the others.
     virtual std::string* CaptionText() { return nullptr; }
@@ -69,8 +52,10 @@ public:
 };
 
 // Left, top, width and height, as most payloads store them at their end.
-void WritePayloadBounds(TStream& stream, const TPayload& payload);
-void ReadPayloadBounds(TStream& stream, TPayload& payload);
+template <class Archive> bool Bounds(Archive& ar, TPayload& payload) {
+    return ar("Left", payload.Left) && ar("Top", payload.Top) && ar("Width", payload.Width) &&
+           ar("Height", payload.Height);
+}
 
 // How one kind's payload is created and transferred.
 struct TPayloadCodec {
@@ -83,15 +68,15 @@ struct TPayloadCodec {
 // read (such objects are refused when read).
 const TPayloadCodec* PayloadCodecOf(std::uint8_t kind);
 
-// Binds a payload struct's own Write/Read functions into a codec.
-template <class P, bool (*WriteP)(TStream&, const P&), bool (*ReadP)(TStream&, P&)>
-constexpr TPayloadCodec MakePayloadCodec() {
-    return {
-        []() -> std::unique_ptr<TPayload> { return std::make_unique<P>(); },
-        [](TStream& stream, const TPayload& payload) {
-            return WriteP(stream, static_cast<const P&>(payload));
-        },
-        [](TStream& stream, TPayload& payload) { return ReadP(stream, static_cast<P&>(payload)); }};
+// The codec of a payload struct with codes and a field list of its own.
+template <class P> constexpr TPayloadCodec MakePayloadCodec() {
+    return {[]() -> std::unique_ptr<TPayload> { return std::make_unique<P>(); },
+            [](TStream& stream, const TPayload& payload) {
+                return WriteRecord(stream, static_cast<const P&>(payload));
+            },
+            [](TStream& stream, TPayload& payload) {
+                return ReadRecord(stream, static_cast<P&>(payload));
+            }};
 }
 
 } // namespace brelvane

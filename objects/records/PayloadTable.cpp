@@ -14,46 +14,24 @@
 namespace brelvane {
 
 namespace {
-constexpr TPayloadCodec kButton =
-    MakePayloadCodec<TButtonPayload, WriteButtonPayload, ReadButtonPayload>();
-constexpr TPayloadCodec kImageButton =
-    MakePayloadCodec<TImageButtonPayload, WriteImageButtonPayload, ReadImageButtonPayload>();
-constexpr TPayloadCodec kImage =
-    MakePayloadCodec<TImagePayload, WriteImagePayload, ReadImagePayload>();
-constexpr TPayloadCodec kEdit = MakePayloadCodec<TEditPayload, WriteEditPayload, ReadEditPayload>();
-constexpr TPayloadCodec kRadioButton =
-    MakePayloadCodec<TRadioButtonPayload, WriteRadioButtonPayload, ReadRadioButtonPayload>();
-constexpr TPayloadCodec kCheckBox =
-    MakePayloadCodec<TCheckBoxPayload, WriteCheckBoxPayload, ReadCheckBoxPayload>();
-constexpr TPayloadCodec kLabel =
-    MakePayloadCodec<TLabelPayload, WriteLabelPayload, ReadLabelPayload>();
-constexpr TPayloadCodec kLink = MakePayloadCodec<TLinkPayload, WriteLinkPayload, ReadLinkPayload>();
-constexpr TPayloadCodec kFadeLabel =
-    MakePayloadCodec<TFadeLabelPayload, WriteFadeLabelPayload, ReadFadeLabelPayload>();
-constexpr TPayloadCodec kText = MakePayloadCodec<TTextPayload, WriteTextPayload, ReadTextPayload>();
-constexpr TPayloadCodec kScrollText =
-    MakePayloadCodec<TScrollTextPayload, WriteScrollTextPayload, ReadScrollTextPayload>();
-constexpr TPayloadCodec kSimpleText =
-    MakePayloadCodec<TSimpleTextPayload, WriteSimpleTextPayload, ReadSimpleTextPayload>();
-constexpr TPayloadCodec kShape =
-    MakePayloadCodec<TShapePayload, WriteShapePayload, ReadShapePayload>();
+template <class P> constexpr TPayloadCodec kCodec = MakePayloadCodec<P>();
 
 // One row per kind; kinds without a codec yet are refused when read.
 constexpr std::array<const TPayloadCodec*, kObjectKindCount> kCodecs = [] {
     std::array<const TPayloadCodec*, kObjectKindCount> codecs{};
-    codecs[okButton] = &kButton;
-    codecs[okImageButton] = &kImageButton;
-    codecs[okImage] = &kImage;
-    codecs[okEdit] = &kEdit;
-    codecs[okRadioButton] = &kRadioButton;
-    codecs[okCheckBox] = &kCheckBox;
-    codecs[okLabel] = &kLabel;
-    codecs[okLink] = &kLink;
-    codecs[okFadeLabel] = &kFadeLabel;
-    codecs[okText] = &kText;
-    codecs[okScrollText] = &kScrollText;
-    codecs[okSimpleText] = &kSimpleText;
-    codecs[okShape] = &kShape;
+    codecs[okButton] = &kCodec<TButtonPayload>;
+    codecs[okImageButton] = &kCodec<TImageButtonPayload>;
+    codecs[okImage] = &kCodec<TImagePayload>;
+    codecs[okEdit] = &kCodec<TEditPayload>;
+    codecs[okRadioButton] = &kCodec<TRadioButtonPayload>;
+    codecs[okCheckBox] = &kCodec<TCheckBoxPayload>;
+    codecs[okLabel] = &kCodec<TLabelPayload>;
+    codecs[okLink] = &kCodec<TLinkPayload>;
+    codecs[okFadeLabel] = &kCodec<TFadeLabelPayload>;
+    codecs[okText] = &kCodec<TTextPayload>;
+    codecs[okScrollText] = &kCodec<TScrollTextPayload>;
+    codecs[okSimpleText] = &kCodec<TSimpleTextPayload>;
+    codecs[okShape] = &kCodec<TShapePayload>;
     return codecs;
 }();
 } // namespace

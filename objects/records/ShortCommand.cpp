@@ -1,23 +1,29 @@
 #include "objects/records/ShortCommand.h"
 
-#include "storage/LittleEndian.h"
-#include "storage/StringBlock.h"
-#include "storage/Transfer.h"
+#include "storage/Fields.h"
 
 namespace brelvane {
 
+namespace {
+// The action part of a command, as a menu item's hint carries it.
+struct TShortCommand {
+    static constexpr TRecordCodes Codes{kEncodeShortCommandError, kDecodeShortCommandError};
+    TCommand& Command;
+};
+
+template <class Archive> bool Fields(Archive& ar, TShortCommand& action) {
+    auto& command = action.Command;
+    return ar("ActionType", command.ActionType) && ar("ShowCommand", command.ShowCommand) &&
+           ar("ActionFile", command.ActionFile) && ar("ActionParams", command.ActionParams) &&
+           ar("ActionDir", command.ActionDir) && ar("CloseAfterAction", command.CloseAfterAction);
+}
+} // namespace
+
 bool EncodeShortCommand(const TCommand& command, std::string& text) {
-    return Transfer(kEncodeShortCommandError, [&] {
-        TMemoryStream stream;
-        WriteField(stream, command.ActionType);
-        WriteField(stream, command.ShowCommand);
-        if (!WriteString(stream, command.ActionFile) ||
-            !WriteString(stream, command.ActionParams) || !WriteString(stream, command.ActionDir))
-            return false;
-        WriteField(stream, command.CloseAfterAction);
-        text.assign(stream.Bytes().begin(), stream.Bytes().end());
-        return true;
-    });
+    TMemoryStream stream;
+    if (!WriteRecord(stream, TShortCommand{const_cast<TCommand&>(command)})) return false;
+    text.assign(stream.Bytes().begin(), stream.Bytes().end());
+    return true;
 }
 
 bool DecodeShortCommand(const std::string& text, TCommand& command) {
@@ -28,16 +34,9 @@ bool DecodeShortCommand(const std::string& text, TCommand& command) {
     command.ActionDir.clear();
     command.CloseAfterAction = 0;
     if (text.empty()) return true;
-    return Transfer(kDecodeShortCommandError, [&] {
-        TMemoryStream stream({text.begin(), text.end()});
-        ReadField(stream, command.ActionType);
-        ReadField(stream, command.ShowCommand);
-        if (!ReadString(stream, command.ActionFile) || !ReadString(stream, command.ActionParams) ||
-            !ReadString(stream, command.ActionDir))
-            return false;
-        ReadField(stream, command.CloseAfterAction);
-        return true;
-    });
+    TMemoryStream stream({text.begin(), text.end()});
+    TShortCommand action{command};
+    return ReadRecord(stream, action);
 }
 
 } // namespace brelvane

@@ -10,6 +10,7 @@ enum : int { kWriteSimpleTextError = 1007, kReadSimpleTextError = 1008 };
 // Kind 17: a plain label with normal, hover and pressed looks. It always wraps
 // its words; the background colours show only when it is not transparent.
 struct TSimpleTextPayload : TPayloadOf<TSimpleTextPayload> {
+    static constexpr TRecordCodes Codes{kWriteSimpleTextError, kReadSimpleTextError};
     TSimpleTextPayload();
     std::string* CaptionText() override { return &Caption; }
     std::string* ViewerText() override { return &Caption; }
@@ -31,9 +32,29 @@ struct TSimpleTextPayload : TPayloadOf<TSimpleTextPayload> {
     void VisitFields(TFieldVisitor& visitor) const override;
 };
 
-bool WriteSimpleTextPayload(TStream& stream, const TSimpleTextPayload& payload);
-// Also reads streams from before the pressed look, whose height follows the
-// width directly: their pressed look is the hot one.
-bool ReadSimpleTextPayload(TStream& stream, TSimpleTextPayload& payload);
+// The pressed look is announced by -1 after the width; streams from before it
+// existed have the height there, and their pressed look is the hot one.
+template <class Archive> bool Fields(Archive& ar, TSimpleTextPayload& payload) {
+    const auto pressedLook = [&] {
+        return ar("MouseDownBackColor", payload.MouseDownBackColor) &&
+               ar("MouseDownFont", payload.MouseDownFont);
+    };
+    const auto hotLook = [&] {
+        payload.MouseDownBackColor = payload.HotBackColor;
+        payload.MouseDownFont = payload.HotFont;
+    };
+    return ar("CursorNumber", payload.CursorNumber) && ar("Hint", payload.Hint) &&
+           ar("Caption", payload.Caption) && ar("Align", payload.Align) &&
+           ar("Alignment", payload.Alignment) && ar("AutoSize", payload.AutoSize) &&
+           ar("Layout", payload.Layout) && ar("Transparent", payload.Transparent) &&
+           ar("BackColor", payload.BackColor) && ar("HotBackColor", payload.HotBackColor) &&
+           ar("Font", payload.Font) && ar("HotFont", payload.HotFont) && ar("Left", payload.Left) &&
+           ar("Top", payload.Top) && ar("Width", payload.Width) &&
+           MarkedSection(ar, TMarker<std::int32_t>{-1}, pressedLook, hotLook) &&
+           ar("Height", payload.Height);
+}
+
+inline constexpr auto WriteSimpleTextPayload = &WriteRecord<TSimpleTextPayload>;
+inline constexpr auto ReadSimpleTextPayload = &ReadRecord<TSimpleTextPayload>;
 
 } // namespace brelvane

@@ -64,10 +64,22 @@ TAAEffect NewObjectEffect();
 
 // Colour, picture and mode of a background, as the text payloads store them
 // one after another.
-bool WriteBackdrop(TStream& stream, const TCustomParam& param);
-bool ReadBackdrop(TStream& stream, TCustomParam& param);
+template <class Archive> bool Backdrop(Archive& ar, TCustomParam& param) {
+    return ar("BackColor", param.BackColor) && ar("BackGround", param.BackGround) &&
+           ar("BackGroundMode", param.BackGroundMode);
+}
 
-// The same three fields for a dump, their names led by `prefix` ("" or "Hot").
-void VisitBackdrop(TFieldVisitor& visitor, const TCustomParam& param, const std::string& prefix);
+// The text alignment, then the background.
+template <class Archive> bool AlignedBackdrop(Archive& ar, TCustomParam& param) {
+    return ar("Alignment", param.Alignment) && Backdrop(ar, param);
+}
+
+// A link's hot look, stored as one group.
+template <class Archive> bool Fields(Archive& ar, THotLink& hot) {
+    return Backdrop(ar, hot) && ar("Color", hot.Color) && ar("Fade", hot.Fade) &&
+           ar("FadeDelay", hot.FadeDelay) && ar("Transparent", hot.Transparent) &&
+           ar("UnderLine", hot.UnderLine) && ar("Address", hot.Address) &&
+           ar("FontEffect", hot.FontEffect);
+}
 
 } // namespace brelvane

@@ -48,6 +48,7 @@ std::int32_t ClampSpace(std::int32_t value);
 
 // Kind 6: multi-line anti-aliased text with font labels and word wrap.
 struct TTextPayload : TPayloadOf<TTextPayload> {
+    static constexpr TRecordCodes Codes{kWriteTextError, kReadTextError};
     TTextPayload();
     std::string* ViewerText() override { return &Text.Lines; }
 
@@ -66,6 +67,7 @@ struct TTextPayload : TPayloadOf<TTextPayload> {
 // stored, so that pages round-trip unchanged; the control scrolls after every
 // load whatever it says.
 struct TScrollTextPayload : TPayloadOf<TScrollTextPayload> {
+    static constexpr TRecordCodes Codes{kWriteScrollTextError, kReadScrollTextError};
     TScrollTextPayload();
     std::string* ViewerText() override { return &Text.Lines; }
 
@@ -85,6 +87,7 @@ struct TScrollTextPayload : TPayloadOf<TScrollTextPayload> {
 
 // Kind 5: one line at a time, cross-faded.
 struct TFadeLabelPayload : TPayloadOf<TFadeLabelPayload> {
+    static constexpr TRecordCodes Codes{kWriteFadeLabelError, kReadFadeLabelError};
     TFadeLabelPayload();
 
     bool Active = true;
@@ -101,13 +104,68 @@ struct TFadeLabelPayload : TPayloadOf<TFadeLabelPayload> {
     void VisitFields(TFieldVisitor& visitor) const override;
 };
 
-bool WriteTextPayload(TStream& stream, const TTextPayload& payload);
-bool ReadTextPayload(TStream& stream, TTextPayload& payload);
-bool WriteScrollTextPayload(TStream& stream, const TScrollTextPayload& payload);
-// HeadSpace and TailSpace are held to their limits.
-bool ReadScrollTextPayload(TStream& stream, TScrollTextPayload& payload);
-bool WriteFadeLabelPayload(TStream& stream, const TFadeLabelPayload& payload);
-// The delays go through SetDelaysInStoredOrder.
-bool ReadFadeLabelPayload(TStream& stream, TFadeLabelPayload& payload);
+// The effect, label reach, lines and quality, as Text and FadeLabel store them.
+template <class Archive> bool EffectAndLines(Archive& ar, TCustomTextParam& text) {
+    return ar("FontEffect", text.FontEffect) && ar("LabelEffect", text.LabelEffect) &&
+           ar("Lines", text.Lines) && ar("Quality", text.Quality);
+}
+
+template <class Archive> bool Fields(Archive& ar, TTextPayload& payload) {
+    auto& text = payload.Text;
+    return ar("Align", payload.Align) && ar("AutoSize", payload.AutoSize) &&
+           ar("Border", payload.Border) && AlignedBackdrop(ar, text) && EffectAndLines(ar, text) &&
+           ar("RowPitch", text.RowPitch) && ar("Transparent", text.Transparent) &&
+           ar("WordWrap", text.WordWrap) && ar("Fonts", payload.Fonts) &&
+           ar("CursorNumber", payload.CursorNumber) && ar("Hint", payload.Hint) &&
+           ar("Font", payload.Font) && Bounds(ar, payload);
+}
+
+// HeadSpace and TailSpace are held to their limits when read.
+template <class Archive> bool Fields(Archive& ar, TScrollTextPayload& payload) {
+    auto& text = payload.Text;
+    return ar("Active", payload.Active) && ar("Align", payload.Align) &&
+           AlignedBackdrop(ar, text) && ar("Fade", text.Fade) &&
+           ar("FadeHeight", text.FadeHeight) && ar("Font", text.Font) &&
+           ar("FontEffect", text.FontEffect) &&
+           ar("HeadSpace", Limited(text.HeadSpace, ClampSpace)) &&
+           ar("LabelEffect", text.LabelEffect) && ar("Lines", text.Lines) &&
+           ar("Quality", text.Quality) && ar("RowPitch", text.RowPitch) &&
+           ar("TailSpace", Limited(text.TailSpace, ClampSpace)) &&
+           ar("WordWrap", FlagPaddedBy(text.WordWrap, text.TailSpace)) &&
+           ar("Fonts", payload.Fonts) && ar("RepeatCount", payload.RepeatCount) &&
+           ar("RepeatDelay", payload.RepeatDelay) && ar("ScrollDelay", payload.ScrollDelay) &&
+           ar("ScrollStep", payload.ScrollStep) && ar("CursorNumber", payload.CursorNumber) &&
+           ar("Hint", payload.Hint) && Bounds(ar, payload);
+}
+
+// The layout lies between the two delays, which a read sets only once both are
+// read, through SetDelaysInStoredOrder.
+template <class Archive> bool DelaysAroundLayout(Archive& ar, TFadeTextParam& text) {
+    std::int32_t fadeDelay = text.FadeDelay;
+    const auto readFade = [&fadeDelay](std::int32_t value) { fadeDelay = value; };
+    const auto setBoth = [&](std::int32_t lineDelay) {
+        SetDelaysInStoredOrder(text, fadeDelay, lineDelay);
+    };
+    return ar("FadeDelay", Through(text.FadeDelay, readFade)) && ar("Layout", text.Layout) &&
+           ar("LineDelay", Through(text.LineDelay, setBoth));
+}
+
+template <class Archive> bool Fields(Archive& ar, TFadeLabelPayload& payload) {
+    auto& text = payload.Text;
+    return ar("Active", payload.Active) && ar("Align", payload.Align) &&
+           ar("AutoSize", payload.AutoSize) && ar("Border", payload.Border) &&
+           AlignedBackdrop(ar, text) && EffectAndLines(ar, text) &&
+           ar("Transparent", text.Transparent) && ar("Fonts", payload.Fonts) &&
+           ar("RepeatCount", payload.RepeatCount) && DelaysAroundLayout(ar, text) &&
+           ar("CursorNumber", payload.CursorNumber) && ar("Hint", payload.Hint) &&
+           ar("Font", payload.Font) && Bounds(ar, payload);
+}
+
+inline constexpr auto WriteTextPayload = &WriteRecord<TTextPayload>;
+inline constexpr auto ReadTextPayload = &ReadRecord<TTextPayload>;
+inline constexpr auto WriteScrollTextPayload = &WriteRecord<TScrollTextPayload>;
+inline constexpr auto ReadScrollTextPayload = &ReadRecord<TScrollTextPayload>;
+inline constexpr auto WriteFadeLabelPayload = &WriteRecord<TFadeLabelPayload>;
+inline constexpr auto ReadFadeLabelPayload = &ReadRecord<TFadeLabelPayload>;
 
 } // namespace brelvane

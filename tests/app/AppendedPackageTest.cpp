@@ -1,9 +1,9 @@
 #include "app/Cleanup.h"
 #include "app/ProjectData.h"
 #include "project/PackageTestSupport.h"
-#include "storage/project/PageStream.h"
-#include "storage/project/SelfContained.h"
-#include "storage/project/TargetFile.h"
+#include "project/PageStream.h"
+#include "project/SelfContained.h"
+#include "project/TargetFile.h"
 
 #include <QByteArray>
 #include <filesystem>

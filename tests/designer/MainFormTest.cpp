@@ -5,8 +5,8 @@
 #include "designer/ProjectSaver.h"
 #include "designer/ShadowPreview.h"
 #include "player/AutoRunForm.h"
+#include "project/TargetFile.h"
 #include "render/SystemColors.h"
-#include "storage/project/TargetFile.h"
 
 #include <QAction>
 #include <QSpinBox>

@@ -1,7 +1,7 @@
 #include "designer/ProjectSaver.h"
 
+#include "project/PageStream.h"
 #include "storage/StorageTestSupport.h"
-#include "storage/project/PageStream.h"
 
 #include <filesystem>
 #include <fstream>

@@ -2,9 +2,9 @@
 #include "designer/PageHost.h"
 #include "designer/ProjectSaver.h"
 #include "player/AutoRunForm.h"
+#include "project/PageStream.h"
+#include "project/TargetFile.h"
 #include "storage/exe/FileVersion.h"
-#include "storage/project/PageStream.h"
-#include "storage/project/TargetFile.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,6 +1,6 @@
 #include "FuzzBoxes.h"
 #include "FuzzSupport.h"
-#include "storage/project/PageStream.h"
+#include "project/PageStream.h"
 
 namespace {
 using namespace brelvane;

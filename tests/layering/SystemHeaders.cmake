@@ -2,7 +2,7 @@
 # platform/ and in the storage file-system seam (files named *FileSystem*, *_posix.*, *_win.*).
 set(pattern "#[ \t]*include[ \t]*<(unistd|fcntl|dirent|spawn|signal|pwd|poll|termios|dlfcn|windows|shlobj|shellapi|shlwapi|mmsystem|timeapi|sddl|io|direct)\\.h>|#[ \t]*include[ \t]*<(sys|xcb|X11)/")
 set(found "")
-foreach(folder app objects player render storage tools)
+foreach(folder app designer objects player project render storage tools)
     file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.cpp" "${SOURCE_DIR}/${folder}/*.h")
     foreach(source IN LISTS sources)
         get_filename_component(name "${source}" NAME)

@@ -1,6 +1,6 @@
 #include "player/PlayerProject.h"
 
-#include "storage/project/PageStream.h"
+#include "project/PageStream.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,7 +1,7 @@
-#include "storage/project/Package.h"
+#include "project/Package.h"
 
 #include "project/PackageTestSupport.h"
-#include "storage/project/SelfContained.h"
+#include "project/SelfContained.h"
 
 #include <cerrno>
 #include <filesystem>

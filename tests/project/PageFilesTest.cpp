@@ -1,7 +1,7 @@
 #include "objects/records/ObjectStream.h"
+#include "project/PageSource.h"
 #include "project/PageTestSupport.h"
 #include "storage/FileSystem.h"
-#include "storage/project/PageSource.h"
 
 #include <cerrno>
 #include <csignal>

@@ -5,7 +5,7 @@
 #include "objects/records/ImagePayload.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/ShapePayload.h"
-#include "storage/project/PageStream.h"
+#include "project/PageStream.h"
 
 namespace brelvane::test {
 

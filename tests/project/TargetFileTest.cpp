@@ -1,8 +1,8 @@
-#include "storage/project/TargetFile.h"
+#include "project/TargetFile.h"
 
+#include "project/PageSource.h"
 #include "project/PageTestSupport.h"
 #include "storage/FileSystem.h"
-#include "storage/project/PageSource.h"
 
 #include <cctype>
 #include <cerrno>

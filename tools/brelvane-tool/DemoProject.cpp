@@ -11,11 +11,11 @@
 #include "objects/records/SimpleTextPayload.h"
 #include "objects/records/TextPayload.h"
 #include "player/ActionInterpreter.h"
+#include "project/PageRecord.h"
+#include "project/PageStream.h"
 #include "storage/ErrorReport.h"
 #include "storage/ProjectIndex.h"
 #include "storage/StringBlock.h"
-#include "storage/project/PageRecord.h"
-#include "storage/project/PageStream.h"
 
 #include <QBuffer>
 #include <QImage>

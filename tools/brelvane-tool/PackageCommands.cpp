@@ -1,10 +1,10 @@
 #include "Commands.h"
 #include "ProjectJson.h"
 #include "app/Cleanup.h"
+#include "project/SelfContained.h"
+#include "project/TargetFile.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
-#include "storage/project/SelfContained.h"
-#include "storage/project/TargetFile.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #include "Commands.h"
 #include "PageJson.h"
+#include "project/PageStream.h"
 #include "storage/ErrorReport.h"
 #include "storage/FileSystem.h"
-#include "storage/project/PageStream.h"
 
 #include <cstdio>
 

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "objects/records/AutoObject.h"
-#include "objects/records/Command.h"
-#include "storage/project/PageRecord.h"
+#include "project/PageRecord.h"
 
 #include <nlohmann/json.hpp>
 
 namespace brelvane {
 
-nlohmann::ordered_json CommandToJson(const TCommand& command);
-nlohmann::ordered_json MenuItemsToJson(const std::vector<TMenuItem>& items);
-nlohmann::ordered_json ObjectToJson(const TAutoObject& object);
+// The page stream's fields as JSON; each object also names its kind.
 nlohmann::ordered_json PageToJson(const TPageRecord& page);
 
 } // namespace brelvane

@@ -1,17 +1,18 @@
 #pragma once
 
-#include "storage/FontBlock.h"
-#include "storage/PictureBlock.h"
+#include "storage/FieldVisitor.h"
 #include "storage/ProjectIndex.h"
 
+#include <functional>
 #include <nlohmann/json.hpp>
 
 namespace brelvane {
 
-// JSON views of stored records, strings converted from Windows-1252 to UTF-8.
-nlohmann::ordered_json FontToJson(const TFont& font);
-nlohmann::ordered_json PictureToJson(const TPicture& picture);
-nlohmann::ordered_json SettingsToJson(const TSettings& settings);
+// A record's fields as JSON, as `walk` tells them to a visitor: nested records
+// are objects, lists arrays, pictures their class and size, strings converted
+// from Windows-1252 to UTF-8.
+nlohmann::ordered_json FieldsToJson(const std::function<void(TFieldVisitor&)>& walk);
+
 nlohmann::ordered_json ProjectIndexToJson(const TProjectIndex& index);
 
 } // namespace brelvane

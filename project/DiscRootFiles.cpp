@@ -1,4 +1,4 @@
-#include "storage/project/DiscRootFiles.h"
+#include "project/DiscRootFiles.h"
 
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"

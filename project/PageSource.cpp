@@ -1,4 +1,4 @@
-#include "storage/project/PageSource.h"
+#include "project/PageSource.h"
 
 #include "storage/FilePaths.h"
 #include "storage/Transfer.h"

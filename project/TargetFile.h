@@ -1,8 +1,8 @@
 #pragma once
 
+#include "project/PageSource.h"
 #include "storage/ByteStream.h"
 #include "storage/ProjectIndex.h"
-#include "storage/project/PageSource.h"
 
 #include <functional>
 #include <string>

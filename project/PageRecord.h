@@ -2,6 +2,7 @@
 
 #include "objects/records/AutoObject.h"
 #include "objects/records/Command.h"
+#include "objects/records/CommandStream.h"
 #include "objects/records/MenuItem.h"
 #include "storage/EffectBlock.h"
 #include "storage/FontBlock.h"
@@ -13,10 +14,20 @@
 
 namespace brelvane {
 
+enum : int {
+    kWritePageError = 1077,
+    kReadPageError = 1078,
+    kWriteToolButtonError = 1116,
+    kReadToolButtonError = 1117,
+    kWritePanelError = 1118,
+    kReadPanelError = 1119,
+};
+
 // Border icon bits.
 enum : std::uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 
 struct TStatusPanel {
+    static constexpr TRecordCodes Codes{kWritePanelError, kReadPanelError};
     std::uint8_t Alignment = 0; // 0 left, 1 right, 2 centre
     std::string Text;
     std::int32_t Width = 50;
@@ -25,6 +36,7 @@ struct TStatusPanel {
 
 // One entry of a page's tool bar.
 struct TAuToolButton {
+    static constexpr TRecordCodes Codes{kWriteToolButtonError, kReadToolButtonError};
     std::string Caption;
     TPicture Picture;
     std::string Hint;
@@ -33,8 +45,19 @@ struct TAuToolButton {
     bool operator==(const TAuToolButton&) const = default;
 };
 
+template <class Archive> bool Fields(Archive& ar, TStatusPanel& panel) {
+    return ar("Alignment", panel.Alignment) && ar("Text", panel.Text) && ar("Width", panel.Width);
+}
+
+template <class Archive> bool Fields(Archive& ar, TAuToolButton& button) {
+    return ar("Caption", button.Caption) && ar("Picture", button.Picture) &&
+           ar("Hint", button.Hint) && ar("Action", button.Action) &&
+           ar("Separator", button.Separator);
+}
+
 // A page as its stream stores it; the defaults are those of a new page.
 struct TPageRecord {
+    static constexpr TRecordCodes Codes{kWritePageError, kReadPageError};
     std::uint8_t BorderIcons = biSystemMenu | biMinimize | biMaximize;
     std::uint8_t BorderStyle = 2; // sizeable
     std::int32_t BorderWidth = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/project/Package.h"
-#include "storage/project/TargetFile.h"
+#include "project/Package.h"
+#include "project/TargetFile.h"
 
 #include <string>
 

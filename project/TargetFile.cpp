@@ -1,4 +1,4 @@
-#include "storage/project/TargetFile.h"
+#include "project/TargetFile.h"
 
 #include "storage/FilePaths.h"
 #include "storage/SaveFile.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "project/PageStream.h"
 #include "storage/ProjectIndex.h"
-#include "storage/project/PageStream.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "storage/project/SelfContained.h"
+#include "project/SelfContained.h"
 
 #include "storage/FilePaths.h"
 #include "storage/LittleEndian.h"

@@ -1,7 +1,7 @@
+#include "project/Package.h"
 #include "storage/ErrorReport.h"
 #include "storage/FileSystem.h"
 #include "storage/LittleEndian.h"
-#include "storage/project/Package.h"
 
 #include <algorithm>
 #include <cerrno>
