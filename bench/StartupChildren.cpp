@@ -47,11 +47,11 @@ int BareWindowChild(int argc, char** argv) {
     return WaitForPaint(watcher);
 }
 
-int DemoMainPageChild(int argc, char** argv, const std::string& demoFolder) {
+int MainPageChild(int argc, char** argv, const std::string& folder) {
     QApplication application(argc, argv);
     ErrorCollector errors;
     TProcessState process;
-    SetProgramPaths(process, demoFolder + "/autorun.exe");
+    SetProgramPaths(process, folder + "/autorun.exe");
     if (!StartPlayer(process)) return 1;
     TStartSequence sequence;
     // The main window is shown at the end; its first paint comes from the event loop.

@@ -7,12 +7,12 @@
 namespace brelvane::bench {
 
 inline constexpr char kBareRole[] = "--bare-window";
-inline constexpr char kDemoRole[] = "--demo-main-page";
+inline constexpr char kMainPageRole[] = "--main-page"; // then the project's folder
 
 // A bare Qt window of the demo's size.
 int BareWindowChild(int argc, char** argv);
-// The player's start sequence on the project in `demoFolder` (one without
-// special pages), until its main page has painted.
-int DemoMainPageChild(int argc, char** argv, const std::string& demoFolder);
+// The player's start sequence on the project in `folder` (one without special
+// pages), until its main page has painted.
+int MainPageChild(int argc, char** argv, const std::string& folder);
 
 } // namespace brelvane::bench

@@ -7,6 +7,7 @@
 #include "designer/PickerDialogs.h"
 #include "designer/ProjectPickers.h"
 #include "objects/records/ObjectKinds.h"
+#include "objects/records/Payload.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 #include "player/AutoRunForm.h"
@@ -38,33 +39,38 @@ namespace brelvane {
 namespace {
 constexpr int kLeftPaneWidth = 201;
 
-// Object tool bar: button name and hint, in tool bar order.
-constexpr std::pair<const char*, const char*> kObjectButtons[] = {
-    {"ToolButton_Button", "Add Button"},
-    {"ToolButton_ImageButton", "Add ImageButton"},
-    {"ToolButton_Shape", "Add Shape"},
-    {"ToolButton_Image", "Add Image"},
-    {"ToolButton_SimpleText", "Add SimpleText"},
-    {"ToolButton_Label", "Add Label"},
-    {"ToolButton_Link", "Add Link"},
-    {"ToolButton_Text", "Add Text"},
-    {"ToolButton_ScrollText", "Add ScrollText"},
-    {"ToolButton_ListBox", "Add ListBox"},
-    {"ToolButton_ComboBox", "Add DropDownList"},
-    {"ToolButton_ListView", "Add ListView"},
-    {"ToolButton_TreeView", "Add TreeView"},
-    {"ToolButton_ShellListView", "Add ShellListView"},
-    {"ToolButton_ShellTreeView", "Add ShellTreeView"},
-    {"ToolButton_TextBox", "Add TextBox"},
-    {"ToolButton_RichTextBox", "Add RichText"},
-    {"ToolButton_Explorer", "Add Explorer"},
-    {"ToolButton_Flash", "Add Flash"},
-    {"ToolButton_AVI", "Add AVI"},
-    {"ToolButton_MediaPlayer", "Add MediaPlayer"},
-    {"ToolButton_SlideShow", "Add SlideShow"},
-    {"ToolButton_SecurityEdit", "Add Edit"},
-    {"ToolButton_AgreementRadio", "Add RadioButton"},
-    {"ToolButton_AgreementCheck", "Add CheckBox"},
+// Object tool bar: button name, hint and the kind it adds, in tool bar order.
+struct TObjectButton {
+    const char* Name;
+    const char* Hint;
+    std::uint8_t Kind;
+};
+constexpr TObjectButton kObjectButtons[] = {
+    {"ToolButton_Button", "Add Button", okButton},
+    {"ToolButton_ImageButton", "Add ImageButton", okImageButton},
+    {"ToolButton_Shape", "Add Shape", okShape},
+    {"ToolButton_Image", "Add Image", okImage},
+    {"ToolButton_SimpleText", "Add SimpleText", okSimpleText},
+    {"ToolButton_Label", "Add Label", okLabel},
+    {"ToolButton_Link", "Add Link", okLink},
+    {"ToolButton_Text", "Add Text", okText},
+    {"ToolButton_ScrollText", "Add ScrollText", okScrollText},
+    {"ToolButton_ListBox", "Add ListBox", okListBox},
+    {"ToolButton_ComboBox", "Add DropDownList", okDropDownList},
+    {"ToolButton_ListView", "Add ListView", okListView},
+    {"ToolButton_TreeView", "Add TreeView", okTreeView},
+    {"ToolButton_ShellListView", "Add ShellListView", okShellListView},
+    {"ToolButton_ShellTreeView", "Add ShellTreeView", okShellTreeView},
+    {"ToolButton_TextBox", "Add TextBox", okTextBox},
+    {"ToolButton_RichTextBox", "Add RichText", okRichText},
+    {"ToolButton_Explorer", "Add Explorer", okExplorer},
+    {"ToolButton_Flash", "Add Flash", okFlash},
+    {"ToolButton_AVI", "Add AVI", okAVI},
+    {"ToolButton_MediaPlayer", "Add MediaPlayer", okMediaPlayer},
+    {"ToolButton_SlideShow", "Add SlideShow", okSlideShow},
+    {"ToolButton_SecurityEdit", "Add Edit", okEdit},
+    {"ToolButton_AgreementRadio", "Add RadioButton", okRadioButton},
+    {"ToolButton_AgreementCheck", "Add CheckBox", okCheckBox},
 };
 
 // A tool button hint with the command's look: the caption's first letters.
@@ -175,25 +181,7 @@ void TMainForm::BuildMenus() {
     AddCommand(page, "PreviewPage1", "Preview Page...", QKeySequence("Ctrl+R"),
                &TMainForm::PreviewPage);
 
-    // Undo and Redo come first in this menu with the editing surface.
-    auto* edit = menuBar()->addMenu("&Edit");
-    auto* align = edit->addMenu("Align");
-    align->menuAction()->setObjectName("Align1");
-    for (const char* caption : {"Align to Grid", "Align Left", "Align Center", "Align Right",
-                                "Align Top", "Align Middle", "Align Bottom"})
-        align->addAction(caption);
-    AddCommand(edit, "Copy1", "Copy", QKeySequence("Ctrl+C"), nullptr);
-    AddCommand(edit, "Paste1", "Paste", QKeySequence("Ctrl+V"), nullptr);
-    AddCommand(edit, "Duplicate1", "Duplicate", QKeySequence("Ctrl+D"), nullptr);
-    AddCommand(edit, "Delete1", "Delete", QKeySequence("Ctrl+Del"), nullptr);
-    AddCommand(edit, "Clear1", "Clear", {}, nullptr);
-    edit->addSeparator();
-    AddCommand(edit, "BringtoFront1", "Bring to Front", {}, nullptr);
-    AddCommand(edit, "SendtoBack1", "Send to Back", {}, nullptr);
-    AddCommand(edit, "SelectAll1", "Select All", {}, nullptr);
-    edit->addSeparator();
-    AddCommand(edit, "SetVisibleTrueInGroup1", "Set Visible True In Group...", {}, nullptr);
-    AddCommand(edit, "SetVisibleFalseInGroup1", "Set Visible False In Group...", {}, nullptr);
+    BuildEditMenu();
 
     auto* view = menuBar()->addMenu("&View");
     AddToggle(view, "Toolbar1", "Toolbar", toolBar1_);
@@ -264,19 +252,23 @@ void TMainForm::BuildToolBars() {
     toolBar2_ = new QToolBar(scroller);
     toolBar2_->setObjectName("ToolBar2");
     toolBar2_->setIconSize(QSize(28, 28));
-    auto* group = new QActionGroup(toolBar2_);
+    // One button down at a time; Select means that a press adds nothing.
+    objectTools_ = new QActionGroup(toolBar2_);
     auto* select = toolBar2_->addAction("Select");
     select->setObjectName("ToolButton_Select");
     select->setCheckable(true);
     select->setChecked(true);
-    group->addAction(select);
-    for (const auto& [name, hint] : kObjectButtons) {
-        auto* action =
-            toolBar2_->addAction(LetterIcon(QString(hint).mid(4), QColor(150, 90, 30)), hint);
-        action->setObjectName(name);
-        action->setToolTip(hint);
+    objectTools_->addAction(select);
+    for (const auto& button : kObjectButtons) {
+        auto* action = toolBar2_->addAction(
+            LetterIcon(QString(button.Hint).mid(4), QColor(150, 90, 30)), button.Hint);
+        action->setObjectName(button.Name);
+        action->setToolTip(button.Hint);
         action->setCheckable(true);
-        group->addAction(action);
+        action->setData(button.Kind);
+        // A kind can be added once this build can store it.
+        action->setEnabled(PayloadCodecOf(button.Kind) != nullptr);
+        objectTools_->addAction(action);
     }
     toolBar2_->adjustSize();
     scroller->setWidget(toolBar2_);
@@ -329,9 +321,11 @@ void TMainForm::BuildPanes() {
     scrollBox1_->setWidget(image1_);
     scrollBox1_->viewport()->installEventFilter(this);
     rightLayout->addWidget(scrollBox1_, 1);
-    editForm_ = new TEditForm(*host_, image1_);
+    editForm_ = new TEditForm(*host_, *this, image1_);
     editForm_->hide();
     connect(editForm_, &TEditForm::Changed, this, &TMainForm::RepaintShadowPreview);
+    connect(editForm_, &TEditForm::SelectionChanged, this, &TMainForm::Edit1Click);
+    connect(editForm_, &TEditForm::ObjectsChanged, this, &TMainForm::Edit1Click);
     horizontal->setSizes({kLeftPaneWidth, 1000});
     connect(horizontal, &QSplitter::splitterMoved, this,
             [this] { statusPanel0_->setFixedWidth(panel2_->width()); });

@@ -2,7 +2,9 @@
 
 #include "designer/DesignerProject.h"
 #include "designer/DesignerSettings.h"
+#include "designer/EditForm.h"
 #include "designer/NewPageForm.h"
+#include "designer/UndoHistory.h"
 #include "project/PageRecord.h"
 
 #include <QMainWindow>
@@ -13,6 +15,7 @@
 #include <string>
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -24,7 +27,6 @@ class QComboBox;
 
 namespace brelvane {
 
-class TEditForm;
 class TPageHost;
 class TPickerDialogs;
 class TProjectPickers;
@@ -42,7 +44,7 @@ struct TDesignerPaths {
 };
 
 // The designer's main window: one project, its pages as tabs, one live page.
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public TSurfaceOwner {
     Q_OBJECT
 public:
     TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialogs);
@@ -56,8 +58,11 @@ public:
     bool Start(const std::string& baseFolder, bool installationRun, TProSplashForm* splash);
 
     // Designer state and the calls of every designer part.
-    void SetModified(bool value);
-    bool CommitPendingEdit();
+    void SetModified(bool value) override;
+    bool CommitPendingEdit() override;
+    // Every command that changes the page calls this first, with its name;
+    // Edit > Undo then brings the page back as it was.
+    void RecordUndoStep(const QString& label) override;
     bool SaveProject(const std::string& folder);
     bool WriteTargetFile();
     void PageControl1Change();
@@ -81,6 +86,38 @@ public:
     void ShowHelp();
     void ShowAbout();
 
+    // The Edit menu and the surface's pop-up menu `PopupMenu1`: the enabled
+    // states are recomputed when either opens and whenever the selection or
+    // the clipboard changes, so that their shortcuts follow them.
+    void Edit1Click();
+    void PopupMenu1Change() { Edit1Click(); }
+    void Undo1Click();
+    void Redo1Click();
+    void AligntoGrid1Click();
+    void AlignLeft1Click();
+    void AlignCenter1Click();
+    void AlignRight1Click();
+    void AlignTop1Click();
+    void AlignMiddle1Click();
+    void AlignBottom1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Duplicate1Click();
+    // Acts only while the surface's key sink has the focus, so that Del and
+    // Ctrl+Del typed into the property editor edit its text.
+    void Delete1Click();
+    void Clear1Click();
+    void BringtoFront1Click();
+    void SendtoBack1Click();
+    void SelectAll1Click();
+    QMenu* PopupMenu1() const { return popupMenu1_; }
+    const TUndoHistory& UndoHistory() const { return undo_; }
+
+    // TSurfaceOwner
+    TGrid Grid() const override;
+    std::optional<std::uint8_t> AddingKind() const override;
+    void AddingDone() override;
+
     TDesignerProject& Project() { return project_; }
     const TDesignerSettings& Settings() const { return settings_; }
     const TDesignerPaths& Paths() const { return paths_; }
@@ -99,6 +136,10 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildEditMenu();
+    void UpdateUndoCommands();
+    // Replaces the live page by a snapshot, keeping the selection by name.
+    void RestorePage(const std::vector<std::uint8_t>& snapshot);
     void BuildToolBars();
     void BuildPanes();
     QAction* AddCommand(QMenu* menu, const char* objectName, const char* caption,
@@ -142,6 +183,9 @@ private:
     QScrollArea* scrollBox1_ = nullptr;
     QLabel* image1_ = nullptr;
     TEditForm* editForm_ = nullptr;
+    QActionGroup* objectTools_ = nullptr;
+    QMenu* popupMenu1_ = nullptr;
+    TUndoHistory undo_;
     QImage shadowPreview_;
     QTimer timer1_;
     bool switching_ = false;

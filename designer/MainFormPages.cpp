@@ -74,6 +74,7 @@ void TMainForm::PageControl1Change() {
     RepaintShadowPreview();
     comboBox1_->clear();
     comboBox1_->addItem(FromAnsi(host_->Model()->Page().PageName));
+    Edit1Click();
     timer1_.start();
 }
 
@@ -155,6 +156,7 @@ void TMainForm::DeleteSubPage1Click() {
     host_->Release();
     std::remove(WorkingCopy(entry->Name).c_str());
     project_.LockedPages.erase(entry);
+    undo_.Forget(entry);
     auto& pages = project_.Index.Pages;
     project_.DeletedPages.push_back(std::move(pages[static_cast<std::size_t>(index)]));
     pages.erase(pages.begin() + index);

@@ -85,7 +85,9 @@ void TMainForm::SetModified(bool value) {
 }
 
 bool TMainForm::CommitPendingEdit() {
-    // The property editor comes later; without it nothing is pending.
+    // The focus goes to the surface's key sink, which makes an editor that
+    // holds a pending value apply it; the property editor comes later.
+    editForm_->FocusKeySink();
     return true;
 }
 
@@ -121,6 +123,7 @@ void TMainForm::CreateProject(const TNewProjectForm& form) {
     // The pages of the project on screen go at the next save, which clears a
     // project being overwritten.
     host_->Release();
+    undo_.Clear();
     project_.CurrentPageIndex = -1;
     project_.LockedPages.clear();
     for (auto& entry : project_.Index.Pages) {
@@ -195,6 +198,7 @@ bool TMainForm::OpenProject(const std::string& folder) {
 
 void TMainForm::CloseProject() {
     host_->Release();
+    undo_.Clear();
     editForm_->hide();
     DiscardWorkingCopies();
     project_.CurrentPageIndex = -1;
@@ -270,6 +274,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     host_->Release();
+    undo_.Clear();
     DiscardWorkingCopies();
     project_.Index.Pages.clear();
     project_.DeletedPages.clear();

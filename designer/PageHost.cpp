@@ -29,11 +29,12 @@ bool TPageHost::Load(const std::string& name) {
 }
 
 bool TPageHost::Load(TStream& stream) {
+    auto model = std::make_unique<TAutoRunForm>();
+    if (!model->BuildFromStream(stream, TPageReadMode::Build)) return false;
     Release();
-    model_ = std::make_unique<TAutoRunForm>();
-    const bool read = model_->BuildFromStream(stream, TPageReadMode::Build);
+    model_ = std::move(model);
     Adopt();
-    return read;
+    return true;
 }
 
 void TPageHost::Adopt() {
@@ -56,6 +57,13 @@ void TPageHost::Release() {
 
 QSize TPageHost::PanelSize() const {
     return model_ ? model_->Surface()->size() : QSize();
+}
+
+void TPageHost::ResizePanel(QSize size) {
+    if (!model_) return;
+    size = size.expandedTo(QSize(1, 1));
+    model_->Surface()->resize(size);
+    box_->resize(size);
 }
 
 QImage TPageHost::PaintPanel() const {

@@ -26,7 +26,8 @@ public:
     // Replaces the model by the page `name` of the current page source; the
     // model keeps what was read even when reading failed.
     bool Load(const std::string& name);
-    // Replaces the model by a page read from `stream`.
+    // Replaces the model by a page read from `stream`; when the page cannot
+    // be read whole, the model stays as it was.
     bool Load(TStream& stream);
     // Gives the panel back to its model and frees the model.
     void Release();
@@ -35,6 +36,8 @@ public:
     QWidget* Box() const { return box_.get(); }
     // The panel's size: the page's client area as the player's window lays it out.
     QSize PanelSize() const;
+    // Gives the panel (and the host) a new size, as a resized page window would.
+    void ResizePanel(QSize size);
     // Lets the panel paint itself into a picture of its size.
     QImage PaintPanel() const;
 

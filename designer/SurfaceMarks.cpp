@@ -1,12 +1,15 @@
 #include "designer/SurfaceMarks.h"
 
+#include "designer/SurfaceObjects.h"
+#include "designer/XorDrawing.h"
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/EditPayload.h"
 #include "objects/records/ImagePayload.h"
 #include "objects/records/ObjectKinds.h"
 
 #include <QPainter>
-#include <QWidget>
+#include <QStaticText>
+#include <map>
 
 namespace brelvane {
 
@@ -18,26 +21,11 @@ template <class Payload> const Payload* PayloadAs(const TAutoObject& object) {
     return dynamic_cast<const Payload*>(object.Payload.get());
 }
 
-bool Visible(const TAutoObject& object) {
-    const auto* widget = dynamic_cast<const QWidget*>(object.Control.get());
-    return widget && !widget->isHidden();
-}
-
-// A grey dotted pen that inverts what lies under it, as frames drawn by XOR do.
-void UseMarkPen(QPainter& painter) {
-    QPen pen(QColor(128, 128, 128));
-    pen.setStyle(Qt::DotLine);
-    pen.setWidth(1);
-    painter.setPen(pen);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-}
+// Grips, frames and the band are drawn by inverting pixels, as the marks of
+// the platform's designers are.
+constexpr QRgb kMarkColor = 0x808080;
+constexpr QRgb kBandColor = 0xffffff;
 } // namespace
-
-std::optional<QRect> ControlBounds(const TAutoObject& object) {
-    const auto* widget = dynamic_cast<const QWidget*>(object.Control.get());
-    if (!widget) return std::nullopt;
-    return widget->geometry();
-}
 
 std::optional<TPlaceholder> PlaceholderOf(const TAutoObject& object) {
     switch (object.Kind) {
@@ -81,41 +69,39 @@ bool NeedsDashedFrame(const TAutoObject& object) {
     }
 }
 
-std::array<QRect, 8> GripRects(const QRect& bounds) {
-    const int l = bounds.x(), t = bounds.y(), w = bounds.width(), h = bounds.height();
-    const int r = l + w, b = t + h;
-    const QPoint points[8] = {{l, t}, {l + w / 2, t}, {r, t}, {r, t + h / 2},
-                              {r, b}, {l + w / 2, b}, {l, b}, {l, t + h / 2}};
-    std::array<QRect, 8> grips;
-    for (int i = 0; i < 8; ++i)
-        grips[static_cast<std::size_t>(i)] = QRect(points[i] - QPoint(3, 3), QSize(6, 6));
-    return grips;
-}
-
 void DrawSurfaceMarks(QImage& image, const TAutoObjects& objects) {
-    QPainter painter(&image);
+    // Laid out once: a page full of empty objects repaints at every drag step.
+    static std::map<QString, QStaticText> texts;
+    std::optional<QPainter> painter;
     for (const auto& object : objects) {
-        const auto bounds = ControlBounds(*object);
-        if (!bounds) continue;
-        const bool visible = Visible(*object);
-        if (const auto placeholder = PlaceholderOf(*object); placeholder && visible) {
-            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            painter.setPen(placeholder->Color);
-            painter.drawText(bounds->topLeft() + QPoint(5, 5 + painter.fontMetrics().ascent()),
-                             placeholder->Text);
-        }
-        if (visible && NeedsDashedFrame(*object)) {
-            UseMarkPen(painter);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(bounds->adjusted(-1, -1, 0, 0));
-        }
-        if (object->Selected) {
-            UseMarkPen(painter);
-            painter.setBrush(QColor(128, 128, 128));
-            for (const auto& grip : GripRects(*bounds))
-                painter.drawRect(grip.adjusted(0, 0, -1, -1));
+        const auto placeholder = PlaceholderOf(*object);
+        if (!placeholder || !IsShown(*object)) continue;
+        if (!painter) painter.emplace(&image);
+        auto& text = texts.try_emplace(placeholder->Text, placeholder->Text).first->second;
+        const TBounds bounds = BoundsOf(*object);
+        painter->setPen(placeholder->Color);
+        painter->drawStaticText(QPoint(bounds.Left + 5, bounds.Top + 5), text);
+    }
+    painter.reset();
+    TXorCanvas canvas(image);
+    for (const auto& object : objects) {
+        if (!object->Control) continue;
+        const TBounds bounds = BoundsOf(*object);
+        // One pixel outside the control on every side.
+        if (IsShown(*object) && NeedsDashedFrame(*object))
+            canvas.DottedOutline(bounds.Rect().adjusted(-1, -1, 1, 1), kMarkColor);
+        if (!object->Selected) continue;
+        for (int grip = 1; grip <= 8; ++grip) {
+            const QRect square = GripRect(bounds, grip);
+            canvas.Fill(square.adjusted(1, 1, -1, -1), kMarkColor);
+            canvas.DottedOutline(square, kMarkColor);
         }
     }
+}
+
+void DrawFocusRect(QImage& image, const QRect& band) {
+    if (band.isNull()) return;
+    TXorCanvas(image).DottedOutline(band, kBandColor);
 }
 
 } // namespace brelvane

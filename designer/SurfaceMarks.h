@@ -21,14 +21,12 @@ std::optional<TPlaceholder> PlaceholderOf(const TAutoObject& object);
 // Whether the object can show no outline of its own and gets a dashed frame.
 bool NeedsDashedFrame(const TAutoObject& object);
 
-// The eight grips of a selected object, in grip order, as 6×6 squares.
-std::array<QRect, 8> GripRects(const QRect& bounds);
-
 // Draws every visible object's placeholder and dashed frame and the grips of
 // selected objects onto the painted page.
 void DrawSurfaceMarks(QImage& image, const TAutoObjects& objects);
 
-// The bounds of an object's control (nothing without a control).
-std::optional<QRect> ControlBounds(const TAutoObject& object);
+// Draws the rubber band as a dotted focus rectangle that inverts what lies
+// under it, so drawing it again erases it.
+void DrawFocusRect(QImage& image, const QRect& band);
 
 } // namespace brelvane

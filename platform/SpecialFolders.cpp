@@ -16,59 +16,59 @@ std::string WithoutTrailingSeparator(QString path) {
     return path.toStdString();
 }
 
-struct TFolderRow {
-    const char* Name;
-    int Csidl;
-};
+using Q = QStandardPaths;
 
-// Names and CSIDL numbers as Windows publishes them, in index order.
-constexpr TFolderRow kRows[kSpecialFolderCount] = {
-    {"Desktop", 0},
+// Names and CSIDL numbers as Windows publishes them, in index order, with the
+// folder each one stands for on a freedesktop.org desktop (Windows asks its
+// shell instead). Common (all users) folders are the system-wide XDG folders;
+// the applications menu stands for the Start menu.
+const TFolderRow kRows[kSpecialFolderCount] = {
+    {"Desktop", 0, TBase::User, Q::DesktopLocation},
     {"Internet", 1},
-    {"Programs", 2},
+    {"Programs", 2, TBase::User, Q::ApplicationsLocation},
     {"Controls", 3},
     {"Printers", 4},
-    {"Personal", 5},
+    {"Personal", 5, TBase::User, Q::DocumentsLocation},
     {"Favorites", 6},
-    {"Startup", 7},
+    {"Startup", 7, TBase::User, Q::GenericConfigLocation, "/autostart"},
     {"Recent", 8},
     {"SendTo", 9},
     {"BitBucket", 10},
-    {"StartMenu", 11},
-    {"MyDocuments", 12},
-    {"MyMusic", 13},
-    {"MyVideo", 14},
-    {"DesktopDirectory", 16},
+    {"StartMenu", 11, TBase::User, Q::ApplicationsLocation},
+    {"MyDocuments", 12, TBase::User, Q::DocumentsLocation},
+    {"MyMusic", 13, TBase::User, Q::MusicLocation},
+    {"MyVideo", 14, TBase::User, Q::MoviesLocation},
+    {"DesktopDirectory", 16, TBase::User, Q::DesktopLocation},
     {"Drives", 17},
     {"Network", 18},
     {"Nethood", 19},
-    {"Fonts", 20},
-    {"Templates", 21},
-    {"CommonStartMenu", 22},
-    {"CommonPrograms", 23},
-    {"CommonStartup", 24},
+    {"Fonts", 20, TBase::User, Q::FontsLocation},
+    {"Templates", 21, TBase::User, Q::TemplatesLocation},
+    {"CommonStartMenu", 22, TBase::System, Q::GenericDataLocation, "/applications"},
+    {"CommonPrograms", 23, TBase::System, Q::GenericDataLocation, "/applications"},
+    {"CommonStartup", 24, TBase::System, Q::GenericConfigLocation, "/autostart"},
     {"CommonDesktopDirectory", 25},
-    {"AppData", 26},
+    {"AppData", 26, TBase::User, Q::GenericConfigLocation},
     {"Printhood", 27},
-    {"LocalAppData", 28},
-    {"ALTStartup", 29},
-    {"CommonALTStartup", 30},
+    {"LocalAppData", 28, TBase::User, Q::GenericDataLocation},
+    {"ALTStartup", 29, TBase::User, Q::GenericConfigLocation, "/autostart"},
+    {"CommonALTStartup", 30, TBase::System, Q::GenericConfigLocation, "/autostart"},
     {"CommonFavorites", 31},
-    {"InternetCache", 32},
+    {"InternetCache", 32, TBase::User, Q::GenericCacheLocation},
     {"Cookies", 33},
     {"History", 34},
-    {"CommonAppData", 35},
+    {"CommonAppData", 35, TBase::System, Q::GenericDataLocation},
     {"Windows", 36},
     {"System", 37},
     {"ProgramFiles", 38},
-    {"MyPictures", 39},
-    {"Profile", 40},
+    {"MyPictures", 39, TBase::User, Q::PicturesLocation},
+    {"Profile", 40, TBase::User, Q::HomeLocation},
     {"SystemX86", 41},
     {"ProgramFilesX86", 42},
     {"ProgramFilesCommon", 43},
     {"ProgramFilesCommonX86", 44},
     {"CommonTemplates", 45},
-    {"CommonDocuments", 46},
+    {"CommonDocuments", 46, TBase::User, Q::PublicShareLocation},
     {"CommonAdminTools", 47},
     {"AdminTools", 48},
     {"Connections", 49},
@@ -108,12 +108,17 @@ int SpecialFolderCsidl(int index) {
 }
 
 std::string SpecialFolderPath(int index) {
-    const auto folder = SystemFolder(SpecialFolderCsidl(index));
+    if (index < 0 || index >= kSpecialFolderCount) return {};
+    const auto folder = SystemFolder(kRows[index]);
     return folder.isEmpty() ? std::string() : WithoutTrailingSeparator(folder);
 }
 
+bool IsSpecialFolderToken(const std::string& token) {
+    return token.size() > 2 && token.front() == '[' && token.back() == ']';
+}
+
 std::string ResolveSpecialFolder(const std::string& token) {
-    if (token.size() <= 2 || token.front() != '[' || token.back() != ']') return {};
+    if (!IsSpecialFolderToken(token)) return {};
     const auto name = token.substr(1, token.size() - 2);
     for (const auto& info : SpecialFolders())
         if (info.Name == name) return SpecialFolderPath(info.Index);

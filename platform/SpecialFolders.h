@@ -26,6 +26,8 @@ int SpecialFolderCsidl(int index);
 // The folder's path on this machine, without a trailing separator; empty
 // when the desktop has no equivalent or the index is out of range.
 std::string SpecialFolderPath(int index);
+// Whether the text has the form of a token: "[", at least one character, "]".
+bool IsSpecialFolderToken(const std::string& token);
 // "[" name "]" with a name of the table (exact case) gives that folder's
 // path; any other token gives an empty string.
 std::string ResolveSpecialFolder(const std::string& token);

@@ -7,10 +7,10 @@
 namespace brelvane::platform {
 
 // Virtual folders (printers, network, recycle bin) have no path and give none.
-QString SystemFolder(int csidl) {
-    if (csidl < 0) return {};
+QString SystemFolder(const TFolderRow& row) {
     wchar_t path[MAX_PATH] = {};
-    if (::SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK) return {};
+    if (::SHGetFolderPathW(nullptr, row.Csidl, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK)
+        return {};
     return QString::fromWCharArray(path);
 }
 

@@ -9,6 +9,7 @@
 #include "player/PlayerEnvironment.h"
 #include "player/ShellActions.h"
 #include "render/AnsiText.h"
+#include "storage/AnsiCodePage.h"
 #include "storage/ErrorReport.h"
 
 #include <QApplication>
@@ -37,7 +38,9 @@ bool RunGroup(TAutoRunForm& page, const std::string& packed) {
     bool all = true;
     for (const auto& command : group.Commands)
         all = ExecuteAction(page, command) && all;
-    if (group.BadNumber) ShowError("'" + *group.BadNumber + "' is not a valid integer value");
+    // The error box speaks the machine's encoding; the stored text is converted.
+    if (group.BadNumber)
+        ShowError("'" + AnsiToUtf8(*group.BadNumber) + "' is not a valid integer value");
     return all && !group.BadNumber;
 }
 

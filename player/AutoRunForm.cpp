@@ -3,6 +3,7 @@
 #include "objects/controls/AuButton.h"
 #include "objects/controls/AuSecurityEdit.h"
 #include "objects/controls/ControlFactory.h"
+#include "objects/controls/StandardCursors.h"
 #include "objects/records/CheckGroups.h"
 #include "objects/records/ClickBehaviour.h"
 #include "objects/records/FormCheck.h"
@@ -17,6 +18,7 @@
 #include "player/ShadowWindow.h"
 #include "player/ShellActions.h"
 #include "player/StillImage.h"
+#include "player/WindowPlacement.h"
 #include "render/AnsiText.h"
 #include "render/PageBackground.h"
 #include "render/SystemColors.h"
@@ -42,11 +44,6 @@ constexpr int kStepTimerMs = 10;
 constexpr int kSecondMs = 1000;
 // The shell's show command for a normal window.
 constexpr int kShowNormal = 1;
-
-// Windowed kinds lie above the drawn kinds whatever their order in the list.
-bool IsWindowedKind(std::uint8_t kind) {
-    return (kind >= okTextBox && kind <= okCheckBox) || kind == okFlash || kind >= okListBox;
-}
 } // namespace
 
 TAutoRunForm::TAutoRunForm(QWidget* parent)
@@ -90,8 +87,10 @@ TAutoRunForm::TAutoRunForm(QWidget* parent)
     connect(&fadeTimer_, &QTimer::timeout, this, &TAutoRunForm::FadeTick);
 
     QApplication::instance()->installEventFilter(this);
-    // A new window shows the defaults of a new page until a stream is read.
+    // A new window shows the defaults of a new page until a stream is read,
+    // at the screen's centre.
     resize(page_.Width, page_.Height);
+    move(CentredIn(PlacementFrame().Screen, size()));
     RenderBackground();
 }
 
@@ -230,17 +229,28 @@ void TAutoRunForm::ApplyWindowProperties() {
 
     resize(std::max(page_.Width, 80), std::max(page_.Height, 80));
     if (!sizeable) setFixedSize(size());
-    QPoint position(page_.Left, page_.Top);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    // Placement rules 4 to 7 centre the window; 0 keeps the designed position.
-    if (screen && page_.Position >= 4)
-        position = screen->availableGeometry().center() - rect().center();
-    if (page_.Position == 0 || page_.Position >= 4) move(position);
+    if (const auto position =
+            PlacedPosition(page_.Position, {page_.Left, page_.Top}, size(), PlacementFrame()))
+        move(*position);
     setWindowState(page_.WindowState == 1   ? Qt::WindowMinimized
                    : page_.WindowState == 2 ? Qt::WindowMaximized
                                             : Qt::WindowNoState);
     shadow_->SetColor(ResolveColor(page_.ShadowColor));
     shadow_->setWindowOpacity(page_.ShadowAlpha / 255.0);
+}
+
+TPlacementFrame TAutoRunForm::PlacementFrame() const {
+    TPlacementFrame frame;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame.Screen = screen->availableGeometry();
+        frame.Desktop = screen->virtualGeometry();
+    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TAutoRunForm*>(window);
+            form && form != this && form->IsMainWindow && form->isVisible())
+            frame.Main = form->geometry();
+    if (Owner && Owner->isVisible()) frame.Owner = Owner->geometry();
+    return frame;
 }
 
 // The mask is made from what the window shows, once the events that change
@@ -266,24 +276,27 @@ void TAutoRunForm::ApplyTransparency() {
 }
 
 void TAutoRunForm::CreateControls() {
-    const bool running = ReadContext().Running;
-    for (int windowed = 0; windowed < 2; ++windowed) {
-        for (auto& object : page_.Objects) {
-            if (IsWindowedKind(object->Kind) != (windowed == 1)) continue;
-            auto control = CreateObjectControl(*object, surface_);
-            if (!control) continue;
-            TObjectWidget* widget = control.get();
-            object->SetControl(std::move(control));
-            WireControl(*widget);
-            if (running) {
-                ApplyVisibility(*object);
-                ApplyEnabled(*object);
-            } else {
-                widget->show();
-            }
-            widget->raise();
-        }
+    // Windowed kinds lie above the drawn kinds whatever their order in the list.
+    for (int windowed = 0; windowed < 2; ++windowed)
+        for (auto& object : page_.Objects)
+            if (IsWindowedKind(object->Kind) == (windowed == 1)) AttachControl(*object);
+}
+
+TObjectWidget* TAutoRunForm::AttachControl(TAutoObject& object) {
+    auto control = CreateObjectControl(object, surface_);
+    if (!control) return nullptr;
+    TObjectWidget* widget = control.get();
+    object.SetControl(std::move(control));
+    WireControl(*widget);
+    if (ReadContext().Running) {
+        ApplyStoredCursor(*widget);
+        ApplyVisibility(object);
+        ApplyEnabled(object);
+    } else {
+        widget->show();
     }
+    widget->raise();
+    return widget;
 }
 
 void TAutoRunForm::WireControl(TObjectWidget& control) {
@@ -297,6 +310,7 @@ void TAutoRunForm::WireControl(TObjectWidget& control) {
             [this](TObjectWidget* c) { HoverEntry(page_.Objects, c->Record(), *this); });
     connect(&control, &TObjectWidget::HoverLeft, this,
             [this](TObjectWidget* c) { HoverExit(page_.Objects, c->Record(), *this); });
+    BuildObjectPopupMenu(control);
     if (auto* edit = qobject_cast<TAuSecurityEdit*>(&control))
         connect(edit, &TAuSecurityEdit::TextChanged, this, &TAutoRunForm::OnEditTextChanged);
 }
@@ -339,9 +353,12 @@ void TAutoRunForm::OnObjectPress(TObjectWidget* control, Qt::MouseButton, QPoint
 }
 
 void TAutoRunForm::OnObjectMove(TObjectWidget* control, Qt::MouseButtons buttons, QPoint position) {
+    // The left button alone: no other button and no Shift, Ctrl or Alt.
+    const bool leftAlone =
+        buttons == Qt::LeftButton && QGuiApplication::keyboardModifiers() == Qt::NoModifier;
     const auto target =
-        WindowMoveTarget(control->Record(), buttons == Qt::LeftButton, {x(), y()},
-                         {position.x(), position.y()}, {pressPosition_.x(), pressPosition_.y()});
+        WindowMoveTarget(control->Record(), leftAlone, {x(), y()}, {position.x(), position.y()},
+                         {pressPosition_.x(), pressPosition_.y()});
     if (target) move(target->X, target->Y);
 }
 

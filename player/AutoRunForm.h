@@ -2,10 +2,12 @@
 
 #include "objects/records/ObjectHost.h"
 #include "platform/Media.h"
+#include "player/WindowPlacement.h"
 #include "project/PageRecord.h"
 #include "project/PageStream.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -61,6 +63,8 @@ public:
     bool ExitAll = false;
     bool TestRun = false;
     bool IsMainWindow = false;
+    // The page window that opened this one ("Show Sub Page"), for placement.
+    QPointer<QWidget> Owner;
     bool Shown() const { return shown_; }
     int SecondsShown() const { return secondsShown_; }
     bool NavigationPending() const { return navigationPending_; }
@@ -98,6 +102,9 @@ public:
 
     void RenderBackground();
     void PositionShadow();
+    // Creates the control of an object of the page's list on the page, on top
+    // of the others; null for a kind without a control.
+    TObjectWidget* AttachControl(TAutoObject& object);
 
 signals:
     void Closed();
@@ -116,6 +123,9 @@ private:
     TPageReadContext ReadContext() const;
     bool AfterRead(bool read, TPageReadMode mode);
     void ApplyWindowProperties();
+    // Where the page's placement rule puts this window: the screen, the
+    // desktop, the main window and the owner as they are now.
+    TPlacementFrame PlacementFrame() const;
     void ApplyTransparency();
     void ScheduleTransparency();
     void CreateControls();
@@ -131,6 +141,8 @@ private:
     void ApplyCursors();
     void RebuildMenuBar();
     void RebuildPopupMenu();
+    // The object's own pop-up menu, when it has one, on its control.
+    void BuildObjectPopupMenu(TObjectWidget& control);
     void RebuildStatusBar();
     void RebuildToolBar();
     void BuildNotebook();

@@ -6,6 +6,7 @@
 #include "platform/SpecialFolders.h"
 #include "player/PlayerEnvironment.h"
 #include "render/AnsiText.h"
+#include "storage/AnsiCodePage.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
 #include "storage/FileSystem.h"
@@ -64,6 +65,11 @@ bool CopyTree(const fs::path& source, const fs::path& target, bool overwrite) {
 }
 } // namespace
 
+std::string UnmappedFolderText(const std::string& token) {
+    return "The folder \"" + AnsiToUtf8(token) +
+           "\" does not exist on this computer. Nothing was copied.";
+}
+
 bool TreeComplete(const std::string& source, const std::string& target) {
     std::error_code error;
     const auto from = NativePath(source);
@@ -77,6 +83,12 @@ bool CopyThenOpen(QWidget* owner, const std::string& packed) {
     const auto argument = ParseCopyThenOpen(packed);
     if (argument.Source.empty()) return false;
     const auto special = platform::ResolveSpecialFolder(argument.Target);
+    // A folder of Windows that this desktop lacks must not become a folder
+    // named after the token in whatever the current folder is.
+    if (special.empty() && platform::IsSpecialFolderToken(argument.Target)) {
+        ShowError(UnmappedFolderText(argument.Target));
+        return false;
+    }
     const auto target = ResolvePath(special.empty() ? argument.Target : special);
     const auto source = BaseResolved(argument.Source);
     if (FileExists(source)) {

@@ -3,28 +3,93 @@
 #include "objects/records/ActionArguments.h"
 #include "objects/records/ImagePayload.h"
 #include "objects/records/ObjectKinds.h"
+#include "objects/records/TextPayload.h"
 #include "player/AutoRunForm.h"
 #include "player/PlayerEnvironment.h"
+#include "player/ShellErrors.h"
+#include "storage/ErrorReport.h"
+#include "storage/FilePaths.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 namespace brelvane {
 
 namespace {
-TPicture PictureFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+// The picture in a file, by the signature its bytes start with; empty when
+// the bytes are no picture.
+TPicture PictureOf(std::vector<std::uint8_t> bytes) {
     TPicture picture;
-    picture.Data.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     for (auto kind : {TPictureKind::Png, TPictureKind::Jpeg, TPictureKind::Gif,
-                      TPictureKind::Bitmap, TPictureKind::Icon})
-        if (HasPictureSignature(kind, picture.Data)) {
+                      TPictureKind::Bitmap, TPictureKind::Icon, TPictureKind::Metafile})
+        if (HasPictureSignature(kind, bytes)) {
             picture.Kind = kind;
-            return picture;
+            picture.Data = std::move(bytes);
+            break;
         }
-    picture.Clear();
     return picture;
+}
+
+// The whole file, or nothing after the action's message has been shown.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+    if (!FileExists(path)) {
+        ShowError(FileNotFoundText(path));
+        return std::nullopt;
+    }
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    std::vector<std::uint8_t> bytes;
+    if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (!file.good() && !file.eof()) {
+        ShowError("\"" + path + "\", " + (errno ? std::strerror(errno) : kDamagedDataText) + ".");
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// The text a file gives a text object: its lines, each ended by CR LF.
+std::string LinesOf(const std::vector<std::uint8_t>& bytes) {
+    std::string lines;
+    lines.reserve(bytes.size() + 2);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = static_cast<char>(bytes[i]);
+        if (c != '\r' && c != '\n') {
+            lines += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        lines += "\r\n";
+    }
+    if (!lines.empty() && !lines.ends_with("\r\n")) lines += "\r\n";
+    return lines;
+}
+
+// The text a file replaces in an object of a text kind; null for other kinds.
+std::string* LoadedText(TAutoObject& object) {
+    if (!object.Payload) return nullptr;
+    switch (object.Kind) {
+    case okLabel:
+    case okSimpleText:
+        return object.Payload->CaptionText();
+    case okText:
+    case okScrollText:
+        return object.Payload->ViewerText();
+    case okFadeLabel:
+        if (auto* fade = dynamic_cast<TFadeLabelPayload*>(object.Payload.get()))
+            return &fade->Text.Lines;
+        return nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+bool TakesFile(const TAutoObject& object) {
+    return object.Kind == okImage || object.Kind == okLabel || object.Kind == okSimpleText ||
+           object.Kind == okText || object.Kind == okScrollText || object.Kind == okFadeLabel;
 }
 
 bool Listed(const std::vector<std::string>& names, const std::string& name) {
@@ -35,16 +100,27 @@ bool Listed(const std::vector<std::string>& names, const std::string& name) {
 bool LoadFileWithObject(TAutoRunForm& page, const std::string& packed) {
     const auto argument = ParseLoadFile(packed);
     if (!argument.Complete()) return false;
-    const auto file = BaseResolved(argument.FileName);
-    for (auto& object : page.Page().Objects) {
-        if (object->Props.Name != argument.ObjectName) continue;
-        // The other kinds that load files are not on pages yet.
-        if (object->Kind != okImage) continue;
-        auto* image = dynamic_cast<TImagePayload*>(object->Payload.get());
-        if (!image) continue;
-        auto picture = PictureFile(file);
-        if (picture.Empty()) continue;
-        image->ImageNormal = std::move(picture);
+    std::vector<TAutoObject*> targets;
+    for (auto& object : page.Page().Objects)
+        if (object->Props.Name == argument.ObjectName && TakesFile(*object))
+            targets.push_back(object.get());
+    if (targets.empty()) return true;
+    // Read once for every object of that name; a file that cannot be read
+    // leaves every object showing what it showed.
+    const auto path = BaseResolved(argument.FileName);
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) return false;
+    for (auto* object : targets) {
+        if (auto* text = LoadedText(*object)) {
+            *text = LinesOf(*bytes);
+        } else if (auto* image = dynamic_cast<TImagePayload*>(object->Payload.get())) {
+            auto picture = PictureOf(*bytes);
+            if (picture.Empty()) {
+                ShowError("\"" + path + "\", " + kDamagedDataText);
+                return false;
+            }
+            image->ImageNormal = std::move(picture);
+        }
         if (object->Control) object->Control->Refresh();
     }
     return true;

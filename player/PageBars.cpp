@@ -128,6 +128,14 @@ void TAutoRunForm::RebuildPopupMenu() {
                  &TAutoRunForm::RunShortCommand);
 }
 
+void TAutoRunForm::BuildObjectPopupMenu(TObjectWidget& control) {
+    const auto& items = control.Record().PopupMenu;
+    if (items.empty()) return;
+    auto* menu = new QMenu(&control);
+    AddMenuItems(*menu, items, *this, true, &TAutoRunForm::RunShortCommand);
+    control.SetPopupMenu(menu);
+}
+
 void TAutoRunForm::RebuildStatusBar() {
     for (auto* label : panelLabels_)
         delete label;

@@ -51,6 +51,7 @@ bool TAutoRunForm::ShowPage(const std::string& name, TPageReadMode mode) {
     auto page = std::make_unique<TAutoRunForm>();
     page->TestRun = TestRun;
     page->ExitAll = false;
+    page->Owner = this;
     if (!page->BuildPage(name, TPageReadMode::Build)) return false;
     const bool loop = page_.StartSoundLoop;
     page_.StartSoundLoop = false;
@@ -98,16 +99,22 @@ void TAutoRunForm::BuildNotebook() {
         !project->Pages.empty() && ReadPageTitle(source, *project->Pages.front(), title);
     addTab(mainTitled ? FromAnsi(title.Caption) : windowTitle(), 0, title.PageIcon);
 
-    for (const auto& line : SplitLines(settings.TabSheetList)) {
+    // The first sub page of that name gets a tab; false when its page cannot
+    // be read (it has reported once).
+    const auto addSubPageTab = [&](const std::string& line) {
         for (std::size_t i = 0; i < project->Pages.size(); ++i) {
             const auto& entry = *project->Pages[i];
             if (entry.Kind != pkSubPage || entry.Name != line) continue;
             TPageTitle subTitle;
-            if (!ReadPageTitle(source, entry, subTitle)) return;
+            if (!ReadPageTitle(source, entry, subTitle)) return false;
             addTab(FromAnsi(subTitle.Caption), static_cast<int>(i), subTitle.PageIcon);
-            break;
+            return true;
         }
-    }
+        return true;
+    };
+    // A page that cannot be read ends the tabs; those built so far still navigate.
+    for (const auto& line : SplitLines(settings.TabSheetList))
+        if (!addSubPageTab(line)) break;
     const auto trimmed = QString(FromAnsi(settings.ApplicationTitle)).trimmed();
     setWindowIcon(QApplication::windowIcon());
     if (!trimmed.isEmpty()) setWindowTitle(trimmed);

@@ -189,7 +189,7 @@ bool TAutoRunForm::PlayStartSound() {
     if (page_.StartSound.empty()) return false;
     const auto path = BaseResolved(page_.StartSound);
     if (!FileExists(path)) {
-        ShowError("The specified file \"" + path + "\" was not found.");
+        ShowError(FileNotFoundText(path));
         return false;
     }
     startSound_->Close();

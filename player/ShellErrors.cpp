@@ -25,4 +25,8 @@ std::string ShellErrorMessage(int code) {
     return found != messages.end() ? found->second : "Operation Error";
 }
 
+std::string FileNotFoundText(const std::string& path) {
+    return "The specified file \"" + path + "\" was not found.";
+}
+
 } // namespace brelvane

@@ -8,4 +8,7 @@ namespace brelvane {
 // error number of the same values.
 std::string ShellErrorMessage(int code);
 
+// "The specified file \"<path>\" was not found."
+std::string FileNotFoundText(const std::string& path);
+
 } // namespace brelvane

@@ -3,7 +3,19 @@
 #include "storage/SaveFile.h"
 #include "storage/Transfer.h"
 
+#include <cerrno>
+
 namespace brelvane {
+
+bool ReadContainedObject(TStream& stream, TAutoObject& object) {
+    bool unknownKind = false;
+    if (ReadObject(stream, object, &unknownKind)) return true;
+    if (unknownKind) {
+        errno = 0;
+        ReportError(kReadObjectError);
+    }
+    return false;
+}
 
 bool WritePage(TStream& stream, const TPageRecord& page) {
     return WriteRecord(stream, page);

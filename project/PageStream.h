@@ -92,22 +92,19 @@ template <class Archive> bool BarFields(Archive& ar, TPageRecord& page) {
            ar("ToolBarImageHeight", page.ToolBarImageHeight) && ar("ToolButtons", page.ToolButtons);
 }
 
-// The page's objects, a counted list of object records. An object that stops
-// at a kind byte outside the table is damage that shows no box of its own, so
-// the page says so once.
+// One object record of a page or of copied objects. An object that stops at
+// a kind byte outside the table is damage that shows no box of its own, so it
+// is reported here, once.
+bool ReadContainedObject(TStream& stream, TAutoObject& object);
+
+// The page's objects, a counted list of object records.
 struct TPageObjects : TFieldAdapter {
     TAutoObjects& Objects;
     template <class Archive> bool Transfer(Archive& ar, const char* name) const {
         if constexpr (kReading<Archive>) {
             return ar.ReadList(Objects, [&](std::unique_ptr<TAutoObject>& object) {
                 object = std::make_unique<TAutoObject>();
-                bool unknownKind = false;
-                if (ReadObject(ar.Stream(), *object, &unknownKind)) return true;
-                if (unknownKind) {
-                    errno = 0;
-                    ReportError(kReadObjectError);
-                }
-                return false;
+                return ReadContainedObject(ar.Stream(), *object);
             });
         } else if constexpr (kWriting<Archive>) {
             ar.WriteCount(Objects.size());

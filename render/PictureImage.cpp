@@ -1,11 +1,14 @@
 #include "render/PictureImage.h"
 
-#include "storage/MetafileInfo.h"
+#include "render/MetafileImage.h"
+#include "storage/ErrorReport.h"
 #include "storage/PictureCodecs.h"
 
 #include <QHash>
+#include <cerrno>
 #include <cstring>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace brelvane {
 
@@ -23,37 +26,46 @@ QImage ToImage(const TRasterImage& raster) {
     return image;
 }
 
-TPictureImage Decode(const TPicture& picture) {
+TPictureImage DecodeFrames(const TPicture& picture) {
     TPictureImage result;
     result.Bitmap = picture.Kind == TPictureKind::Bitmap;
     if (picture.Kind == TPictureKind::Metafile) {
-        if (const auto size = MetafileSize(picture.Data)) {
-            QImage blank(size->Width, size->Height, QImage::Format_ARGB32);
-            if (!blank.isNull()) {
-                blank.fill(Qt::transparent);
-                result.Frames.push_back(blank);
-                result.DelaysMs.push_back(0);
-            }
-        }
+        result.Frames.push_back(DrawnMetafile(picture));
+        result.DelaysMs.push_back(0);
         return result;
     }
-    if (picture.Empty()) return result;
-    try {
+    {
         const auto decoded = DecodePicture(picture);
         for (const auto& frame : decoded.Frames) {
             auto image = ToImage(frame.Image);
-            if (image.isNull()) return {};
+            if (image.isNull()) throw std::bad_alloc();
             result.Frames.push_back(std::move(image));
             const int delay = frame.DelayMs < kShortestDelayMs ? kDelayForShortMs : frame.DelayMs;
             result.DelaysMs.push_back(decoded.Frames.size() > 1 ? delay : 0);
         }
         result.LoopCount = decoded.LoopCount;
-    } catch (const PictureDecodeError&) {
-        return {};
-    } catch (const std::bad_alloc&) {
-        return {};
     }
     return result;
+}
+
+// Pictures whose data could not be decoded have been reported; each is
+// reported once for the life of the process, however often it is drawn.
+bool FirstFailure(std::size_t key) {
+    static std::unordered_set<std::size_t> reported;
+    return reported.insert(key).second;
+}
+
+TPictureImage Decode(const TPicture& picture, std::size_t key) {
+    if (picture.Empty()) return {};
+    try {
+        return DecodeFrames(picture);
+    } catch (const PictureDecodeError&) {
+        errno = 0; // damaged data, no failed system call
+    } catch (const std::bad_alloc&) {
+        errno = ENOMEM;
+    }
+    if (FirstFailure(key)) ReportError(kReadPictureError);
+    return {};
 }
 
 struct TCacheKey {
@@ -77,7 +89,7 @@ std::shared_ptr<const TPictureImage> PictureImageOf(const TPicture& picture) {
     if (auto found = cache.find(key); found != cache.end())
         if (auto shared = found->second.lock()) return shared;
     std::erase_if(cache, [](const auto& entry) { return entry.second.expired(); });
-    auto shared = std::make_shared<const TPictureImage>(Decode(picture));
+    auto shared = std::make_shared<const TPictureImage>(Decode(picture, TCacheKeyHash{}(key)));
     cache[key] = shared;
     return shared;
 }

@@ -9,10 +9,9 @@
 
 namespace brelvane {
 
-// A picture ready to draw: its frames as images (one for still pictures).
-// A picture that cannot be decoded has no frames and draws nothing; a
-// metafile has one fully transparent frame of its size (its records are not
-// played).
+// A picture ready to draw: its frames as images (one for still pictures; a
+// metafile's records drawn at its stored size over transparency). A picture
+// that cannot be decoded has no frames and draws nothing.
 struct TPictureImage {
     std::vector<QImage> Frames;
     // Per frame, how long it stays up, in milliseconds (0 for still pictures).
@@ -29,7 +28,9 @@ struct TPictureImage {
 
 // The drawable form of `picture`, shared by every holder of the same bytes
 // while any of them keeps it (decoding is done once). Never null, never
-// throws for bad data. For the user-interface thread only.
+// throws for bad data: data that cannot be decoded is reported with 1056 the
+// first time it is decoded, once for the life of the process, and gives an
+// empty picture. For the user-interface thread only.
 std::shared_ptr<const TPictureImage> PictureImageOf(const TPicture& picture);
 
 // Frame `frame` as it is drawn; `transparent` makes a bitmap's bottom-left

@@ -77,4 +77,28 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     return out;
 }
 
+namespace {
+// A decoded sequence that UTF-8 allows: no longer than needed, no surrogate,
+// nothing beyond U+10FFFF.
+bool IsShortestForm(char32_t c, std::size_t length) {
+    const char32_t least = length == 1 ? 0 : length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+    return c >= least && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+} // namespace
+
+std::string MachineTextToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        if (const auto c = NextUtf8(text, i); c && IsShortestForm(*c, i - start)) {
+            out.append(text.substr(start, i - start));
+            continue;
+        }
+        i = start + 1;
+        AppendUtf8(out, AnsiToUnicode(static_cast<std::uint8_t>(text[start])));
+    }
+    return out;
+}
+
 } // namespace brelvane

@@ -16,6 +16,10 @@ std::optional<std::uint8_t> UnicodeToAnsi(char32_t character);
 std::string AnsiToUtf8(std::string_view ansi);
 // Characters outside the code page become '?'; malformed UTF-8 bytes too.
 std::string Utf8ToAnsi(std::string_view utf8);
+// Texts of the machine (paths, the system's messages) are UTF-8, but a path
+// may carry stored bytes too: valid UTF-8 sequences are kept as they are and
+// every other byte is read as Windows-1252.
+std::string MachineTextToUtf8(std::string_view text);
 
 void AppendUtf8(std::string& out, char32_t character);
 // Decodes one UTF-8 sequence at `i`, advancing it; nothing for malformed bytes.

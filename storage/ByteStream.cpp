@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 namespace brelvane {
@@ -14,7 +16,7 @@ std::uint64_t TStream::Remaining() const {
     return position < size ? size - position : 0;
 }
 
-void TStream::Read(void* target, std::size_t count) {
+void TStream::ReadBlock(void* target, std::size_t count) {
     if (ReadSome(target, count) != count) {
         // The data ended; no operating-system call failed.
         errno = 0;
@@ -22,29 +24,74 @@ void TStream::Read(void* target, std::size_t count) {
     }
 }
 
-TMemoryStream::TMemoryStream(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+TMemoryStream::TMemoryStream(const std::vector<std::uint8_t>& bytes) {
+    Reserve(bytes.size());
+    if (!bytes.empty()) std::memcpy(data_.get(), bytes.data(), bytes.size());
+    size_ = bytes.size();
+}
+
+std::uint64_t TMemoryStream::Position() const {
+    if (readAt_) return static_cast<std::uint64_t>(readAt_ - data_.get());
+    if (writeAt_) return static_cast<std::uint64_t>(writeAt_ - data_.get());
+    return position_;
+}
+
+std::uint64_t TMemoryStream::Size() const {
+    if (writeAt_) return std::max<std::uint64_t>(size_, Position());
+    return size_;
+}
+
+void TMemoryStream::Settle() {
+    size_ = static_cast<std::size_t>(Size());
+    position_ = static_cast<std::size_t>(Position());
+    readAt_ = readEnd_ = nullptr;
+    writeAt_ = writeEnd_ = nullptr;
+}
+
+void TMemoryStream::Reserve(std::size_t needed) {
+    if (needed <= capacity_) return;
+    // Doubling keeps appends amortised; realloc moves large blocks by remapping.
+    const std::size_t capacity = std::max({needed, capacity_ * 2, std::size_t{256}});
+    auto* grown = static_cast<std::uint8_t*>(std::realloc(data_.get(), capacity));
+    if (!grown) {
+        errno = ENOMEM;
+        throw std::bad_alloc();
+    }
+    (void)data_.release();
+    data_.reset(grown);
+    capacity_ = capacity;
+}
 
 std::size_t TMemoryStream::ReadSome(void* target, std::size_t count) {
-    const std::size_t available = position_ < bytes_.size() ? bytes_.size() - position_ : 0;
+    Settle();
+    const std::size_t available = position_ < size_ ? size_ - position_ : 0;
     const std::size_t n = std::min(count, available);
-    if (n > 0) std::memcpy(target, bytes_.data() + position_, n);
+    if (n > 0) std::memcpy(target, data_.get() + position_, n);
     position_ += n;
+    // The rest of the bytes can be read without asking again.
+    if (position_ <= size_ && data_) {
+        readAt_ = data_.get() + position_;
+        readEnd_ = data_.get() + size_;
+    }
     return n;
 }
 
-void TMemoryStream::Write(const void* source, std::size_t count) {
-    if (count == 0) return;
-    const auto* in = static_cast<const std::uint8_t*>(source);
+void TMemoryStream::WriteBlock(const void* source, std::size_t count) {
+    Settle();
+    if (count > SIZE_MAX - position_) throw StreamError("memory stream too large");
+    Reserve(position_ + count);
     // A seek past the end leaves a gap of zeros.
-    if (position_ > bytes_.size()) bytes_.resize(position_);
-    const std::size_t overwritten = std::min(count, bytes_.size() - position_);
-    if (overwritten > 0) std::memcpy(bytes_.data() + position_, in, overwritten);
-    // Appending grows the vector geometrically and copies once, without zero-filling first.
-    bytes_.insert(bytes_.end(), in + overwritten, in + count);
+    if (position_ > size_) std::memset(data_.get() + size_, 0, position_ - size_);
+    if (count > 0) std::memcpy(data_.get() + position_, source, count);
     position_ += count;
+    size_ = std::max(size_, position_);
+    // Further writes fill the room already there without asking again.
+    writeAt_ = data_.get() + position_;
+    writeEnd_ = data_.get() + capacity_;
 }
 
 void TMemoryStream::Seek(std::uint64_t position) {
+    Settle();
     position_ = static_cast<std::size_t>(position);
 }
 
@@ -132,7 +179,7 @@ std::size_t TFileStream::ReadSome(void* target, std::size_t count) {
     return done;
 }
 
-void TFileStream::Write(const void* source, std::size_t count) {
+void TFileStream::WriteBlock(const void* source, std::size_t count) {
     if (count == 0) return;
     // Fields land in the write buffer without any further bookkeeping.
     if (readStart_ == readEnd_ && pendingWrite_ + count <= kBufferSize) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -19,15 +23,15 @@ public:
 };
 
 // A seekable byte stream. Reads and writes go through the subclass's buffer,
-// so a four-byte field never costs a system call of its own.
+// so a four-byte field never costs a system call of its own. A subclass may
+// open a window on its buffer, in which Read and Write move bytes inline,
+// without a virtual call: the fields of a record cost a copy each.
 class TStream {
 public:
     virtual ~TStream() = default;
 
     // Transfers up to `count` bytes and returns how many moved.
     virtual std::size_t ReadSome(void* target, std::size_t count) = 0;
-    // Writes all bytes or throws StreamError.
-    virtual void Write(const void* source, std::size_t count) = 0;
     virtual std::uint64_t Position() const = 0;
     virtual std::uint64_t Size() const = 0;
     virtual void Seek(std::uint64_t position) = 0;
@@ -36,25 +40,82 @@ public:
 
     std::uint64_t Remaining() const;
     // Reads exactly `count` bytes or throws StreamError (the stream ended).
-    void Read(void* target, std::size_t count);
+    void Read(void* target, std::size_t count) {
+        if (count <= static_cast<std::size_t>(readEnd_ - readAt_)) {
+            if (count > 0) std::memcpy(target, readAt_, count);
+            readAt_ += count;
+            return;
+        }
+        ReadBlock(target, count);
+    }
+    // The next bytes where they lie, as far as the read window reaches
+    // (possibly none); Skip reads past some of them.
+    std::span<const std::uint8_t> ReadWindow() const {
+        return {readAt_, static_cast<std::size_t>(readEnd_ - readAt_)};
+    }
+    void Skip(std::size_t count) { readAt_ += std::min(count, ReadWindow().size()); }
+    // Writes all bytes or throws StreamError.
+    void Write(const void* source, std::size_t count) {
+        if (count <= static_cast<std::size_t>(writeEnd_ - writeAt_)) {
+            if (count > 0) std::memcpy(writeAt_, source, count);
+            writeAt_ += count;
+            return;
+        }
+        WriteBlock(source, count);
+    }
+
+protected:
+    // Writes what does not fit the write window; all bytes or throws.
+    virtual void WriteBlock(const void* source, std::size_t count) = 0;
+
+    // The windows: the stream's next bytes lie at readAt_ up to readEnd_, and
+    // its next writes may go to writeAt_ up to writeEnd_. At most one is open
+    // (empty: both pointers equal); the subclass counts what moved through
+    // them before it does anything else.
+    const std::uint8_t* readAt_ = nullptr;
+    const std::uint8_t* readEnd_ = nullptr;
+    std::uint8_t* writeAt_ = nullptr;
+    std::uint8_t* writeEnd_ = nullptr;
+
+private:
+    void ReadBlock(void* target, std::size_t count);
 };
 
-// Growable in-memory stream.
+// Growable in-memory stream. Its bytes grow by reallocation, which moves
+// large blocks without copying them where the system can.
 class TMemoryStream final : public TStream {
 public:
     TMemoryStream() = default;
-    explicit TMemoryStream(std::vector<std::uint8_t> bytes);
+    explicit TMemoryStream(const std::vector<std::uint8_t>& bytes);
+    TMemoryStream(const TMemoryStream&) = delete;
+    TMemoryStream& operator=(const TMemoryStream&) = delete;
 
     std::size_t ReadSome(void* target, std::size_t count) override;
-    void Write(const void* source, std::size_t count) override;
-    std::uint64_t Position() const override { return position_; }
-    std::uint64_t Size() const override { return bytes_.size(); }
+    std::uint64_t Position() const override;
+    std::uint64_t Size() const override;
     void Seek(std::uint64_t position) override;
 
-    const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+    // The bytes as they lie, valid until the next write.
+    std::span<const std::uint8_t> View() const {
+        return {data_.get(), static_cast<std::size_t>(Size())};
+    }
+    // A copy of the bytes.
+    std::vector<std::uint8_t> Bytes() const { return {View().begin(), View().end()}; }
+
+protected:
+    void WriteBlock(const void* source, std::size_t count) override;
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    // Counts what moved through the windows and closes them.
+    void Settle();
+    void Reserve(std::size_t needed);
+
+    struct TFree {
+        void operator()(std::uint8_t* bytes) const { std::free(bytes); }
+    };
+    std::unique_ptr<std::uint8_t, TFree> data_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
     std::size_t position_ = 0;
 };
 
@@ -70,7 +131,6 @@ public:
     TFileStream& operator=(const TFileStream&) = delete;
 
     std::size_t ReadSome(void* target, std::size_t count) override;
-    void Write(const void* source, std::size_t count) override;
     std::uint64_t Position() const override;
     std::uint64_t Size() const override;
     void Seek(std::uint64_t position) override;
@@ -79,6 +139,9 @@ public:
     void Sync();
     // Flushes and closes; throws when the last bytes cannot be written.
     void Close();
+
+protected:
+    void WriteBlock(const void* source, std::size_t count) override;
 
 private:
     void DropReadBuffer();

@@ -11,7 +11,10 @@ namespace {
 std::mutex sinkMutex;
 ErrorSink currentSink;
 
+// Error 0 means no system call failed: the data itself was damaged or cut
+// off. The system's text for it would read as success.
 std::string SystemText(int systemError) {
+    if (systemError == 0) return kDamagedDataText;
     return std::strerror(systemError);
 }
 } // namespace

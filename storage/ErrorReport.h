@@ -13,9 +13,15 @@ using ErrorSink = std::function<void(const std::string& text)>;
 // Installs `sink` and returns the previous one.
 ErrorSink SetErrorSink(ErrorSink sink);
 
+// What the numbered report says in place of the system's text when the
+// system reports no error (a damaged or cut file).
+inline constexpr char kDamagedDataText[] = "The data is damaged or incomplete.";
+
+// Texts are in the machine's encoding (UTF-8): paths, the system's texts.
 // The error box with caption "Error".
 void ShowError(const std::string& text);
-// "<system text> (Error Code: <errno>/<code>)."
+// "<system text> (Error Code: <errno>/<code>)."; for errno 0 the system text
+// is kDamagedDataText.
 void ReportError(int code);
 // "\"<path>\", <system text> (Error Code: <errno>/<code>)."
 void ReportFileError(int code, const std::string& path);

@@ -20,9 +20,9 @@ struct KindName {
 
 // The order in which class strings are looked up when a picture is read.
 constexpr std::array kKindNames{
-    KindName{TPictureKind::Gif, "TGIFImage"},    KindName{TPictureKind::Png, "TPNGObject"},
-    KindName{TPictureKind::Jpeg, "TJPEGImage"},  KindName{TPictureKind::Bitmap, "TBitmap"},
-    KindName{TPictureKind::Icon, "TIcon"},       KindName{TPictureKind::Metafile, "TMetafile"},
+    KindName{TPictureKind::Gif, "TGIFImage"},   KindName{TPictureKind::Png, "TPNGObject"},
+    KindName{TPictureKind::Jpeg, "TJPEGImage"}, KindName{TPictureKind::Bitmap, "TBitmap"},
+    KindName{TPictureKind::Icon, "TIcon"},      KindName{TPictureKind::Metafile, "TMetafile"},
 };
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
@@ -103,8 +103,8 @@ bool HasPictureSignature(TPictureKind kind, const std::vector<std::uint8_t>& dat
 }
 
 const TPicture& PngPrototype() {
-    static const TPicture prototype{
-        TPictureKind::Png, {std::begin(kPngPrototypeBytes), std::end(kPngPrototypeBytes)}};
+    static const TPicture prototype{TPictureKind::Png,
+                                    {std::begin(kPngPrototypeBytes), std::end(kPngPrototypeBytes)}};
     return prototype;
 }
 

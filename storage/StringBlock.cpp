@@ -16,7 +16,7 @@ bool WriteString(TStream& stream, std::string_view value) {
     });
 }
 
-bool ReadString(TStream& stream, std::string& value) {
+bool ReadStringBlock(TStream& stream, std::string& value) {
     return Transfer(kReadStringError, [&] {
         const auto length = ReadField<std::int32_t>(stream);
         // A length the stream cannot hold is damage: fail before allocating.

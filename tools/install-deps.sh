@@ -3,9 +3,9 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config git
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libxcb1-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-    libpng-dev libjpeg-dev libgif-dev zlib1g-dev nlohmann-json3-dev
+    libpng-dev libjpeg-dev libgif-dev zlib1g-dev nlohmann-json3-dev libemf2svg-dev libwmf-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libgl-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xxd unrtf
     # Executable resources: Windows test programs, and readers to check them with.

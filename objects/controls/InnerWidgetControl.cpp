@@ -32,6 +32,12 @@ bool TInnerWidgetControl::eventFilter(QObject* watched, QEvent* event) {
     return TObjectWidget::eventFilter(watched, event);
 }
 
+void TInnerWidgetControl::SetPopupMenu(QMenu* menu) {
+    TObjectWidget::SetPopupMenu(menu);
+    // Without a menu of its own the inner widget passes the right click on.
+    if (inner_) inner_->setContextMenuPolicy(menu ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+}
+
 void TInnerWidgetControl::resizeEvent(QResizeEvent* event) {
     TObjectWidget::resizeEvent(event);
     if (inner_) inner_->setGeometry(rect());

@@ -12,6 +12,9 @@ class TInnerWidgetControl : public TObjectWidget {
 public:
     using TObjectWidget::TObjectWidget;
 
+    // The inner widget's own menu (cut, copy, paste) gives way to the object's.
+    void SetPopupMenu(QMenu* menu) override;
+
 protected:
     // Adopts `inner` as the control's face; call once from the constructor.
     void SetInner(QWidget* inner);

@@ -2,6 +2,8 @@
 
 #include "render/AnsiText.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 namespace brelvane {
@@ -20,6 +22,21 @@ void TObjectWidget::ApplyGeometry() {
     if (const auto* payload = Object->Payload.get())
         setGeometry(payload->Left, payload->Top, payload->Width, payload->Height);
     if (Object->Payload) setToolTip(FromAnsi(Object->Payload->Hint));
+}
+
+void TObjectWidget::SetPopupMenu(QMenu* menu) {
+    delete popupMenu_;
+    popupMenu_ = menu;
+    if (menu) menu->setParent(this, menu->windowFlags());
+}
+
+void TObjectWidget::contextMenuEvent(QContextMenuEvent* event) {
+    if (!popupMenu_ || popupMenu_->isEmpty()) {
+        event->ignore();
+        return;
+    }
+    popupMenu_->popup(event->globalPos());
+    event->accept();
 }
 
 void TObjectWidget::ReportPress(QMouseEvent* event) {

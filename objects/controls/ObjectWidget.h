@@ -2,6 +2,8 @@
 
 #include "objects/records/AutoObject.h"
 
+#include <QMenu>
+#include <QPointer>
 #include <QWidget>
 
 namespace brelvane {
@@ -32,6 +34,11 @@ public:
     // Applies the payload's position and size to the widget.
     void ApplyGeometry();
 
+    // The object's pop-up menu, shown on a right click instead of the page's;
+    // the control takes ownership. Without one the click goes on to the page.
+    virtual void SetPopupMenu(QMenu* menu);
+    QMenu* PopupMenu() const { return popupMenu_; }
+
 signals:
     void Clicked(TObjectWidget* control);
     void MouseDown(TObjectWidget* control, Qt::MouseButton button, QPoint position);
@@ -50,6 +57,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QPointer<QMenu> popupMenu_;
 };
 
 } // namespace brelvane

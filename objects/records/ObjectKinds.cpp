@@ -44,6 +44,10 @@ const TObjectKindInfo& ObjectKindInfo(std::uint8_t kind) {
     return kKinds[kind];
 }
 
+bool IsWindowedKind(std::uint8_t kind) {
+    return (kind >= okTextBox && kind <= okCheckBox) || kind == okFlash || kind >= okListBox;
+}
+
 std::string_view KindName(std::uint8_t kind) {
     const auto low = static_cast<std::uint8_t>(kind & 0x7f);
     return IsObjectKind(low) ? kKinds[low].Name : std::string_view();

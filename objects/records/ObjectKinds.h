@@ -49,6 +49,10 @@ struct TObjectKindInfo {
 bool IsObjectKind(std::uint8_t kind);
 // The table row of a kind 0..26; the kind must be valid.
 const TObjectKindInfo& ObjectKindInfo(std::uint8_t kind);
+// Windowed kinds (8–16, 18, 20–26) always lie above the kinds drawn directly
+// on the page (0–7, 17, 19), whatever their order in the list.
+bool IsWindowedKind(std::uint8_t kind);
+
 // The kind name of the low 7 bits of `kind`, or "" outside the table.
 std::string_view KindName(std::uint8_t kind);
 

@@ -22,7 +22,8 @@ template <class Archive> bool Fields(Archive& ar, TShortCommand& action) {
 bool EncodeShortCommand(const TCommand& command, std::string& text) {
     TMemoryStream stream;
     if (!WriteRecord(stream, TShortCommand{const_cast<TCommand&>(command)})) return false;
-    text.assign(stream.Bytes().begin(), stream.Bytes().end());
+    const auto bytes = stream.View();
+    text.assign(bytes.begin(), bytes.end());
     return true;
 }
 

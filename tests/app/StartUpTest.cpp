@@ -1,7 +1,9 @@
 #include "app/StartUp.h"
 
 #include "app/Cleanup.h"
+#include "app/ErrorBoxes.h"
 #include "app/ProjectData.h"
+#include "project/PageSource.h"
 #include "storage/LittleEndian.h"
 #include "storage/StorageTestSupport.h"
 
@@ -95,6 +97,28 @@ TEST_F(PlayerStart, DamagedIndexShowsOneNumberedErrorAndFails) {
     auto state = PlayerIn(base.Path());
     EXPECT_FALSE(StartPlayer(state));
     test::ExpectOneError(errors, 1054);
+}
+
+// A project in a localised documents folder: the box names the folder as the
+// file manager shows it.
+TEST_F(PlayerStart, ErrorBoxShowsUtf8PathsAsTheyAre) {
+    const std::string folder = base.File("\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5"
+                                         "\xD0\xBD\xD1\x82\xD1\x8B");
+    fs::create_directories(folder + "/AutoRunSource");
+    ASSERT_TRUE(SaveIndexFile(folder + "/AutoRunSource/AutoRun.src",
+                              IndexWithPages({{"Main", pkMainPage}})));
+    auto state = PlayerIn(folder);
+    ASSERT_TRUE(StartPlayer(state));
+    TPageRecord page;
+    const TPageSource source{dsProjectSource, folder, ""};
+    EXPECT_FALSE(LoadPage(source, *state.Project.Pages[0], page, TPageReadMode::Build, {}));
+    ASSERT_EQ(errors.Messages().size(), 1u);
+    const QString shown = ErrorBoxText(errors.Messages()[0]);
+    EXPECT_TRUE(
+        shown.startsWith("\"" + QString::fromStdString(folder) + "/AutoRunSource/Main.pg\""))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains(
+        QString::fromUtf8("/\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b/")));
 }
 
 // Without a project source or target file the program looks for its own

@@ -1,11 +1,15 @@
 #include "designer/DesignerFixture.h"
 #include "designer/PageHost.h"
 #include "designer/ProjectSaver.h"
+#include "designer/SurfaceClipboard.h"
+#include "designer/SurfaceImage.h"
 #include "player/AutoRunForm.h"
+#include "project/ClipboardObjects.h"
 #include "project/PageStream.h"
 #include "project/TargetFile.h"
 #include "storage/exe/FileVersion.h"
 
+#include <QTest>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -62,6 +66,38 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     f.Form->Host().Model()->Page().Caption = "End to end";
     f.Form->SetModified(true);
     f.Select(1);
+    f.Select(0);
+
+    // On the main page, with the grid of 8 and snapping on.
+    f.Form->show();
+    f.Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.Form.get()));
+    ASSERT_EQ(f.Form->Settings().GridSizeX, 8);
+    ASSERT_TRUE(f.Form->Settings().SnapToGrid);
+    auto& surface = *f.Form->EditForm();
+    QWidget* image = surface.Image1Widget();
+    for (const auto& [button, at] : {std::pair{"ToolButton_Shape", QPoint(21, 21)},
+                                     std::pair{"ToolButton_Button", QPoint(100, 37)},
+                                     std::pair{"ToolButton_Label", QPoint(30, 200)}}) {
+        f.Form->Action(button)->trigger();
+        QTest::mouseClick(image, Qt::LeftButton, {}, at);
+    }
+    QTest::mousePress(image, Qt::LeftButton, {}, {5, 5});
+    QTest::mouseMove(image, {300, 260});
+    QTest::mouseRelease(image, Qt::LeftButton, {}, {300, 260});
+    ASSERT_EQ(surface.SelectedCount(), 3);
+    f.Form->Action("AlignLeft1")->trigger();
+    auto* keys = surface.KeySink();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(keys, Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(keys, Qt::Key_C, Qt::ControlModifier);
+    const auto clipboard = ObjectsOnClipboard();
+    ASSERT_TRUE(clipboard);
+    QTest::keyClick(keys, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(surface.ObjectCount(), 6);
+    QTest::keyClick(keys, Qt::Key_Delete);
+    ASSERT_EQ(surface.ObjectCount(), 3);
+    const QImage designed = surface.Image1();
     ASSERT_TRUE(f.Form->Save1Click());
     f.Form->CreateTargetFile();
     EXPECT_FALSE(f.Form->Project().ProjectModified);
@@ -120,11 +156,40 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
                         f.Base + "' '" + page + "' '" + f.Root.File(page) + ".png'"),
                   0)
             << page;
+    // The main page as placed on the surface, and the copy the clipboard held.
+    TPageRecord main;
+    ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Main Page"), main, TPageReadMode::Build, {}));
+    ASSERT_EQ(main.Objects.size(), 3u);
+    const std::tuple<const char*, int, int> placed[] = {
+        {"Shape1", 27, 24}, {"Button1", 27, 40}, {"Label1", 27, 200}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto& [name, left, top] = placed[i];
+        EXPECT_EQ(main.Objects[i]->Props.Name, name);
+        EXPECT_EQ(main.Objects[i]->Payload->Left, left) << name;
+        EXPECT_EQ(main.Objects[i]->Payload->Top, top) << name;
+    }
+    const auto clipped = ReadClipboardObjects(*clipboard);
+    EXPECT_FALSE(clipped.Damaged);
+    EXPECT_EQ(clipped.Objects.size(), 3u);
+    // The shape looks the same on the surface and in the player.
+    const auto mainPng = f.Root.File("main.png");
+    ASSERT_EQ(Shell(std::string("QT_QPA_PLATFORM=offscreen '") + BRELVANE_TOOL + "' render '" +
+                    f.Base + "' 'Main Page' '" + mainPng + "'"),
+              0);
+    QImage played(QString::fromStdString(mainPng));
+    ASSERT_EQ(played.size(), QSize(main.Width, main.Height));
+    const auto& shape = *main.Objects[0]->Payload;
+    const QRect inset =
+        QRect(shape.Left, shape.Top, shape.Width, shape.Height).adjusted(4, 4, -4, -4);
+    EXPECT_EQ(designed.copy(inset).convertToFormat(QImage::Format_RGB32),
+              played.copy(inset).convertToFormat(QImage::Format_RGB32));
+
     if (const char* out = std::getenv("BRELVANE_E2E_OUT")) {
         fs::create_directories(out);
         for (const char* folder : {"project", "program"})
             fs::copy(f.Root.File(folder), std::string(out) + "/" + folder,
                      fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        WriteFileBytes(std::string(out) + "/clipboard.bin", *clipboard);
     }
 }
 

@@ -152,8 +152,36 @@ CORPUS['rtf'] = {
 }
 
 
+def clipboard(records, count=None, length=None):
+    body = i32(len(records) if count is None else count) + b''.join(records)
+    return i32(len(body) if length is None else length) + body
+
+
+def clipboard_seeds(object_folder):
+    """Copied objects framed as the clipboard carries them, from the object seeds."""
+    def record(name):
+        with open(os.path.join(object_folder, name), 'rb') as seed:
+            return seed.read()
+    shape, label, button = record('Shape'), record('Label'), record('Button')
+    return {
+        'one': clipboard([shape]),
+        'three': clipboard([shape, button, label]),
+        'text_objects': clipboard([record(n) for n in ('Text', 'ScrollText', 'SimpleText', 'Link')]),
+        'none': clipboard([]),
+        'length_too_large': clipboard([shape], length=1000),
+        'length_negative': clipboard([shape], length=-4),
+        'count_negative': clipboard([shape], count=-1),
+        'count_beyond_bytes': clipboard([shape], count=1 << 30),
+        'truncated_second': clipboard([shape, button[:20]], count=2),
+        'unknown_kind_second': clipboard([shape, record('kind_out_of_range')]),
+        'short': b'\x01\x00',
+    }
+
+
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), 'corpus')
+    CORPUS['clipboard_objects'] = clipboard_seeds(
+        os.path.join(os.path.dirname(os.path.abspath(__file__)), 'corpus', 'object'))
     for target, seeds in CORPUS.items():
         folder = os.path.join(root, target)
         os.makedirs(folder, exist_ok=True)

@@ -76,14 +76,16 @@ class FullStream final : public TStream {
 public:
     explicit FullStream(std::size_t room) : room_(room) {}
     std::size_t ReadSome(void*, std::size_t) override { return 0; }
-    void Write(const void*, std::size_t count) override {
+    std::uint64_t Position() const override { return written_; }
+    std::uint64_t Size() const override { return written_; }
+    void Seek(std::uint64_t) override {}
+
+protected:
+    void WriteBlock(const void*, std::size_t count) override {
         if (count > room_) throw StreamError("no room");
         room_ -= count;
         written_ += count;
     }
-    std::uint64_t Position() const override { return written_; }
-    std::uint64_t Size() const override { return written_; }
-    void Seek(std::uint64_t) override {}
 
 private:
     std::size_t room_;

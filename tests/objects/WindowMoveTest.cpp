@@ -4,6 +4,7 @@
 #include "objects/records/ObjectKinds.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace brelvane::test {
 namespace {
@@ -16,6 +17,24 @@ TEST(WindowMove, HandleMovesByThePointersTravel) {
     EXPECT_EQ(WindowMoveTarget(*object, false, {100, 200}, {30, 5}, {10, 15}), std::nullopt);
     object->Props.WindowMoveHandle = false;
     EXPECT_EQ(WindowMoveTarget(*object, true, {100, 200}, {30, 5}, {10, 15}), std::nullopt);
+}
+
+TEST(WindowMove, OnlyTheDrawnAndListKindsMoveTheWindow) {
+    // Images, labels, simple texts, shapes and the list kinds.
+    const std::set<std::uint8_t> handles{2, 3, 17, 19, 20, 21, 22, 23, 24, 25, 26};
+    for (std::uint8_t kind = 0; kind <= 26; ++kind) {
+        SCOPED_TRACE(int{kind});
+        TAutoObject object;
+        object.Kind = kind;
+        object.Props.WindowMoveHandle = true;
+        const auto target = WindowMoveTarget(object, true, {100, 200}, {30, 5}, {10, 15});
+        EXPECT_EQ(target.has_value(), handles.contains(kind));
+        EXPECT_EQ(CanMoveWindow(kind), handles.contains(kind));
+    }
+    // A Button or an Edit with the flag keeps the window where it is.
+    auto button = MakeObject(okButton, "Button1");
+    button->Props.WindowMoveHandle = true;
+    EXPECT_EQ(WindowMoveTarget(*button, true, {0, 0}, {30, 5}, {10, 15}), std::nullopt);
 }
 
 } // namespace

@@ -71,7 +71,11 @@ struct CopyFixture {
 
     std::string Argument(const std::string& source, bool overwrite, const std::string& type,
                          const std::string& open = "") {
-        return source + "\x01" + Target.Path() + "\x01" + (overwrite ? "Y" : " ") + "\x01Y\x01" +
+        return ArgumentTo(Target.Path(), source, overwrite, type, open);
+    }
+    std::string ArgumentTo(const std::string& target, const std::string& source, bool overwrite,
+                           const std::string& type, const std::string& open = "") {
+        return source + "\x01" + target + "\x01" + (overwrite ? "Y" : " ") + "\x01Y\x01" +
                "Caption\x01Text\x01" + type + "\x01" + open + "\x01-x\x01\x01";
     }
 };
@@ -123,6 +127,27 @@ TEST(CopyThenOpen, ExistingTreeIsKeptAndOnlyMissingFilesAreAdded) {
     EXPECT_EQ(f.Asked.size(), 1u); // complete tree: no copy, no question
     EXPECT_TRUE(CopyThenOpen(nullptr, f.Argument("Data", true, "1")));
     EXPECT_EQ(ReadFileBytes(f.Target.File("a.txt")), (Bytes{'a'}));
+}
+
+TEST(CopyThenOpen, UnmappedSpecialFolderCopiesNothingAndSaysWhich) {
+    CopyFixture f;
+    ErrorCollector errors;
+    const auto before = fs::current_path();
+    fs::current_path(f.Target.Path());
+    const bool copied =
+        CopyThenOpen(nullptr, f.ArgumentTo("[ProgramFiles]", "setup.sh", true, "0", "setup.sh"));
+    fs::current_path(before);
+    EXPECT_FALSE(copied);
+    ASSERT_EQ(errors.Messages().size(), 1u);
+    EXPECT_EQ(errors.Messages()[0], UnmappedFolderText("[ProgramFiles]"));
+    EXPECT_NE(errors.Messages()[0].find("\"[ProgramFiles]\""), std::string::npos);
+    // No folder named after the token, no question first, nothing opened.
+    EXPECT_TRUE(fs::is_empty(f.Target.Path()));
+    EXPECT_TRUE(f.Asked.empty());
+    EXPECT_TRUE(f.Shell.Requests.empty());
+    // A token that is not in the table at all is refused the same way.
+    EXPECT_FALSE(CopyThenOpen(nullptr, f.ArgumentTo("[NoSuchFolder]", "Data", true, "2")));
+    EXPECT_EQ(errors.Messages().size(), 2u);
 }
 
 } // namespace

@@ -118,6 +118,48 @@ TEST(Notebook, TabsForTheMainPageAndListedSubPagesOnly) {
     EXPECT_EQ(form.PendingPage(), "About");
 }
 
+TEST(Notebook, ADamagedTabPageIsReportedOnceAndTheTabsBeforeItWork) {
+    PlayerProject project;
+    project.Index().Settings.ApplicationStyle = 1;
+    project.Index().Settings.TabSheetList = "Products\r\nBroken\r\nAbout\r\n";
+    project.AddPage(TestPage("Main", pkMainPage));
+    project.AddPage(TestPage("Products", pkSubPage));
+    project.AddPage(TestPage("Broken", pkSubPage));
+    project.AddPage(TestPage("About", pkSubPage));
+    // The page file ends inside its caption.
+    WriteFileBytes(project.File("AutoRunSource/Broken.pg"), {0, 0});
+
+    ErrorCollector errors;
+    TAutoRunForm form;
+    ASSERT_TRUE(form.BuildMainPage());
+    ASSERT_NE(form.Notebook(), nullptr);
+    // A failed title ends the build of the tabs.
+    ASSERT_EQ(form.Notebook()->count(), 2);
+    EXPECT_EQ(form.Notebook()->tabText(1), "Products caption");
+    ASSERT_EQ(errors.Messages().size(), 1u);
+    EXPECT_EQ(CodeOf(errors.Messages()[0]), 1073);
+
+    form.Notebook()->setCurrentIndex(1);
+    EXPECT_TRUE(form.NavigationPending());
+    EXPECT_EQ(form.PendingPage(), "Products");
+    EXPECT_EQ(errors.Messages().size(), 1u);
+}
+
+TEST(MainPage, OpeningReadsNoOtherPage) {
+    PlayerProject project;
+    project.AddPage(TestPage("Main", pkMainPage));
+    for (const char* name : {"One", "Two"}) {
+        project.AddPage(TestPage(name, pkSubPage));
+        WriteFileBytes(project.File(std::string("AutoRunSource/") + name + ".pg"), {0xff});
+    }
+    ErrorCollector errors;
+    TAutoRunForm form;
+    ASSERT_TRUE(form.BuildMainPage());
+    form.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(errors.Messages().empty());
+}
+
 TEST(ExitForm, ItsAnswerDecidesWhetherTheMainWindowCloses) {
     for (const bool accept : {false, true}) {
         PlayerProject project;

@@ -86,6 +86,11 @@ TEST(PageFile, DamagedFileIsOnlyTheReadersBox) {
     EXPECT_FALSE(LoadPageFile(path, page, TPageReadMode::Build, {}));
     ASSERT_EQ(errors.Messages().size(), 1u);
     EXPECT_NE(CodeOf(errors.Messages()[0]), kLoadPageFileError);
+    // A cut file is no system failure: the box says so in words, never "Success".
+    EXPECT_NE(errors.Messages()[0].find("The data is damaged or incomplete. (Error Code: 0/"),
+              std::string::npos)
+        << errors.Messages()[0];
+    EXPECT_EQ(errors.Messages()[0].find("Success"), std::string::npos);
 }
 
 TEST(PageFile, SaveIntoAnImpossiblePlaceReportsThePath) {

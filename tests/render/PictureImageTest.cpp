@@ -1,5 +1,7 @@
 #include "render/PictureImage.h"
 
+#include "storage/ErrorReport.h"
+
 #include <QBuffer>
 #include <gtest/gtest.h>
 
@@ -43,14 +45,16 @@ TEST(PictureImage, DamagedAndEmptyPicturesHaveNoFrames) {
     EXPECT_TRUE(DrawnFrame(*PictureImageOf(damaged), 0, true).isNull());
 }
 
-TEST(PictureImage, MetafilesAreBlankImagesOfTheirSize) {
-    // Placeable metafile header: key, handle, bounding box 0,0-192,96 at 96 units per inch.
+TEST(PictureImage, AMetafileHeaderWithoutRecordsIsDamaged) {
+    // Placeable metafile header: key, handle, bounding box 0,0-192,96 at 96
+    // units per inch; the records that would draw it are missing. (Drawn
+    // metafiles: MetafileDrawingTest.)
     std::vector<std::uint8_t> data{0xD7, 0xCD, 0xC6, 0x9A, 0, 0, 0, 0, 0, 0, 192,
                                    0,    96,   0,    96,   0, 0, 0, 0, 0, 0, 0};
+    ErrorCollector errors;
     const auto picture = PictureImageOf(TPicture{TPictureKind::Metafile, data});
-    ASSERT_EQ(picture->Frames.size(), 1u);
-    EXPECT_EQ(picture->Size(), QSize(192, 96));
-    EXPECT_EQ(picture->Frames[0].pixel(10, 10), 0u);
+    EXPECT_TRUE(picture->Empty());
+    EXPECT_EQ(errors.Messages().size(), 1u);
 }
 
 TEST(PictureImage, TheSameBytesAreDecodedOnceWhileHeld) {

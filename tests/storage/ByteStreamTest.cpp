@@ -1,7 +1,9 @@
 #include "storage/ByteStream.h"
 
 #include "StorageTestSupport.h"
+#include "storage/ErrorReport.h"
 #include "storage/LittleEndian.h"
+#include "storage/StringBlock.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -204,6 +206,76 @@ TEST(MemoryStream, OptionalFieldKeepsItsValueAtTheEnd) {
     std::uint8_t second = 42;
     ReadOptionalField(stream, second);
     EXPECT_EQ(second, 42);
+}
+
+// The stream against a plain model of bytes and a position, through a fixed
+// mix of small and large reads, writes and seeks: what moves through the
+// inline windows must keep position, size and bytes as the calls do.
+TEST(MemoryStream, InterleavedTransfersMatchAPlainModel) {
+    TMemoryStream stream;
+    Bytes model;
+    std::size_t position = 0;
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](std::uint32_t bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % bound;
+    };
+    for (int step = 0; step < 4000; ++step) {
+        SCOPED_TRACE(step);
+        const auto choice = next(10);
+        const std::size_t count = choice == 9 ? 300 + next(5000) : 1 + next(8);
+        if (choice < 4) {
+            Bytes bytes(count);
+            for (auto& b : bytes)
+                b = static_cast<std::uint8_t>(next(256));
+            stream.Write(bytes.data(), bytes.size());
+            if (model.size() < position + count) model.resize(position + count);
+            std::copy(bytes.begin(), bytes.end(),
+                      model.begin() + static_cast<std::ptrdiff_t>(position));
+            position += count;
+        } else if (choice < 8 || choice == 9) {
+            Bytes got(count);
+            if (position + count <= model.size()) {
+                stream.Read(got.data(), count);
+                EXPECT_TRUE(std::equal(got.begin(), got.end(),
+                                       model.begin() + static_cast<std::ptrdiff_t>(position)));
+                position += count;
+            } else {
+                const auto moved = stream.ReadSome(got.data(), count);
+                EXPECT_EQ(moved, position < model.size() ? model.size() - position : 0);
+                position += moved;
+            }
+        } else {
+            position = next(static_cast<std::uint32_t>(model.size() + 20));
+            stream.Seek(position);
+        }
+        ASSERT_EQ(stream.Position(), position);
+        ASSERT_EQ(stream.Size(), model.size());
+    }
+    EXPECT_EQ(stream.Bytes(), model);
+}
+
+TEST(MemoryStream, StringsInTheWindowAndAcrossItsEnd) {
+    TMemoryStream stream;
+    ASSERT_TRUE(WriteString(stream, "first"));
+    ASSERT_TRUE(WriteString(stream, std::string(1000, 'x')));
+    Bytes bytes = stream.Bytes();
+    TMemoryStream whole(bytes);
+    std::string a, b;
+    ASSERT_TRUE(ReadString(whole, a));
+    ASSERT_TRUE(ReadString(whole, b));
+    EXPECT_EQ(a, "first");
+    EXPECT_EQ(b, std::string(1000, 'x'));
+    EXPECT_EQ(whole.Remaining(), 0u);
+    // Cut inside the second string: one failure, the target left as it was.
+    bytes.resize(bytes.size() - 1);
+    TMemoryStream cut(bytes);
+    ErrorCollector errors;
+    std::string kept = "kept";
+    ASSERT_TRUE(ReadString(cut, a));
+    EXPECT_FALSE(ReadString(cut, kept));
+    EXPECT_EQ(kept, "kept");
+    EXPECT_EQ(errors.Messages().size(), 1u);
 }
 
 } // namespace

@@ -9,12 +9,17 @@
 namespace brelvane {
 namespace {
 
-TEST(ErrorReport, NumberedTextCarriesTheSystemTextForErrorZero) {
+TEST(ErrorReport, NumberedTextSaysDamagedDataForErrorZero) {
     ErrorCollector errors;
     errno = 0;
     ReportError(1054);
-    ASSERT_EQ(errors.Messages().size(), 1u);
-    EXPECT_EQ(errors.Messages()[0], std::string(std::strerror(0)) + " (Error Code: 0/1054).");
+    ReportFileError(1075, "/cd/AutoRunSource/Main.pg");
+    ASSERT_EQ(errors.Messages().size(), 2u);
+    // Error 0 is no system failure; its system text ("Success") would read as one.
+    EXPECT_EQ(errors.Messages()[0], "The data is damaged or incomplete. (Error Code: 0/1054).");
+    EXPECT_EQ(errors.Messages()[1], "\"/cd/AutoRunSource/Main.pg\", The data is damaged or "
+                                    "incomplete. (Error Code: 0/1075).");
+    EXPECT_EQ(errors.Messages()[1].find(std::strerror(0)), std::string::npos);
 }
 
 TEST(ErrorReport, NumberedTextCarriesTheLastSystemError) {

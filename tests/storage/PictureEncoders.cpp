@@ -116,7 +116,8 @@ bool WritePng(png_structp png, png_infop info, const PngLayout& layout, png_byte
                  static_cast<png_uint_32>(layout.Height), layout.BitDepth, layout.ColorType,
                  layout.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (palette != nullptr) png_set_PLTE(png, info, palette, static_cast<int>(layout.Palette.size()));
+    if (palette != nullptr)
+        png_set_PLTE(png, info, palette, static_cast<int>(layout.Palette.size()));
     if (alpha != nullptr || key != nullptr)
         png_set_tRNS(png, info, alpha, static_cast<int>(layout.PaletteAlpha.size()), key);
     png_write_info(png, info);

@@ -124,9 +124,10 @@ TEST_P(PngForms, DecodesEveryColourTypeAndDepth) {
                 break;
             }
         }
-    const auto image = DecodePicture({TPictureKind::Png, EncodePng(layout, PackRows(samples, depth))})
-                           .Frames.at(0)
-                           .Image;
+    const auto image =
+        DecodePicture({TPictureKind::Png, EncodePng(layout, PackRows(samples, depth))})
+            .Frames.at(0)
+            .Image;
     ASSERT_EQ(image.Width, width);
     ASSERT_EQ(image.Height, height);
     // 16-bit samples are scaled by libpng, which may round the other way.

@@ -94,6 +94,31 @@ TEST(ProjectIndex, ReadingTwiceKeepsOnlyTheSecondIndex) {
     EXPECT_TRUE(index.Settings.InstallWares.empty());
 }
 
+TEST(ProjectIndex, ACutReadIntoAFullIndexKeepsOnlyTheEntriesReadInFull) {
+    TProjectIndex stored;
+    for (const char* name : {"C1", "C2", "C3"}) {
+        stored.Pages.push_back(std::make_unique<TAutoFormInfo>());
+        stored.Pages.back()->Name = name;
+    }
+    Bytes bytes = IndexBytes(stored);
+    bytes.resize(bytes.size() - 3); // inside the last entry's offset
+    TProjectIndex index = test::SampleIndex();
+    for (auto& page : index.Pages) {
+        page->SavedName = "old";
+        page->InDesignerTemp = true;
+    }
+    ASSERT_GE(index.Pages.size(), 3u);
+    TMemoryStream stream(bytes);
+    ErrorCollector errors;
+    EXPECT_FALSE(ReadProjectIndex(stream, index));
+    EXPECT_EQ(PageNames(index), (std::vector<std::string>{"C1", "C2"}));
+    for (const auto& page : index.Pages) {
+        EXPECT_EQ(page->SavedName, page->Name);
+        EXPECT_FALSE(page->InDesignerTemp);
+    }
+    EXPECT_EQ(errors.Messages().size(), 1u);
+}
+
 TEST(ProjectIndex, NegativePageCountFailsWith1066) {
     test::ExpectReadFails<TProjectIndex>(ReadProjectIndex, test::Int32Bytes(-2), 1066);
 }

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "DemoMetafile.h"
 #include "objects/records/AgreementPayload.h"
 #include "objects/records/AutoObject.h"
 #include "objects/records/ButtonPayload.h"
@@ -171,6 +172,14 @@ void AddPreviewAndToggles(TPageRecord& page) {
     preview.ImageNormal = Badge(QColor(120, 200, 120), 160);
     preview.Width = preview.Height = 160;
     page.Objects.back()->Props.Name = "Preview";
+    // Its own pop-up menu, in place of the page's.
+    TMenuItem more;
+    more.Caption = "More";
+    more.Items = {MenuEntry("Our products", Action(atShowSubPage, "Products")),
+                  MenuEntry("About this disc", Action(atShowSubPage, "About"))};
+    page.Objects.back()->PopupMenu = {
+        MenuEntry("About this picture", Action(atShowMessage, "A picture drawn by the demo.")),
+        more};
 
     // Two toggles of one group: choosing one releases the other.
     const char* captions[] = {"English", "Deutsch"};
@@ -225,6 +234,21 @@ TPageRecord SubPage(const char* name, const char* caption, std::int32_t colour) 
     auto& ok = Add<TButtonPayload>(page, okButton, 148, 220);
     ok.Caption = "OK";
     ok.ButtonType = btOK;
+    return page;
+}
+
+// The About page shows the demo's logo, a metafile, beside its badge.
+TPageRecord AboutPage() {
+    TPageRecord page = SubPage("About", "About this Disc", RGB(0xa0, 0x70, 0xe0));
+    page.Width = 460;
+    auto& badge = static_cast<TImagePayload&>(*page.Objects[0]->Payload);
+    badge.Left = 40;
+    page.Objects[1]->Payload->Left = (page.Width - page.Objects[1]->Payload->Width) / 2;
+    auto& logo = Add<TImagePayload>(page, okImage, 260, 40);
+    logo.ImageNormal = DemoMetafile();
+    logo.Width = 160;
+    logo.Height = 100;
+    page.Objects.back()->Props.Name = "Logo";
     return page;
 }
 
@@ -480,7 +504,7 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
     std::vector<TPageRecord> pages;
     pages.push_back(MainPage());
     pages.push_back(SubPage("Products", "Our Products", RGB(0xf0, 0x90, 0x40)));
-    pages.push_back(SubPage("About", "About this Disc", RGB(0xa0, 0x70, 0xe0)));
+    pages.push_back(AboutPage());
     pages.push_back(TextsPage());
     if (specialPages) AddSpecialPages(pages);
     for (const auto& page : pages) {

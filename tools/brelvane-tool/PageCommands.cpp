@@ -42,7 +42,7 @@ int RunRoundTripCommand(const std::vector<std::string>& args) {
     if (!LoadForTool(args[0], page)) return 1;
     TMemoryStream out;
     if (!WritePage(out, page)) return 1;
-    const auto& bytes = out.Bytes();
+    const auto bytes = out.View();
     return WriteStandardOutput(bytes.data(), bytes.size()) ? 0 : 1;
 }
 
