@@ -6,6 +6,7 @@
 #include "designer/PendingCommands.h"
 #include "designer/PickerDialogs.h"
 #include "designer/ProjectPickers.h"
+#include "designer/TipsForm.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
 #include "platform/MessageBoxes.h"
@@ -18,6 +19,8 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -122,6 +125,9 @@ TMainForm::TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialo
     connect(&timer1_, &QTimer::timeout, this, [this] {
         if (editForm_) editForm_->RepaintSurface();
     });
+    timer2_.setSingleShot(true);
+    timer2_.setInterval(100);
+    connect(&timer2_, &QTimer::timeout, this, &TMainForm::ShowWhatsNewAtStart);
     UpdateEnvironment();
 }
 
@@ -208,7 +214,7 @@ void TMainForm::BuildMenus() {
     auto* help = menuBar()->addMenu("&Help");
     AddCommand(help, "BrelvaneHelp1", "Brelvane Help...", QKeySequence(Qt::Key_F1),
                &TMainForm::ShowHelp);
-    AddCommand(help, "WhatsNew1", "What's New...", {}, nullptr);
+    AddCommand(help, "WhatsNew1", "What's New...", {}, &TMainForm::WhatsNew1Click);
     AddCommand(help, "About1", "About...", {}, &TMainForm::ShowAbout);
 }
 
@@ -389,6 +395,30 @@ void TMainForm::ShowHelp() {
     request.File = paths_.HelpPath();
     request.Folder = paths_.ProgramFolder;
     platform::CurrentShell().Execute(request);
+}
+
+void TMainForm::ShowWhatsNewAtStart() {
+    if (ReadTipsVersion(paths_.IniPath()) == designerVersion_) return;
+    if (!QFileInfo(QString::fromStdString(paths_.TipsPath())).isFile()) return;
+    WhatsNew1Click();
+}
+
+void TMainForm::WhatsNew1Click() {
+    QFile file(QString::fromStdString(paths_.TipsPath()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        platform::ShowErrorBox(this, "Can not read the file '" +
+                                         QString::fromStdString(paths_.TipsPath()) + "'.");
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const bool askAgain = ReadTipsVersion(paths_.IniPath()) != designerVersion_;
+    TTipsForm form(this, bytes.toStdString(), askAgain);
+    form.exec();
+    if (askAgain && !form.ShowOnStartup()) {
+        if (!WriteTipsVersion(paths_.IniPath(), designerVersion_))
+            platform::ShowErrorBox(this, "Can not write the file '" +
+                                             QString::fromStdString(paths_.IniPath()) + "'.");
+    }
 }
 
 void TMainForm::ShowAbout() {

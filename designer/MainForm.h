@@ -41,6 +41,7 @@ struct TDesignerPaths {
     std::string IniPath() const { return ProgramFolder + "/Brelvane.ini"; }
     std::string DefaultIconPath() const { return ProgramFolder + "/Default.ico"; }
     std::string HelpPath() const { return ProgramFolder + "/Brelvane.chm"; }
+    std::string TipsPath() const { return ProgramFolder + "/Tips.rtf"; }
 };
 
 // The designer's main window: one project, its pages as tabs, one live page.
@@ -85,6 +86,10 @@ public:
     void GridSize();
     void ShowHelp();
     void ShowAbout();
+    // The What's New box at any time, and once at start while the user has
+    // not switched it off for this version.
+    void WhatsNew1Click();
+    void ShowWhatsNewAtStart();
 
     // The Edit menu and the surface's pop-up menu `PopupMenu1`: the enabled
     // states are recomputed when either opens and whenever the selection or
@@ -188,6 +193,7 @@ private:
     TUndoHistory undo_;
     QImage shadowPreview_;
     QTimer timer1_;
+    QTimer timer2_;
     bool switching_ = false;
 };
 

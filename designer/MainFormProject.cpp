@@ -70,6 +70,7 @@ bool TMainForm::Start(const std::string& baseFolder, bool installationRun, TProS
     }
     closeSplash();
     if (project_.BaseFolder.empty()) return false;
+    timer2_.start();
     if (!opened) return true; // Open has shown the project already
     editForm_->show();
     SetModified(false);

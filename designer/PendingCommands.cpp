@@ -19,7 +19,6 @@ constexpr std::array kPending{
     TPendingCommand{"PageTemplate1", "template library"},
     TPendingCommand{"ObjectTemplate1", "template library"},
     TPendingCommand{"BackGroundColor1", "colour dialog"},
-    TPendingCommand{"WhatsNew1", "rich-text codec for Tips.rtf"},
     TPendingCommand{"SetVisibleTrueInGroup1", "groups"},
     TPendingCommand{"SetVisibleFalseInGroup1", "groups"},
     TPendingCommand{"GroupList1", "groups"},

@@ -15,5 +15,8 @@ if [ "${1:-}" = "--play" ]; then
     exec build/sample/autorun.exe "$@"
 fi
 # The designer opens the project it saved last: point it at the copy.
-printf '[START]\r\nDefaultPath=%s\r\n' "$PWD/build/sample" > build/Brelvane.ini
+# Other sections (grid, the What's New choice) are kept.
+ini=build/Brelvane.ini
+others=$( [ -f "$ini" ] && awk '/^\[/ { keep = ($0 !~ /^\[START\]/) } keep' "$ini" || true)
+{ printf '[START]\r\nDefaultPath=%s\r\n' "$PWD/build/sample"; [ -z "$others" ] || printf '%s\n' "$others"; } > "$ini"
 exec build/Brelvane "$@"

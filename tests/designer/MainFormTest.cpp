@@ -4,12 +4,14 @@
 #include "designer/PendingCommands.h"
 #include "designer/ProjectSaver.h"
 #include "designer/ShadowPreview.h"
+#include "designer/TipsForm.h"
 #include "player/AutoRunForm.h"
 #include "project/TargetFile.h"
 #include "render/SystemColors.h"
 
 #include <QAction>
 #include <QSpinBox>
+#include <QTextBrowser>
 #include <filesystem>
 
 namespace brelvane::test {
@@ -284,6 +286,26 @@ TEST(MainForm, ThePageShadowIsBlendedOverTheEditingAreaColour) {
               BlendShadow(ResolveColor(kInfoBackgroundColor), Qt::black, 80));
     EXPECT_EQ(preview.pixelColor(surface.right() + 4, surface.top() + 2),
               ResolveColor(kInfoBackgroundColor));
+}
+
+TEST(MainForm, WhatsNewWithoutItsTextSaysSoAndDamagedTextShowsWhatCanBeRead) {
+    DesignerFixture f;
+    f.Form->WhatsNew1Click();
+    ASSERT_EQ(f.Boxes.Shown.size(), 1u);
+    EXPECT_EQ(f.Boxes.Kinds.back(), platform::TMessageKind::Error);
+    EXPECT_NE(f.Boxes.Shown.back().find("Tips.rtf"), std::string::npos) << f.Boxes.Shown.back();
+
+    WriteText(f.Program + "/Tips.rtf", "{\\rtf1 Plain {\\b bold} and cut {\\i off");
+    QString shown;
+    OnNextDialog([&shown](QWidget* dialog) {
+        auto* form = qobject_cast<TTipsForm*>(dialog);
+        ASSERT_NE(form, nullptr);
+        shown = form->Text()->toPlainText();
+        form->accept();
+    });
+    f.Form->WhatsNew1Click();
+    EXPECT_EQ(f.Boxes.Shown.size(), 1u);
+    EXPECT_TRUE(shown.startsWith("Plain bold and cut")) << shown.toStdString();
 }
 
 } // namespace
