@@ -10,6 +10,7 @@
 #include "designer/PickerDialogs.h"
 #include "designer/ProSplashForm.h"
 #include "platform/IniFile.h"
+#include "platform/Media.h"
 #include "platform/SingleInstance.h"
 #include "platform/SpecialFolders.h"
 #include "platform/WindowEffects.h"
@@ -126,6 +127,10 @@ int RunProgram(int argc, char** argv) {
     auto& state = Process();
     ResetSettings(state.Project.Settings);
 
+    // The web engine, loaded later for pages that show web views or Flash,
+    // shares its drawing context with the program's windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    platform::PrepareMediaOutput();
     QApplication application(argc, argv);
     // Fades and shadows need a desktop that blends windows.
     state.IsNtPlatform = state.CanFade = platform::DesktopBlendsWindows();

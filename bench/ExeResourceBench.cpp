@@ -83,19 +83,11 @@ int main(int argc, char** argv) {
     using Body = void (*)(benchmark::State&);
     const std::pair<const char*, Body> benchmarks[] = {{"IconAndVersion/Rewrite", Rewrite},
                                                        {"IconAndVersion/Cp", Copy}};
-    for (const auto& [name, body] : benchmarks)
-        benchmark::RegisterBenchmark(name, body)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime()
-            ->Iterations(kRepeats);
-
-    benchmark::Initialize(&argc, argv);
+    RegisterRepeated(benchmarks, kRepeats);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const std::string suffix = "/iterations:" + std::to_string(kRepeats) + "/real_time";
-    const double ratio =
-        reporter.Ratio("IconAndVersion/Rewrite" + suffix, "IconAndVersion/Cp" + suffix);
+    RunRegistered(argc, argv, reporter);
+    const double ratio = reporter.Ratio(RepeatedName("IconAndVersion/Rewrite", kRepeats),
+                                        RepeatedName("IconAndVersion/Cp", kRepeats));
     if (ratio > 0)
         std::printf("\nicon and version rewrite / cp of %s (%ju bytes) %6.2fx\n", BRELVANE_PROGRAM,
                     static_cast<std::uintmax_t>(fs::file_size(Space().Program())), ratio);

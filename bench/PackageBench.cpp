@@ -1,5 +1,6 @@
 // Packing and unpacking a 200 MB tree of 2,000 files, against tar creating and
 // extracting the same tree in the same run. Prints package / tar at the end.
+#include "BenchTree.h"
 #include "RatioReporter.h"
 #include "project/Package.h"
 #include "storage/ByteStream.h"
@@ -16,9 +17,6 @@ namespace {
 using namespace brelvane;
 namespace fs = std::filesystem;
 
-constexpr int kFolders = 20;
-constexpr int kFilesPerFolder = 100;
-constexpr std::size_t kFileSize = 100 * 1000;
 constexpr int kRepeats = 5;
 
 // The tree, the package and tar files and the extraction folders live here.
@@ -33,22 +31,6 @@ struct Workspace {
 Workspace& Space() {
     static Workspace space;
     return space;
-}
-
-void MakeTree(const fs::path& tree) {
-    std::vector<std::uint8_t> content(kFileSize);
-    for (int folder = 0; folder < kFolders; ++folder) {
-        const auto dir = tree / ("folder" + std::to_string(folder));
-        fs::create_directories(dir);
-        for (int file = 0; file < kFilesPerFolder; ++file) {
-            for (std::size_t i = 0; i < content.size(); ++i)
-                content[i] = static_cast<std::uint8_t>(i * 131 + file * 7 + folder);
-            TFileStream out((dir / ("file" + std::to_string(file) + ".bin")).string(),
-                            TFileStream::Mode::Create);
-            out.Write(content.data(), content.size());
-            out.Close();
-        }
-    }
 }
 
 void FreshOut() {
@@ -97,9 +79,8 @@ void UnpackTar(benchmark::State& state) {
 }
 
 void PrintRatio(const RatioReporter& reporter, const char* label, const std::string& operation) {
-    const std::string suffix = "/iterations:" + std::to_string(kRepeats) + "/real_time";
-    const double ratio =
-        reporter.Ratio(operation + "/Package" + suffix, operation + "/Tar" + suffix);
+    const double ratio = reporter.Ratio(RepeatedName(operation + "/Package", kRepeats),
+                                        RepeatedName(operation + "/Tar", kRepeats));
     if (ratio > 0) std::printf("%-10s package / tar %6.2fx\n", label, ratio);
 }
 
@@ -116,16 +97,9 @@ int main(int argc, char** argv) {
                                                        {"Pack/Tar", PackTar},
                                                        {"Unpack/Package", UnpackPackage},
                                                        {"Unpack/Tar", UnpackTar}};
-    for (const auto& [name, body] : benchmarks)
-        benchmark::RegisterBenchmark(name, body)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime()
-            ->Iterations(kRepeats);
-
-    benchmark::Initialize(&argc, argv);
+    RegisterRepeated(benchmarks, kRepeats);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    RunRegistered(argc, argv, reporter);
     std::printf("\n");
     PrintRatio(reporter, "Pack", "Pack");
     PrintRatio(reporter, "Unpack", "Unpack");

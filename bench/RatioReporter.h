@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Keeps each run's real time per iteration by name, for the ratio tables the
@@ -26,3 +27,26 @@ public:
 private:
     std::map<std::string, double> times_;
 };
+
+// Registers each (name, body) to run `repeats` times, timed in real milliseconds.
+template <std::size_t N>
+void RegisterRepeated(const std::pair<const char*, void (*)(benchmark::State&)> (&benchmarks)[N],
+                      int repeats) {
+    for (const auto& [name, body] : benchmarks)
+        benchmark::RegisterBenchmark(name, body)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(repeats);
+}
+
+// Runs the registered benchmarks into `reporter`.
+inline void RunRegistered(int& argc, char** argv, RatioReporter& reporter) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+}
+
+// The name a benchmark registered by RegisterRepeated reports under.
+inline std::string RepeatedName(const std::string& name, int repeats) {
+    return name + "/iterations:" + std::to_string(repeats) + "/real_time";
+}

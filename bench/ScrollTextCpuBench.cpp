@@ -1,29 +1,16 @@
 // CPU time of the player showing a page of ten scrolling texts, as a share of
-// one core. The program writes such a project into a temporary base folder,
-// starts the player on it (the build's Brelvane under the name autorun.exe),
-// lets it settle, and reads the player's user and system time from /proc over
-// the measured seconds. Needs a display (Xvfb will do).
+// one core. The program writes such a project into a temporary base folder and
+// measures the player on it. Needs a display (Xvfb will do).
+#include "PlayerCpu.h"
 #include "objects/records/AutoObject.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/TextPayload.h"
 #include "project/PageRecord.h"
-#include "project/PageStream.h"
-#include "storage/ProjectIndex.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <signal.h>
-#include <spawn.h>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -56,39 +43,6 @@ TPageRecord TenScrollTexts() {
     return page;
 }
 
-bool WriteProject(const fs::path& base, const fs::path& player) {
-    const fs::path source = base / "AutoRunSource";
-    fs::create_directories(source);
-    const TPageRecord page = TenScrollTexts();
-    TProjectIndex index;
-    index.Settings.ApplicationTitle = "Scroll text load";
-    auto entry = std::make_unique<TAutoFormInfo>();
-    entry->Name = page.PageName;
-    entry->Kind = page.PageKind;
-    index.Pages.push_back(std::move(entry));
-    fs::create_symlink(fs::absolute(player), base / "autorun.exe");
-    return SavePageFile((source / (page.PageName + ".pg")).string(), page) &&
-           SaveIndexFile((source / "AutoRun.src").string(), index);
-}
-
-// User plus system time of a process in clock ticks.
-long long CpuTicks(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    // Fields after the command name, which may hold blanks, start behind its ")".
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
-    long long utime = 0, stime = 0;
-    for (int index = 3; fields >> field; ++index) {
-        if (index == 14) utime = std::stoll(field);
-        if (index == 15) {
-            stime = std::stoll(field);
-            break;
-        }
-    }
-    return utime + stime;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -96,31 +50,13 @@ int main(int argc, char** argv) {
     char pattern[] = "/tmp/brelvane-scroll-XXXXXX";
     if (!mkdtemp(pattern)) return 1;
     const fs::path base = pattern;
-    if (!WriteProject(base, BRELVANE_PLAYER)) return 1;
-
-    const std::string program = (base / "autorun.exe").string();
-    char* childArgs[] = {const_cast<char*>(program.c_str()), nullptr};
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, childArgs, environ) != 0) return 1;
-    std::this_thread::sleep_for(std::chrono::seconds(kSettleSeconds));
-    const long long before = CpuTicks(pid);
-    const auto start = std::chrono::steady_clock::now();
-    std::this_thread::sleep_for(std::chrono::seconds(seconds));
-    const long long after = CpuTicks(pid);
-    const double wall =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    int status = 0;
-    const bool running = waitpid(pid, &status, WNOHANG) == 0;
-    kill(pid, SIGTERM);
-    waitpid(pid, &status, 0);
+    const auto share =
+        brelvane::bench::WriteOnePageProject(base, TenScrollTexts(), "Scroll text load")
+            ? brelvane::bench::PlayerCpuShare(base, BRELVANE_PLAYER, kSettleSeconds, seconds)
+            : std::nullopt;
     fs::remove_all(base);
-    if (!running) {
-        std::fprintf(stderr, "the player ended early\n");
-        return 1;
-    }
-    const double share = 100.0 * static_cast<double>(after - before) /
-                         static_cast<double>(sysconf(_SC_CLK_TCK)) / wall;
-    std::printf("player with %d scroll texts: %.2f %% of one core over %.1f s\n", kTexts, share,
-                wall);
+    if (!share) return 1;
+    std::printf("player with %d scroll texts: %.2f %% of one core over %.1f s\n", kTexts,
+                share->Percent, share->Seconds);
     return 0;
 }

@@ -111,6 +111,7 @@ TMainForm::TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialo
         setGeometry(QRect(QPoint(0, 0), screen->availableGeometry().size()));
     settings_ = ReadDesignerSettings(paths_.IniPath());
     ReadFileVersion = [](const std::string& path) { return brelvane::ReadFileVersion(path); };
+    AskSaveFileName = AskSaveFileNameOnDesktop;
     designerVersion_ = ReadFileVersion(paths_.ProgramPath);
 
     BuildPanes();
@@ -171,11 +172,11 @@ void TMainForm::BuildMenus() {
     AddCommand(project, "ProjectOptions1", "Project Options...", {}, nullptr);
     AddCommand(project, "CDIcon1", "CD Icon...", {}, nullptr);
     AddCommand(project, "ExecutableFileInformation1", "Executable File Information...", {},
-               nullptr);
+               &TMainForm::ExecutableFileInformation);
     project->addSeparator();
     AddCommand(project, "SaveandTest1", "Save and Test...", QKeySequence("Ctrl+T"),
                &TMainForm::SaveAndTest);
-    AddCommand(project, "SaveandPublish1", "Save and Publish...", {}, nullptr);
+    AddCommand(project, "SaveandPublish1", "Save and Publish...", {}, &TMainForm::SaveAndPublish);
     AddCommand(project, "CreateTargetFile1", "Create Target File...", {},
                &TMainForm::CreateTargetFile);
 
@@ -226,7 +227,7 @@ void TMainForm::BuildToolBars() {
         {"ToolButton_Save", "Save", "Save1"},
         {"ToolButton_ProjectOptions", "Project Options", nullptr},
         {"ToolButton_SaveAndTest", "Save and Test", "SaveandTest1"},
-        {"ToolButton_SaveAndPublish", "Save and Publish", nullptr},
+        {"ToolButton_SaveAndPublish", "Save and Publish", "SaveandPublish1"},
         {nullptr, nullptr, nullptr},
         {"ToolButton_AddPage", "Add Page", "NewSubPage1"},
         {"ToolButton_LoadFromTemplate", "Load Page From Template", nullptr},

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -44,6 +45,9 @@ struct TDesignerPaths {
     std::string TipsPath() const { return ProgramFolder + "/Tips.rtf"; }
 };
 
+// Qt's save-file dialog with a filter "Name (*.x)|*.x"; nothing when cancelled.
+std::optional<std::string> AskSaveFileNameOnDesktop(QWidget* owner, const QString& filter);
+
 // The designer's main window: one project, its pages as tabs, one live page.
 class TMainForm : public QMainWindow, public TSurfaceOwner {
     Q_OBJECT
@@ -53,6 +57,10 @@ public:
 
     // The FileVersion of an executable; "" when it has none. Tests replace it.
     std::function<std::string(const std::string& path)> ReadFileVersion;
+    // The save-file question of publishing: a filter "Name (*.x)|*.x" in, a
+    // file name or nothing out. Tests replace it.
+    std::function<std::optional<std::string>(QWidget* owner, const QString& filter)>
+        AskSaveFileName;
 
     // The first showing: opens the project of `baseFolder` or asks for one.
     // False when the program ends (no project chosen, or the installation run).
@@ -76,6 +84,8 @@ public:
     bool Save1Click();
     void SaveAndTest();
     void CreateTargetFile();
+    void ExecutableFileInformation();
+    void SaveAndPublish();
     void NewSubPage1Click();
     void DeleteSubPage1Click();
     // The PageName row of the property editor; false when the name is refused.

@@ -4,8 +4,10 @@
 #include "designer/PageHost.h"
 #include "designer/PageNames.h"
 #include "designer/ProSplashForm.h"
+#include "designer/ProjectPaths.h"
 #include "designer/ProjectPickers.h"
 #include "designer/ProjectSaver.h"
+#include "designer/WaitCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 #include "player/AutoRunForm.h"
@@ -19,22 +21,7 @@
 
 namespace brelvane {
 
-namespace {
-// The hourglass while a long command runs.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-std::string WithoutTrailingSeparator(std::string path) {
-    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\'))
-        path.pop_back();
-    return path;
-}
-} // namespace
+namespace {} // namespace
 
 std::string TMainForm::WorkingCopy(const std::string& name) const {
     return WorkingCopyPath(paths_.TempFolder, name);
@@ -157,7 +144,7 @@ void TMainForm::Open1Click() {
     if (!CommitPendingEdit() || !ConfirmUnsavedChanges()) return;
     std::string folder = project_.BaseFolder;
     if (!pickers_->ChooseProjectFolder(folder)) return;
-    folder = WithoutTrailingSeparator(folder);
+    folder = WithoutTrailingSeparators(folder);
     if (!FileExists(IndexPathOf(folder))) {
         OfferNewProject(folder, "The project file does not exist. Create new project?");
         return;

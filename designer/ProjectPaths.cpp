@@ -99,4 +99,10 @@ TFolderListing ListSubfolders(const std::string& folder) {
     return listing;
 }
 
+std::string WithoutTrailingSeparators(std::string path) {
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\'))
+        path.pop_back();
+    return path;
+}
+
 } // namespace brelvane

@@ -33,4 +33,7 @@ struct TFolderListing {
 };
 TFolderListing ListSubfolders(const std::string& folder);
 
+// A folder as a folder browser gives it, without trailing separators.
+std::string WithoutTrailingSeparators(std::string path);
+
 } // namespace brelvane

@@ -3,36 +3,9 @@
 #include "platform/Shell.h"
 
 #include <QString>
-#include <QStringList>
 #include <memory>
-#include <optional>
 
 namespace brelvane::platform {
-
-// One program start.
-struct ProcessRequest {
-    QString Program;
-    QStringList Arguments;
-    QString Folder;
-    bool operator==(const ProcessRequest&) const = default;
-};
-
-// What the shell asks of the operating system; tests install a recording fake.
-class ProcessLauncher {
-public:
-    virtual ~ProcessLauncher() = default;
-    // The program's full path when it is on the search path, else empty.
-    virtual QString FindProgram(const QString& name) = 0;
-    // The trimmed standard output of a short query, empty when it fails.
-    virtual QString Query(const ProcessRequest& request) = 0;
-    virtual bool StartDetached(const ProcessRequest& request) = 0;
-    // Starts and returns the exit code once the program has ended, while
-    // the caller's windows keep processing events; nothing when it cannot start.
-    virtual std::optional<int> RunToEnd(const ProcessRequest& request) = 0;
-};
-
-// The launcher over QProcess.
-std::unique_ptr<ProcessLauncher> CreateProcessLauncher();
 
 // The desktop's shell: executables and scripts run directly, documents,
 // folders and addresses go to the desktop's opener (xdg-open), printable

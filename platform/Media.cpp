@@ -7,6 +7,11 @@ SoundChannelFactory& Factory() {
     static SoundChannelFactory factory = CreateSystemSoundChannel;
     return factory;
 }
+
+MediaDeviceFactory& DeviceFactory() {
+    static MediaDeviceFactory factory = CreateSystemMediaDevice;
+    return factory;
+}
 } // namespace
 
 std::unique_ptr<SoundChannel> CreateSoundChannel() {
@@ -15,6 +20,15 @@ std::unique_ptr<SoundChannel> CreateSoundChannel() {
 
 SoundChannelFactory SetSoundChannelFactory(SoundChannelFactory factory) {
     std::swap(factory, Factory());
+    return factory;
+}
+
+std::unique_ptr<MediaDevice> CreateMediaDevice() {
+    return DeviceFactory()();
+}
+
+MediaDeviceFactory SetMediaDeviceFactory(MediaDeviceFactory factory) {
+    std::swap(factory, DeviceFactory());
     return factory;
 }
 } // namespace brelvane::platform

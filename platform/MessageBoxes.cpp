@@ -68,12 +68,17 @@ TAnswer AskYesNoCancel(QWidget* owner, const QString& caption, const QString& te
 }
 
 void ShowErrorBox(QWidget* owner, const QString& text) {
+    ShowErrorBox(owner, "Error", text);
+}
+
+void ShowErrorBox(QWidget* owner, const QString& caption, const QString& text) {
     if (Responder()) {
-        Ask(TMessageKind::Error, "Error", text);
+        Ask(TMessageKind::Error, caption, text);
         return;
     }
-    std::fprintf(stderr, "Error: %s\n", text.toLocal8Bit().constData());
-    if (HasInteractiveDisplay()) QMessageBox::critical(owner, "Error", text);
+    std::fprintf(stderr, "%s: %s\n", caption.toLocal8Bit().constData(),
+                 text.toLocal8Bit().constData());
+    if (HasInteractiveDisplay()) QMessageBox::critical(owner, caption, text);
 }
 
 } // namespace brelvane::platform

@@ -34,5 +34,7 @@ bool AskYesNo(QWidget* owner, const QString& caption, const QString& text,
 TAnswer AskYesNoCancel(QWidget* owner, const QString& caption, const QString& text);
 // A failure titled "Error" with the error icon.
 void ShowErrorBox(QWidget* owner, const QString& text);
+// A failure with its own caption and the error icon.
+void ShowErrorBox(QWidget* owner, const QString& caption, const QString& text);
 
 } // namespace brelvane::platform

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace brelvane::platform {
@@ -19,6 +23,44 @@ enum TShellCode : int {
 inline bool ShellSucceeded(int code) {
     return code > 32;
 }
+
+// One program start.
+struct ProcessRequest {
+    QString Program;
+    QStringList Arguments;
+    QString Folder;
+    bool operator==(const ProcessRequest&) const = default;
+};
+
+// How a program run ended.
+struct RunOutcome {
+    bool Started = false;
+    // Ended on request before it finished.
+    bool Cancelled = false;
+    // A program ended by a signal counts as failed: 255.
+    int ExitCode = 0;
+};
+
+// What the shell asks of the operating system; tests install a recording fake.
+class ProcessLauncher {
+public:
+    virtual ~ProcessLauncher() = default;
+    // The program's full path when it is on the search path, else empty.
+    virtual QString FindProgram(const QString& name) = 0;
+    // The trimmed standard output of a short query, empty when it fails.
+    virtual QString Query(const ProcessRequest& request) = 0;
+    virtual bool StartDetached(const ProcessRequest& request) = 0;
+    // Starts and returns the exit code once the program has ended, while
+    // the caller's windows keep processing events; nothing when it cannot start.
+    virtual std::optional<int> RunToEnd(const ProcessRequest& request) = 0;
+    // As RunToEnd, asking `keepGoing` every tenth of a second meanwhile; a no
+    // ends the program. Launchers that cannot end a program run it to its end.
+    virtual RunOutcome RunWhile(const ProcessRequest& request,
+                                const std::function<bool()>& keepGoing);
+};
+
+// The launcher over QProcess.
+std::unique_ptr<ProcessLauncher> CreateProcessLauncher();
 
 // What ShellExecute is asked: verb ("open", "print", "explore"), file or
 // address, parameters as one command line, working folder, show command.

@@ -5,6 +5,7 @@
 #include "platform/MessageBoxes.h"
 #include "player/AutoRunForm.h"
 #include "player/CopyThenOpen.h"
+#include "player/MediaObjects.h"
 #include "player/ObjectActions.h"
 #include "player/PlayerEnvironment.h"
 #include "player/ShellActions.h"
@@ -113,14 +114,22 @@ bool Run(TAutoRunForm& page, const TCommand& command) {
         platform::ShowInformation(&page, FromAnsi(PlayerEnvironment().ApplicationTitle),
                                   FromAnsi(command.ActionFile));
         return true;
+    case atPlay:
+    case atStop:
+    case atPause:
+    case atPrevious:
+    case atNext:
+    case atFirstBack:
+    case atLastStep:
+        RunMediaCommand(page.Page().Objects, command.ActionType, command.ActionFile);
+        return true;
     case atMinimize:
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->isVisible()) window->showMinimized();
         return true;
     default:
-        // None, unknown types, and the full-screen viewer and media player
-        // or slide show operations, whose objects are not on pages yet:
-        // nothing is done, so nothing succeeded.
+        // None, unknown types, and the full-screen viewer, which is not
+        // built yet: nothing is done, so nothing succeeded.
         return false;
     }
 }

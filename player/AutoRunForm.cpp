@@ -9,10 +9,12 @@
 #include "objects/records/FormCheck.h"
 #include "objects/records/HoverBehaviour.h"
 #include "objects/records/KeyboardOrder.h"
+#include "objects/records/ListLinks.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/WindowMove.h"
 #include "platform/MessageBoxes.h"
 #include "player/ActionInterpreter.h"
+#include "player/ListWiring.h"
 #include "player/PageSurface.h"
 #include "player/PlayerEnvironment.h"
 #include "player/ShadowWindow.h"
@@ -146,6 +148,7 @@ bool TAutoRunForm::AfterRead(bool read, TPageReadMode mode) {
     RebuildStatusBar();
     RebuildToolBar();
     CreateControls();
+    StartDocumentObjects();
     surface_->setToolTip(FromAnsi(page_.Hint));
     if (ReadContext().Running) LinkObjects();
     ApplyKeyboardOrder();
@@ -161,6 +164,7 @@ void TAutoRunForm::LinkObjects() {
         }
     }
     ApplyCheckGroupsAfterLoad(page_.Objects);
+    LinkListObjects(page_.Objects);
 }
 
 void TAutoRunForm::ApplyKeyboardOrder() {
@@ -287,6 +291,8 @@ TObjectWidget* TAutoRunForm::AttachControl(TAutoObject& object) {
     if (!control) return nullptr;
     TObjectWidget* widget = control.get();
     object.SetControl(std::move(control));
+    // Shell views show their root as soon as they exist, on pages being designed too.
+    ApplyShellRoot(object, BaseResolvedFolder(""));
     WireControl(*widget);
     if (ReadContext().Running) {
         ApplyStoredCursor(*widget);
@@ -470,8 +476,7 @@ void TAutoRunForm::ValidateForm() {
 }
 
 const TCommand* TAutoRunForm::ClickCommandOf(TAutoObject& object) {
-    // List kinds run their selected item's action; they are not built yet.
-    if (object.Kind >= okListBox && object.Kind <= okTreeView) return nullptr;
+    if (HasItemActions(object.Kind)) return ListClickCommand(page_.Objects, object);
     return &object.Props;
 }
 

@@ -129,6 +129,10 @@ private:
     void ApplyTransparency();
     void ScheduleTransparency();
     void CreateControls();
+    // Clips start, Flash players are made and web views wired once the
+    // controls exist; web views navigate when the page is first shown.
+    void StartDocumentObjects();
+    void ShowDocumentObjects();
     // Check-style groups of buttons and toggles, once all controls exist.
     void LinkObjects();
     // The designer's keyboard order of the form objects, then every other
@@ -185,6 +189,7 @@ private:
     std::string pendingPage_;
     bool navigationPending_ = false;
     bool shown_ = false;
+    bool documentsShown_ = false;
     bool startSoundStarted_ = false;
     bool startSoundPlaying_ = false;
     bool closing_ = false;

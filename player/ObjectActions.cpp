@@ -1,14 +1,23 @@
 #include "player/ObjectActions.h"
 
+#include "objects/controls/AuAvi.h"
+#include "objects/controls/AuExplorer.h"
+#include "objects/controls/AuFlash.h"
 #include "objects/records/ActionArguments.h"
+#include "objects/records/AviPayload.h"
+#include "objects/records/ExplorerPayload.h"
+#include "objects/records/FlashPayload.h"
 #include "objects/records/ImagePayload.h"
 #include "objects/records/ObjectKinds.h"
+#include "objects/records/TextBoxPayload.h"
 #include "objects/records/TextPayload.h"
 #include "player/AutoRunForm.h"
+#include "player/MediaObjects.h"
 #include "player/PlayerEnvironment.h"
 #include "player/ShellErrors.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
+#include "storage/rtf/RtfPlainText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -77,6 +86,7 @@ std::string* LoadedText(TAutoObject& object) {
         return object.Payload->CaptionText();
     case okText:
     case okScrollText:
+    case okTextBox:
         return object.Payload->ViewerText();
     case okFadeLabel:
         if (auto* fade = dynamic_cast<TFadeLabelPayload*>(object.Payload.get()))
@@ -88,12 +98,53 @@ std::string* LoadedText(TAutoObject& object) {
 }
 
 bool TakesFile(const TAutoObject& object) {
-    return object.Kind == okImage || object.Kind == okLabel || object.Kind == okSimpleText ||
-           object.Kind == okText || object.Kind == okScrollText || object.Kind == okFadeLabel;
+    switch (object.Kind) {
+    case okImage:
+    case okLabel:
+    case okSimpleText:
+    case okText:
+    case okScrollText:
+    case okFadeLabel:
+    case okTextBox:
+    case okRichText:
+    case okAVI:
+    case okExplorer:
+    case okFlash:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Clips, web views and Flash movies are given the file's name, not its bytes.
+bool TakesName(const TAutoObject& object) {
+    return object.Kind == okAVI || object.Kind == okExplorer || object.Kind == okFlash;
 }
 
 bool Listed(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+template <class Control> Control* ControlOf(TAutoObject& object) {
+    return dynamic_cast<Control*>(object.Control.get());
+}
+
+// Loads the file `name` (with its leading backslash) into a clip, web view or
+// Flash object, which read it themselves.
+void LoadByName(TAutoObject& object, const std::string& name) {
+    const auto& base = PlayerEnvironment().Source.BaseFolder;
+    auto* payload = object.Payload.get();
+    if (auto* clip = dynamic_cast<TAviPayload*>(payload)) {
+        clip->FileName = name;
+        if (auto* control = ControlOf<TAuAVI>(object)) control->PlayClip(base);
+    } else if (auto* web = ExplorerFieldsOf(payload)) {
+        web->ExplorerType = etFile;
+        web->Location = name;
+        if (auto* control = ControlOf<TAuExplorer>(object)) control->NavigateLocation(base);
+    } else if (auto* flash = dynamic_cast<TFlashPayload*>(payload)) {
+        flash->MovieFile = name;
+        if (auto* control = ControlOf<TAuFlash>(object)) control->CreatePlayer(base);
+    }
 }
 } // namespace
 
@@ -101,18 +152,32 @@ bool LoadFileWithObject(TAutoRunForm& page, const std::string& packed) {
     const auto argument = ParseLoadFile(packed);
     if (!argument.Complete()) return false;
     std::vector<TAutoObject*> targets;
-    for (auto& object : page.Page().Objects)
-        if (object->Props.Name == argument.ObjectName && TakesFile(*object))
-            targets.push_back(object.get());
+    for (auto& object : page.Page().Objects) {
+        if (object->Props.Name != argument.ObjectName) continue;
+        // Players open the file themselves, slide shows take it as a folder.
+        if (LoadFileIntoMedia(*object, argument.FileName)) continue;
+        if (TakesFile(*object)) targets.push_back(object.get());
+    }
     if (targets.empty()) return true;
+    std::string name = argument.FileName;
+    if (name.front() != '\\') name.insert(name.begin(), '\\');
+    for (auto* object : targets)
+        if (TakesName(*object)) LoadByName(*object, name);
+    if (std::all_of(targets.begin(), targets.end(),
+                    [](auto* object) { return TakesName(*object); }))
+        return true;
     // Read once for every object of that name; a file that cannot be read
     // leaves every object showing what it showed.
     const auto path = BaseResolved(argument.FileName);
     const auto bytes = ReadWholeFile(path);
     if (!bytes) return false;
     for (auto* object : targets) {
+        if (TakesName(*object)) continue;
         if (auto* text = LoadedText(*object)) {
             *text = LinesOf(*bytes);
+        } else if (auto* rich = dynamic_cast<TRichTextPayload*>(object->Payload.get())) {
+            rich->RichText.assign(bytes->begin(), bytes->end());
+            rich->PlainText = !IsRtfContent(rich->RichText);
         } else if (auto* image = dynamic_cast<TImagePayload*>(object->Payload.get())) {
             auto picture = PictureOf(*bytes);
             if (picture.Empty()) {

@@ -1,6 +1,7 @@
 // The page window over time: showing, the three timers, fades and sounds.
 #include "platform/Shell.h"
 #include "player/AutoRunForm.h"
+#include "player/MediaObjects.h"
 #include "player/PlayerEnvironment.h"
 #include "player/ShadowWindow.h"
 #include "player/ShellErrors.h"
@@ -40,6 +41,7 @@ void TAutoRunForm::PrepareAppearance() {
     timer3_.start();
     timer2_.start();
     secondsShown_ = 0;
+    ShowDocumentObjects();
     shown_ = true;
 }
 
@@ -49,6 +51,8 @@ void TAutoRunForm::AppearanceStep() {
     const auto finish = [this, &environment] {
         if (environment.IsNtPlatform && environment.CanFade)
             shadow_->setWindowOpacity(rememberedShadowOpacity_);
+        // A clip is not drawn through window transparency.
+        if (StartPageMedia(page_.Objects)) setWindowOpacity(1.0);
         navigationPending_ = false;
     };
     if (navigationPending_) {
@@ -80,6 +84,7 @@ void TAutoRunForm::StartStep() {
     }
     RunStartAction();
     ApplyCursors();
+    StartCallMedia(page_.Objects);
 }
 
 void TAutoRunForm::SecondTick() {
@@ -101,6 +106,7 @@ void TAutoRunForm::SecondTick() {
 
 void TAutoRunForm::CloseStep(std::function<void()> done) {
     shadow_->hide();
+    CloseMedia(page_.Objects);
     const auto& environment = PlayerEnvironment();
     if (!environment.CanFade || page_.PageKind == pkScreenBackground) {
         done();

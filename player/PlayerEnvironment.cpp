@@ -10,9 +10,7 @@ TPlayerEnvironment& PlayerEnvironment() {
 }
 
 std::string BaseResolved(const std::string& relative) {
-    std::string path = relative;
-    if (path.empty() || path.front() != '\\') path.insert(path.begin(), '\\');
-    return ResolvePath(PlayerEnvironment().Source.BaseFolder + path);
+    return BaseRelativePath(PlayerEnvironment().Source.BaseFolder, relative);
 }
 
 std::string BaseResolvedFolder(const std::string& relative) {

@@ -35,7 +35,9 @@ TClipboardObjects ReadClipboardObjects(const std::vector<std::uint8_t>& data) {
     result.Damaged = false;
     for (std::int32_t i = 0; i < count; ++i) {
         auto object = std::make_unique<TAutoObject>();
-        if (!ReadContainedObject(stream, *object)) break; // those read before stay
+        // Copied objects are the designer's, read in its form.
+        if (!ReadContainedObject(stream, *object, TPayloadForm::Design))
+            break; // those read before stay
         result.Objects.push_back(std::move(object));
     }
     return result;

@@ -16,9 +16,34 @@ namespace brelvane {
 namespace {
 constexpr unsigned kExecutableMode = 0755;
 
+// `mode` 0 leaves the file's mode as the file system made it; systems without
+// mode bits take what they can of it.
+void SetFileMode(const std::string& path, unsigned mode) {
+    if (mode == 0) return;
+    std::error_code error;
+    std::filesystem::permissions(NativePath(path), static_cast<std::filesystem::perms>(mode),
+                                 error);
+    if (error) {
+        errno = error.value();
+        throw StreamError("cannot set the mode of " + path);
+    }
+}
+
 // The file name of a root file as it is on disk when it exists in another case.
 std::string RootFile(const std::string& baseFolder, const std::string& name) {
     return ResolvePath(baseFolder + "/" + name);
+}
+
+// `mode` 0 leaves the new file's mode as the file system makes it.
+bool WriteRootText(const std::string& path, const std::string& text, unsigned mode) {
+    return FileTransfer(kCopyPlayerError, path, [&] {
+        SaveFileAtomically(path, [&](TStream& stream) {
+            stream.Write(text.data(), text.size());
+            return true;
+        });
+        SetFileMode(path, mode);
+        return true;
+    });
 }
 
 bool PlayerIsCurrent(const std::string& player, const TDiscRootSources& sources) {
@@ -31,6 +56,10 @@ bool PlayerIsCurrent(const std::string& player, const TDiscRootSources& sources)
 
 std::string AutorunInfText() {
     return "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
+}
+
+std::string AutorunScriptText() {
+    return "#!/bin/sh\ncd \"$(dirname \"$0\")\" && exec ./autorun.exe \"$@\"\n";
 }
 
 void CopyFileAtomically(const std::string& from, const std::string& to, unsigned mode) {
@@ -47,14 +76,7 @@ void CopyFileAtomically(const std::string& from, const std::string& to, unsigned
         }
         return true;
     });
-    std::error_code error;
-    if (mode != 0)
-        std::filesystem::permissions(NativePath(to), static_cast<std::filesystem::perms>(mode),
-                                     error);
-    if (error) {
-        errno = error.value();
-        throw StreamError("cannot set the mode of " + to);
-    }
+    SetFileMode(to, mode);
 }
 
 bool WriteRootFilesBeforePages(const std::string& baseFolder, const TDiscRootSources& sources) {
@@ -68,15 +90,9 @@ bool WriteRootFilesBeforePages(const std::string& baseFolder, const TDiscRootSou
             return true;
         }))
         return false;
-    // No code of its own: it is the player's companion file.
-    const auto inf = RootFile(baseFolder, "autorun.inf");
-    if (!FileTransfer(kCopyPlayerError, inf, [&] {
-            return SaveFileAtomically(inf, [](TStream& stream) {
-                const auto text = AutorunInfText();
-                stream.Write(text.data(), text.size());
-                return true;
-            });
-        }))
+    // No codes of their own: they are the player's companion files.
+    if (!WriteRootText(RootFile(baseFolder, "autorun.inf"), AutorunInfText(), 0) ||
+        !WriteRootText(RootFile(baseFolder, "autorun"), AutorunScriptText(), kExecutableMode))
         return false;
     const auto source = RootFile(baseFolder, "AutoRunSource");
     std::error_code error;

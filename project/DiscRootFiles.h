@@ -26,9 +26,13 @@ struct TDiscRootSources {
 // The three lines of "autorun.inf", CR LF after each.
 std::string AutorunInfText();
 
+// "autorun": starts the player from its own folder when a desktop runs a
+// disc's autostart program after mounting it.
+std::string AutorunScriptText();
+
 // The root files written before the pages of a save: the base folder must
 // exist, the player is copied when missing or of another version (mode 0755),
-// "autorun.inf" is written and "AutoRunSource" created. Failures are
+// "autorun.inf" and "autorun" (mode 0755) are written and "AutoRunSource" created. Failures are
 // reported once (a missing folder as "Directory \"<B>\" not found").
 bool WriteRootFilesBeforePages(const std::string& baseFolder, const TDiscRootSources& sources);
 

@@ -7,9 +7,9 @@
 
 namespace brelvane {
 
-bool ReadContainedObject(TStream& stream, TAutoObject& object) {
+bool ReadContainedObject(TStream& stream, TAutoObject& object, TPayloadForm form) {
     bool unknownKind = false;
-    if (ReadObject(stream, object, &unknownKind)) return true;
+    if (ReadObject(stream, object, &unknownKind, form)) return true;
     if (unknownKind) {
         errno = 0;
         ReportError(kReadObjectError);
@@ -27,7 +27,8 @@ bool ReadPage(TStream& stream, TPageRecord& page, TPageReadMode mode,
     // The player switches off what the platform cannot show, in both modes.
     const TPageReading how{window,
                            context.PlayerMode && !context.IsNtPlatform ? TApply::Off : window,
-                           context.PlayerMode && !context.CanFade ? TApply::Off : window};
+                           context.PlayerMode && !context.CanFade ? TApply::Off : window,
+                           context.Running ? TPayloadForm::Running : TPayloadForm::Design};
     return ReadRecord(stream, page, how);
 }
 

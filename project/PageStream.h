@@ -37,6 +37,7 @@ struct TPageReading {
     TApply Window = TApply::Take;
     TApply Shadow = TApply::Take;
     TApply Fades = TApply::Take;
+    TPayloadForm Objects = TPayloadForm::Running;
 };
 
 // Fields 1 to 10: border, caption, hint, placement rule, transparency, icon.
@@ -95,16 +96,18 @@ template <class Archive> bool BarFields(Archive& ar, TPageRecord& page) {
 // One object record of a page or of copied objects. An object that stops at
 // a kind byte outside the table is damage that shows no box of its own, so it
 // is reported here, once.
-bool ReadContainedObject(TStream& stream, TAutoObject& object);
+bool ReadContainedObject(TStream& stream, TAutoObject& object,
+                         TPayloadForm form = TPayloadForm::Running);
 
 // The page's objects, a counted list of object records.
 struct TPageObjects : TFieldAdapter {
     TAutoObjects& Objects;
+    TPayloadForm Form = TPayloadForm::Running;
     template <class Archive> bool Transfer(Archive& ar, const char* name) const {
         if constexpr (kReading<Archive>) {
             return ar.ReadList(Objects, [&](std::unique_ptr<TAutoObject>& object) {
                 object = std::make_unique<TAutoObject>();
-                return ReadContainedObject(ar.Stream(), *object);
+                return ReadContainedObject(ar.Stream(), *object, Form);
             });
         } else if constexpr (kWriting<Archive>) {
             ar.WriteCount(Objects.size());
@@ -139,7 +142,7 @@ template <class Archive> bool Fields(Archive& ar, TPageRecord& page, const TPage
            MarkedSection(ar, section, menuBar, noMenuBar) &&
            MarkedSection(ar, section, popupMenu, noPopupMenu) &&
            MarkedSection(ar, section, bars, noBars) &&
-           ar("Objects", TPageObjects{{}, page.Objects}) && ar("PageName", page.PageName);
+           ar("Objects", TPageObjects{{}, page.Objects, how.Objects}) && ar("PageName", page.PageName);
 }
 
 bool WritePage(TStream& stream, const TPageRecord& page);

@@ -12,6 +12,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace brelvane {
@@ -53,11 +54,34 @@ public:
     template <class T> bool operator()(const char* name, std::vector<T>& items) {
         return ReadList(items, [&](T& item) { return (*this)(name, item); });
     }
+    // Entries a list held before are filled again rather than freed and made
+    // anew: undo snapshots and the index are read into the same records over
+    // and over. However the read ends, the list keeps exactly the entries
+    // read in full. Entries of a class with kinds are always made anew.
     template <class T> bool operator()(const char* name, std::vector<std::unique_ptr<T>>& items) {
-        return ReadList(items, [&](std::unique_ptr<T>& item) {
-            item = std::make_unique<T>();
-            return (*this)(name, *item);
-        });
+        if constexpr (std::is_polymorphic_v<T>) {
+            return ReadList(items, [&](std::unique_ptr<T>& item) {
+                item = std::make_unique<T>();
+                return (*this)(name, *item);
+            });
+        } else {
+            const auto count = Take<std::int32_t>();
+            if (count < 0) FailDamaged("negative count");
+            struct TKeepRead {
+                std::vector<std::unique_ptr<T>>& Items;
+                std::size_t Count = 0;
+                ~TKeepRead() { Items.resize(Count); }
+            } read{items};
+            for (std::int32_t i = 0; i < count; ++i) {
+                if (read.Count == items.size())
+                    items.push_back(std::make_unique<T>());
+                else
+                    *items[read.Count] = T{};
+                if (!(*this)(name, *items[read.Count])) return false;
+                ++read.Count;
+            }
+            return true;
+        }
     }
 
     // Reads a counted list entry by entry with `readItem`.

@@ -69,4 +69,10 @@ bool FolderExists(const std::string& path) {
     return fs::is_directory(NativePath(ResolvePath(path)), error);
 }
 
+std::string BaseRelativePath(const std::string& base, const std::string& relative) {
+    std::string path = relative;
+    if (path.empty() || path.front() != '\\') path.insert(path.begin(), '\\');
+    return ResolvePath(base + path);
+}
+
 } // namespace brelvane

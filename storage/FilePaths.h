@@ -10,6 +10,10 @@ namespace brelvane {
 // unchanged from the first component that matches nothing.
 std::string ResolvePath(const std::string& path);
 
+// A stored path relative to `base` by the path rule: a leading backslash when
+// missing, `base` in front, then resolved as above.
+std::string BaseRelativePath(const std::string& base, const std::string& relative);
+
 // Whether the resolved path exists (file or folder), and which kind.
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);

@@ -27,7 +27,6 @@ bool WriteProjectIndex(TStream& stream, const TProjectIndex& index) {
 }
 
 bool ReadProjectIndex(TStream& stream, TProjectIndex& index) {
-    index.Pages.clear();
     return ReadRecord(stream, index);
 }
 

@@ -56,21 +56,28 @@ struct TProjectIndex {
 };
 
 template <class Archive> bool Fields(Archive& ar, TAutoFormInfo& page) {
+    if (!ar("Name", page.Name)) return false;
     // A page read back was saved under the name it is read with.
-    const auto remember = [&page](std::string name) {
-        page.SavedName = name;
-        page.Name = std::move(name);
-    };
-    return ar("Name", Through(page.Name, remember)) && ar("Kind", page.Kind) &&
-           ar("Offset", page.Offset);
+    if constexpr (kReading<Archive>) page.SavedName = page.Name;
+    return ar("Kind", page.Kind) && ar("Offset", page.Offset);
 }
 
 template <class Archive> bool Fields(Archive& ar, TProjectIndex& index) {
     const auto settings = [&] { return ar("Settings", index.Settings); };
     // Older indexes start with the page count and carry no settings.
     const auto defaults = [&] { ResetSettings(index.Settings); };
-    return MarkedSection(ar, TMarker<std::int32_t>{-1}, settings, defaults) &&
-           ar("Pages", index.Pages);
+    // A read fills the pages of an index read before again, in place; one
+    // that fails before it reaches the page list leaves none of them.
+    struct TDropUnlessReached {
+        std::vector<std::unique_ptr<TAutoFormInfo>>& Pages;
+        bool Reached = !kReading<Archive>;
+        ~TDropUnlessReached() {
+            if (!Reached) Pages.clear();
+        }
+    } pages{index.Pages};
+    if (!MarkedSection(ar, TMarker<std::int32_t>{-1}, settings, defaults)) return false;
+    pages.Reached = true;
+    return ar("Pages", index.Pages);
 }
 
 // The first page of `kind` in index order, or null.

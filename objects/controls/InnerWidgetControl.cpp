@@ -12,15 +12,24 @@ void TInnerWidgetControl::SetInner(QWidget* inner) {
     setFocusProxy(inner_);
 }
 
+void TInnerWidgetControl::AddPointerSource(QWidget* source) {
+    pointerSource_ = source;
+    source->setMouseTracking(true);
+    source->installEventFilter(this);
+}
+
 bool TInnerWidgetControl::eventFilter(QObject* watched, QEvent* event) {
     // The inner widget fills the control, so its coordinates are the control's.
-    if (watched == inner_) {
+    if (watched == inner_ || (pointerSource_ && watched == pointerSource_)) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             ReportPress(static_cast<QMouseEvent*>(event));
             break;
         case QEvent::MouseButtonRelease:
-            ReportRelease(static_cast<QMouseEvent*>(event));
+            if (clickOnRelease_)
+                ReportRelease(static_cast<QMouseEvent*>(event));
+            else
+                emit MouseUp(this);
             break;
         case QEvent::MouseMove:
             ReportMove(static_cast<QMouseEvent*>(event));

@@ -19,12 +19,20 @@ protected:
     // Adopts `inner` as the control's face; call once from the constructor.
     void SetInner(QWidget* inner);
     QWidget* Inner() const { return inner_; }
+    // A part of the inner widget that gets the pointer itself (the viewport
+    // of a scrolled view); its events count as the inner widget's.
+    void AddPointerSource(QWidget* source);
+    // Controls that report their own clicks (a choice made in a pop-up)
+    // take a release for a plain mouse-up.
+    void SetClickOnRelease(bool click) { clickOnRelease_ = click; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* inner_ = nullptr;
+    QWidget* pointerSource_ = nullptr;
+    bool clickOnRelease_ = true;
 };
 
 } // namespace brelvane

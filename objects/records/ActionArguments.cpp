@@ -1,6 +1,7 @@
 #include "objects/records/ActionArguments.h"
 
 #include <charconv>
+#include <initializer_list>
 
 namespace brelvane {
 
@@ -58,6 +59,22 @@ std::optional<std::int32_t> DecimalValue(const std::string& text) {
     return value;
 }
 
+std::string YesMark(bool value) {
+    return value ? "Y" : " ";
+}
+
+namespace {
+// Each piece followed by `separator`.
+std::string JoinPieces(std::initializer_list<std::string> pieces, char separator) {
+    std::string text;
+    for (const auto& piece : pieces) {
+        text += piece;
+        text += separator;
+    }
+    return text;
+}
+} // namespace
+
 bool IsFileList(const std::string& actionFile) {
     return actionFile.find(kFileListEntryEnd) != std::string::npos;
 }
@@ -72,9 +89,22 @@ std::vector<TFileListEntry> ParseFileList(const std::string& actionFile) {
     return entries;
 }
 
+std::string ComposeFileList(const std::vector<TFileListEntry>& entries) {
+    std::string text;
+    for (const auto& entry : entries)
+        text += JoinPieces({entry.File, entry.Parameters, entry.Folder, YesMark(entry.Wait)},
+                           kPieceEnd) +
+                kFileListEntryEnd;
+    return text;
+}
+
 TLoadFileArgument ParseLoadFile(const std::string& actionFile) {
     const auto pieces = SplitPieces(actionFile, kPieceEnd);
     return {Trimmed(PieceAt(pieces, 0)), Trimmed(PieceAt(pieces, 1))};
+}
+
+std::string ComposeLoadFile(const TLoadFileArgument& argument) {
+    return JoinPieces({argument.ObjectName, argument.FileName}, kPieceEnd);
 }
 
 TShowHideLists ParseShowHideLists(const std::string& actionFile) {
@@ -84,6 +114,16 @@ TShowHideLists ParseShowHideLists(const std::string& actionFile) {
     for (int list = 0; list < lists.Present; ++list)
         lists.Names[list] = NamesOf(pieces[list]);
     return lists;
+}
+
+std::string ComposeShowHideLists(const TShowHideLists& lists) {
+    std::string text;
+    for (const auto& names : lists.Names) {
+        for (const auto& name : names)
+            text += name + "\r\n";
+        text += kPieceEnd;
+    }
+    return text;
 }
 
 std::optional<TSlideShowArgument> ParseSlideShow(const std::string& actionFile) {
@@ -104,6 +144,15 @@ std::optional<TSlideShowArgument> ParseSlideShow(const std::string& actionFile) 
     return argument;
 }
 
+std::string ComposeSlideShow(const TSlideShowArgument& argument) {
+    using std::to_string;
+    return JoinPieces({argument.Folder, YesMark(argument.Loop), to_string(argument.TransitionStyle),
+                       to_string(argument.ImageStyle), to_string(argument.Step),
+                       to_string(argument.StepDelay), to_string(argument.Interval),
+                       to_string(argument.BackgroundColor), argument.MusicFile},
+                      kPieceEnd);
+}
+
 TCopyThenOpenArgument ParseCopyThenOpen(const std::string& actionFile) {
     const auto pieces = SplitPieces(actionFile, kPieceEnd);
     TCopyThenOpenArgument argument;
@@ -118,6 +167,15 @@ TCopyThenOpenArgument ParseCopyThenOpen(const std::string& actionFile) {
     argument.OpenParameters = PieceAt(pieces, 8);
     argument.OpenFolder = PieceAt(pieces, 9);
     return argument;
+}
+
+std::string ComposeCopyThenOpen(const TCopyThenOpenArgument& argument) {
+    const auto& a = argument;
+    return JoinPieces({Trimmed(a.Source), Trimmed(a.Target), YesMark(a.Overwrite),
+                       YesMark(a.ShowMessage), Trimmed(a.MessageCaption), Trimmed(a.MessageText),
+                       Trimmed(a.MessageType), Trimmed(a.OpenFile), Trimmed(a.OpenParameters),
+                       Trimmed(a.OpenFolder)},
+                      kPieceEnd);
 }
 
 TActionGroup ParseActionGroup(const std::string& actionFile) {
@@ -142,6 +200,16 @@ TActionGroup ParseActionGroup(const std::string& actionFile) {
         group.Commands.push_back(std::move(command));
     }
     return group;
+}
+
+std::string ComposeActionGroup(const std::vector<TCommand>& commands) {
+    std::string text;
+    for (const auto& c : commands)
+        text += JoinPieces({std::to_string(c.ActionType), std::to_string(c.ShowCommand),
+                            c.ActionFile, c.ActionParams, c.ActionDir},
+                           kGroupFieldEnd) +
+                YesMark(c.CloseAfterAction != 0) + kGroupCommandEnd;
+    return text;
 }
 
 } // namespace brelvane

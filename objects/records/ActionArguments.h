@@ -23,6 +23,8 @@ std::vector<std::string> SplitPieces(const std::string& text, char separator);
 std::string Trimmed(const std::string& text);
 // Decimal text with optional sign and surrounding blanks; nothing otherwise.
 std::optional<std::int32_t> DecimalValue(const std::string& text);
+// "Y" for true, a blank for false.
+std::string YesMark(bool value);
 
 // Syntax 1: one entry of an "Open/Run File" file list.
 struct TFileListEntry {
@@ -34,6 +36,8 @@ struct TFileListEntry {
 bool IsFileList(const std::string& actionFile);
 // Pieces missing in an entry are empty.
 std::vector<TFileListEntry> ParseFileList(const std::string& actionFile);
+// The wait flag is written "Y" or a blank.
+std::string ComposeFileList(const std::vector<TFileListEntry>& entries);
 
 // Syntax 2: "Load File with Object"; both pieces trimmed.
 struct TLoadFileArgument {
@@ -42,6 +46,7 @@ struct TLoadFileArgument {
     bool Complete() const { return !ObjectName.empty() && !FileName.empty(); }
 };
 TLoadFileArgument ParseLoadFile(const std::string& actionFile);
+std::string ComposeLoadFile(const TLoadFileArgument& argument);
 
 // Syntax 3: eight lists of names, in this order.
 enum TShowHideList {
@@ -62,6 +67,8 @@ struct TShowHideLists {
     bool Complete() const { return Present == kShowHideListCount; }
 };
 TShowHideLists ParseShowHideLists(const std::string& actionFile);
+// Every name ends with CR LF; all eight lists are written.
+std::string ComposeShowHideLists(const TShowHideLists& lists);
 
 // Syntax 4: "Launch Slide Show".
 struct TSlideShowArgument {
@@ -77,6 +84,7 @@ struct TSlideShowArgument {
 };
 // Nothing when a piece is missing or a number is not decimal text.
 std::optional<TSlideShowArgument> ParseSlideShow(const std::string& actionFile);
+std::string ComposeSlideShow(const TSlideShowArgument& argument);
 
 // Syntax 5: "Copy File(s) then Open/Run"; missing pieces are empty.
 struct TCopyThenOpenArgument {
@@ -92,6 +100,8 @@ struct TCopyThenOpenArgument {
     std::string OpenFolder;
 };
 TCopyThenOpenArgument ParseCopyThenOpen(const std::string& actionFile);
+// Every piece is written trimmed.
+std::string ComposeCopyThenOpen(const TCopyThenOpenArgument& argument);
 
 // Syntax 6: "Action Group".
 struct TActionGroup {
@@ -100,5 +110,7 @@ struct TActionGroup {
     std::optional<std::string> BadNumber;
 };
 TActionGroup ParseActionGroup(const std::string& actionFile);
+// The close flag ends each command without a field separator after it.
+std::string ComposeActionGroup(const std::vector<TCommand>& commands);
 
 } // namespace brelvane

@@ -10,9 +10,9 @@ bool WriteObject(TStream& stream, const TAutoObject& object) {
     return WriteRecord(stream, object);
 }
 
-bool ReadObject(TStream& stream, TAutoObject& object, bool* unknownKind) {
+bool ReadObject(TStream& stream, TAutoObject& object, bool* unknownKind, TPayloadForm form) {
     bool unknown = false;
-    const bool read = ReadRecord(stream, object, &unknown);
+    const bool read = ReadRecord(stream, object, &unknown, form);
     if (unknownKind) *unknownKind = unknown;
     return read;
 }
@@ -30,7 +30,7 @@ std::unique_ptr<TAutoObject> LoadObjectFile(const std::string& path) {
     try {
         TFileStream stream(path, TFileStream::Mode::Read);
         auto object = std::make_unique<TAutoObject>();
-        if (!ReadObject(stream, *object)) return nullptr;
+        if (!ReadObject(stream, *object, nullptr, TPayloadForm::Design)) return nullptr;
         return object;
     } catch (const StreamError&) {
         return nullptr;

@@ -36,19 +36,22 @@ struct TKnownKind : TFieldAdapter {
     }
 };
 
-// The kind's payload, through the kind's codec; a kind whose payload this
-// build cannot transfer is refused with the object's code.
+// The kind's payload, through the kind's codec in the form being read; a
+// kind whose payload this build cannot transfer is refused with the object's code.
 struct TPayloadOfKind : TFieldAdapter {
     TAutoObject& Object;
+    TPayloadForm Form = TPayloadForm::Running;
     template <class Archive> bool Transfer(Archive& ar, const char* name) const {
-        const auto* codec = PayloadCodecOf(Object.Kind);
         if constexpr (kReading<Archive>) {
+            const auto* codec = PayloadCodecOf(Object.Kind, Form);
             Object.Control.reset();
             if (!codec) FailDamaged("object kind this build cannot read");
             Object.Payload = codec->Create();
             return codec->Read(ar.Stream(), *Object.Payload);
         } else if constexpr (kWriting<Archive>) {
-            if (!codec || !Object.Payload) FailDamaged("object kind without payload codec");
+            const auto* codec =
+                Object.Payload ? PayloadWriterOf(Object.Kind, *Object.Payload) : nullptr;
+            if (!codec) FailDamaged("object kind without payload codec");
             return codec->Write(ar.Stream(), *Object.Payload);
         } else {
             ar.Visitor().BeginRecord(name);
@@ -62,7 +65,8 @@ struct TPayloadOfKind : TFieldAdapter {
 // The object record: pop-up items behind their marker, kind, properties,
 // payload and graphic comment.
 template <class Archive>
-bool Fields(Archive& ar, TAutoObject& object, bool* unknownKind = nullptr) {
+bool Fields(Archive& ar, TAutoObject& object, bool* unknownKind = nullptr,
+            TPayloadForm form = TPayloadForm::Running) {
     bool commentFollows = true;
     const auto popupMenu = [&] { return ar("PopupMenu", object.PopupMenu); };
     // Any other first byte is the kind of an object without pop-up block.
@@ -70,7 +74,7 @@ bool Fields(Archive& ar, TAutoObject& object, bool* unknownKind = nullptr) {
     return MarkedSection(ar, TMarker<std::uint8_t>{kPopupMarker}, popupMenu, noPopupMenu) &&
            ar("Kind", TKnownKind{{}, object.Kind, unknownKind}) &&
            ar("Props", CommandAnnouncing(object.Props, commentFollows)) &&
-           ar("Payload", TPayloadOfKind{{}, object}) &&
+           ar("Payload", TPayloadOfKind{{}, object, form}) &&
            ar("GraphicComment", AnnouncedComment(object.GraphicComment, commentFollows));
 }
 
@@ -79,9 +83,11 @@ bool Fields(Archive& ar, TAutoObject& object, bool* unknownKind = nullptr) {
 bool WriteObject(TStream& stream, const TAutoObject& object);
 // `unknownKind`, when given, tells a caller that the read stopped at a kind
 // byte outside 0..26 (which shows no message of its own).
-bool ReadObject(TStream& stream, TAutoObject& object, bool* unknownKind = nullptr);
+bool ReadObject(TStream& stream, TAutoObject& object, bool* unknownKind = nullptr,
+                TPayloadForm form = TPayloadForm::Running);
 
-// One object record in a file of its own (object templates). Saving returns
+// One object record in a file of its own (object templates, read in the
+// designer's form). Saving returns
 // false on failure without a message and never leaves a half-written file.
 bool SaveObjectFile(const std::string& path, const TAutoObject& object);
 // The object read from the file, or null (the read's own error is reported).

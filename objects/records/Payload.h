@@ -62,11 +62,20 @@ struct TPayloadCodec {
     std::unique_ptr<TPayload> (*Create)();
     bool (*Write)(TStream&, const TPayload&);
     bool (*Read)(TStream&, TPayload&);
+    // Whether `payload` is of this codec's type.
+    bool (*Holds)(const TPayload&);
 };
 
-// The codec of a kind, or null for a kind whose payload this build cannot
-// read (such objects are refused when read).
-const TPayloadCodec* PayloadCodecOf(std::uint8_t kind);
+// The form in which a page's payloads are read: that of a running page, or
+// the designer's (the web view differs, in the codes it reports with).
+enum class TPayloadForm { Running, Design };
+
+// The codec of a kind in a form, or null for a kind whose payload this build
+// cannot read (such objects are refused when read).
+const TPayloadCodec* PayloadCodecOf(std::uint8_t kind, TPayloadForm form = TPayloadForm::Running);
+// The codec that writes `payload` as the form it was read or made in; null
+// when the payload is not one of the kind's.
+const TPayloadCodec* PayloadWriterOf(std::uint8_t kind, const TPayload& payload);
 
 // The codec of a payload struct with codes and a field list of its own.
 template <class P> constexpr TPayloadCodec MakePayloadCodec() {
@@ -76,7 +85,8 @@ template <class P> constexpr TPayloadCodec MakePayloadCodec() {
             },
             [](TStream& stream, TPayload& payload) {
                 return ReadRecord(stream, static_cast<P&>(payload));
-            }};
+            },
+            [](const TPayload& payload) { return dynamic_cast<const P*>(&payload) != nullptr; }};
 }
 
 } // namespace brelvane

@@ -138,13 +138,16 @@ TEST_F(AuImage, DamagedPicturesDrawNothing) {
 }
 
 TEST_F(AuImage, TheFactoryMakesTheControlOfEachKind) {
-    for (const std::uint8_t kind : {okButton, okImageButton, okImage, okShape}) {
+    for (const std::uint8_t kind :
+         {okButton, okImageButton, okImage, okShape, okListBox, okDropDownList, okListView,
+          okTreeView, okShellComboBox, okShellTreeView, okShellListView}) {
         auto any = MakeObject(kind, 20, 20);
         EXPECT_NE(CreateObjectControl(*any, nullptr), nullptr) << int(kind);
     }
-    auto label = MakeObject(okShape, 20, 20);
-    label->Kind = okTreeView;
-    EXPECT_EQ(CreateObjectControl(*label, nullptr), nullptr);
+    // A kind number this build does not know gets no control.
+    auto unknown = MakeObject(okShape, 20, 20);
+    unknown->Kind = static_cast<std::uint8_t>(kObjectKindCount);
+    EXPECT_EQ(CreateObjectControl(*unknown, nullptr), nullptr);
 }
 
 } // namespace

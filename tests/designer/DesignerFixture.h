@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ModalDialogs.h"
 #include "designer/MainForm.h"
 #include "designer/NewPageForm.h"
 #include "designer/NewProjectForm.h"
@@ -106,19 +107,6 @@ struct BoxLog {
             std::count(Kinds.begin(), Kinds.end(), platform::TMessageKind::Error));
     }
 };
-
-// Runs `act` on the next modal dialog once it is open.
-inline void OnNextDialog(std::function<void(QWidget*)> act) {
-    auto attempt = std::make_shared<std::function<void()>>();
-    *attempt = [act, attempt] {
-        if (auto* dialog = QApplication::activeModalWidget()) {
-            act(dialog);
-            return;
-        }
-        QTimer::singleShot(5, *attempt);
-    };
-    QTimer::singleShot(0, *attempt);
-}
 
 inline void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;

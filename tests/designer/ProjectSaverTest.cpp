@@ -3,6 +3,7 @@
 #include "project/PageStream.h"
 #include "storage/StorageTestSupport.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -87,6 +88,34 @@ TEST(ProjectSaver, WritesRootFilesChangedPagesAndTheIndex) {
         EXPECT_FALSE(entry->InDesignerTemp);
         EXPECT_FALSE(fs::exists(WorkingCopyPath(f.Temp, entry->Name)));
     }
+}
+
+// The autostart script a desktop runs after mounting the disc starts the
+// player from the disc's root whatever the current folder is.
+TEST(ProjectSaver, TheAutostartScriptStartsThePlayerBesideIt) {
+    SaveFixture f;
+    f.Add("Main Page", "main");
+    ASSERT_TRUE(f.Save());
+    const auto script = f.Base + "/autorun";
+    EXPECT_EQ(Text(script), "#!/bin/sh\ncd \"$(dirname \"$0\")\" && exec ./autorun.exe \"$@\"\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(script.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0755u);
+
+    // A stand-in player that writes where it ran and what it was given.
+    {
+        std::ofstream player(f.Base + "/autorun.exe");
+        player << "#!/bin/sh\npwd > started.txt\necho \"$1\" >> started.txt\n";
+    }
+    fs::permissions(f.Base + "/autorun.exe", fs::perms(0755));
+    const auto command = "cd / && '" + script + "' 'two words'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Text(f.Base + "/started.txt"), fs::canonical(f.Base).string() + "\ntwo words\n");
+
+    // A hand-edited script is written again at the next save.
+    std::ofstream(script) << "edited";
+    ASSERT_TRUE(f.Save());
+    EXPECT_EQ(Text(script).substr(0, 10), "#!/bin/sh\n");
 }
 
 TEST(ProjectSaver, APlayerOfTheDesignersVersionIsKeptAndAMissingOneCopied) {
@@ -192,6 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(std::pair{"AutoRunSource/AutoRun.src", int(kSaveIndexFileError)},
                       std::pair{"AutoRunSource/Sub Page.pg", int(kSavePageFileError)},
                       std::pair{"autorun.inf", int(kCopyPlayerError)},
+                      std::pair{"autorun", int(kCopyPlayerError)},
                       std::pair{"autorun.exe", int(kCopyPlayerError)}));
 
 TEST(ProjectSaver, AMissingBaseFolderWritesNothing) {

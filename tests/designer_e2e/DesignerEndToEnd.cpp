@@ -1,14 +1,21 @@
 #include "designer/DesignerFixture.h"
+#include "designer/ExeFileInfoForm.h"
 #include "designer/PageHost.h"
 #include "designer/ProjectSaver.h"
+#include "designer/PublishForm.h"
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceImage.h"
 #include "player/AutoRunForm.h"
 #include "project/ClipboardObjects.h"
 #include "project/PageStream.h"
 #include "project/TargetFile.h"
+#include "storage/TextFiles.h"
 #include "storage/exe/FileVersion.h"
+#include "storage/exe/VersionStrings.h"
 
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <chrono>
 #include <csignal>
@@ -191,6 +198,96 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
                      fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         WriteFileBytes(std::string(out) + "/clipboard.bin", *clipboard);
     }
+}
+
+// Opens Save and Publish, picks a target and presses OK; true when the dialog
+// closed as published. With BRELVANE_E2E_OUT set the dialog is kept as a picture.
+bool PublishThrough(DesignerFixture& f, const char* target) {
+    bool closed = false;
+    OnNextDialog([&](QWidget* dialog) {
+        auto* button = dialog->findChild<QRadioButton*>(target);
+        ASSERT_NE(button, nullptr) << target;
+        ASSERT_TRUE(button->isEnabled()) << target;
+        button->setChecked(true);
+        if (const char* out = std::getenv("BRELVANE_E2E_OUT")) {
+            fs::create_directories(out);
+            dialog->grab().save(QString::fromStdString(std::string(out) + "/" + target + ".png"));
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("OK"), Qt::LeftButton);
+        closed = !dialog->isVisible();
+        if (!closed) qobject_cast<QDialog*>(dialog)->reject();
+    });
+    f.Form->Action("SaveandPublish1")->trigger();
+    return closed;
+}
+
+TEST(DesignerEndToEnd, SavedProjectPublishedToAFolderAndAnImagePlays) {
+    DesignerFixture f(BRELVANE_PROGRAM);
+    f.NewProject();
+    f.AddPage();
+    f.Form->Host().Model()->Page().Caption = "Published";
+    f.Form->SetModified(true);
+    ASSERT_TRUE(f.Form->Save1Click());
+    const auto folder = f.Root.File("Published");
+    const auto image = f.Root.File("disc.iso");
+    f.Dialogs->Folders.push_back(folder);
+    f.Form->AskSaveFileName = [&](QWidget*, const QString& filter) -> std::optional<std::string> {
+        EXPECT_EQ(filter, "ISO File (*.iso)|*.iso");
+        return image;
+    };
+    // "Edit File Information..." relabels the player; the dialog shows the new text.
+    OnNextDialog([&](QWidget* dialog) {
+        auto* publish = qobject_cast<TPublishForm*>(dialog);
+        ASSERT_NE(publish, nullptr);
+        OnNextDialog([&](QWidget* opened) {
+            auto* info = qobject_cast<TExeFileInfoForm*>(opened);
+            ASSERT_NE(info, nullptr);
+            info->CompanyName()->setText("Published Company");
+            if (const char* out = std::getenv("BRELVANE_E2E_OUT")) {
+                fs::create_directories(out);
+                info->grab().save(QString::fromStdString(std::string(out) + "/ExeFileInfo.png"));
+            }
+            QTest::mouseClick(info->findChild<QPushButton*>("OK"), Qt::LeftButton);
+        });
+        QTest::mouseClick(publish->findChild<QPushButton*>("EditFileInformation"), Qt::LeftButton);
+        EXPECT_EQ(publish->CompanyName()->text(), "Published Company");
+        publish->reject();
+    });
+    f.Form->Action("SaveandPublish1")->trigger();
+    ASSERT_TRUE(PublishThrough(f, "FolderTarget"));
+    ASSERT_TRUE(PublishThrough(f, "BurnTarget"));
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+
+    // The folder: the root files and the target file, no project source.
+    const std::string inf = "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
+    EXPECT_EQ(TextOf(folder + "/autorun.inf"), inf);
+    EXPECT_EQ(ReadFileBytes(folder + "/autorun.tgt"), ReadFileBytes(f.Base + "/autorun.tgt"));
+    EXPECT_EQ(ReadFileBytes(folder + "/autorun.exe"), ReadFileBytes(f.Base + "/autorun.exe"));
+    std::string description, company, copyright;
+    ASSERT_TRUE(ReadVersionStrings(folder + "/autorun.exe", description, company, copyright));
+    EXPECT_EQ(company, "Published Company");
+    struct stat info {};
+    ASSERT_EQ(::stat((folder + "/autorun").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0755u);
+    EXPECT_FALSE(fs::exists(folder + "/AutoRunSource"));
+    // Without the source the published player plays the target file.
+    EXPECT_TRUE(RunsFor(folder + "/autorun.exe", folder, 3));
+
+    // The image, read by isoinfo rather than by the program that wrote it.
+    const auto iso = "'" + image + "'";
+    EXPECT_EQ(OutputOf("isoinfo -R -i " + iso + " -x /autorun.inf"), inf);
+    const auto listing = OutputOf("isoinfo -R -l -i " + iso);
+    EXPECT_EQ(listing.find("AutoRunSource"), std::string::npos) << listing;
+    const auto script = listing.find(" autorun \n");
+    ASSERT_NE(script, std::string::npos) << listing;
+    EXPECT_EQ(listing.substr(listing.rfind('\n', script) + 1, 10), "-rwxr-xr-x") << listing;
+    // The image's tree, unpacked, plays too.
+    const auto unpacked = f.Root.File("FromImage");
+    ASSERT_EQ(Shell("xorriso -osirrox on -indev " + iso + " -extract / '" + unpacked +
+                    "' >/dev/null 2>&1"),
+              0);
+    EXPECT_EQ(ReadFileBytes(unpacked + "/autorun.tgt"), ReadFileBytes(f.Base + "/autorun.tgt"));
+    EXPECT_TRUE(RunsFor(unpacked + "/autorun.exe", unpacked, 3));
 }
 
 } // namespace

@@ -152,6 +152,26 @@ CORPUS['rtf'] = {
 }
 
 
+def slide_entry(name='a.png', style=5, step=4, delay=50, interval=2000, image_style=3):
+    return (u8(1) + i32(style) + i32(step) + i32(delay) + i32(interval) + i32(image_style) + i32(0)
+            + string(name) + string('') + i32(0))
+
+
+def slide_config(entries, magic=29834, count=None):
+    return i32(magic) + i32(len(entries) if count is None else count) + b''.join(entries)
+
+
+CORPUS['slide_show_config'] = {
+    'two': slide_config([slide_entry(), slide_entry('B.JPG', 0, 100, 70000, -5, 4)]),
+    'none': slide_config([]),
+    'wrong_magic': slide_config([slide_entry()], magic=29835),
+    'count_beyond_bytes': slide_config([slide_entry()], count=1 << 30),
+    'count_negative': slide_config([slide_entry()], count=-1),
+    'truncated_second': slide_config([slide_entry(), slide_entry()[:20]], count=2),
+    'name_beyond_bytes': slide_config([slide_entry()[:29] + i32(5000) + b'xy']),
+    'short': b'\x8a\x74',
+}
+
 def clipboard(records, count=None, length=None):
     body = i32(len(records) if count is None else count) + b''.join(records)
     return i32(len(body) if length is None else length) + body
@@ -176,6 +196,63 @@ def clipboard_seeds(object_folder):
         'unknown_kind_second': clipboard([shape, record('kind_out_of_range')]),
         'short': b'\x01\x00',
     }
+
+
+def chunk(fourcc, data):
+    return fourcc + struct.pack('<I', len(data)) + data + (b'\0' if len(data) % 2 else b'')
+
+
+def riff_list(kind, fourcc, items):
+    return chunk(kind, fourcc + b''.join(items))
+
+
+def avi_file(width=4, height=2, bits=8, compression=1, frames=(), frame_count=None,
+             strf_height=None, palette=4, audio=False, rec=False, handler=b'\0\0\0\0'):
+    """A clip with one video stream (and perhaps silent audio) whose frames are given coded."""
+    frame_count = len(frames) if frame_count is None else frame_count
+    avih = struct.pack('<IIIIIIIIII', 100000, 0, 0, 0x10, frame_count, 0, 2 if audio else 1, 0,
+                       width, height) + b'\0' * 16
+    strh = b'vids' + handler + struct.pack('<IHHIIIIIIIIhhhh', 0, 0, 0, 0, 1, 10, 0,
+                                             frame_count, 0, 0xffffffff, 0, 0, 0, min(width, 32767), min(height, 32767))
+    h = height if strf_height is None else strf_height
+    strf = struct.pack('<IiiHHIIiiII', 40, width, h, 1, bits, compression, 0, 0, 0, palette, 0)
+    strf += b''.join(struct.pack('<BBBB', i * 60 % 256, i * 20 % 256, i * 90 % 256, 0)
+                     for i in range(palette))
+    streams = [riff_list(b'LIST', b'strl', [chunk(b'strh', strh), chunk(b'strf', strf)])]
+    if audio:
+        streams.append(riff_list(b'LIST', b'strl', [
+            chunk(b'strh', b'auds' + b'\0' * 52),
+            chunk(b'strf', struct.pack('<HHIIHH', 1, 1, 8000, 8000, 1, 8))]))
+    hdrl = riff_list(b'LIST', b'hdrl', [chunk(b'avih', avih)] + streams)
+    movie = []
+    for data in frames:
+        item = chunk(b'00dc' if compression else b'00db', data)
+        if audio:
+            movie.append(chunk(b'01wb', b'\x80' * 8))
+        movie.append(riff_list(b'LIST', b'rec ', [item]) if rec else item)
+    return riff_list(b'RIFF', b'AVI ', [hdrl, riff_list(b'LIST', b'movi', movie)])
+
+
+RLE_FULL = b'\x04\x01\x00\x00\x04\x02\x00\x01'
+RLE_DELTA = b'\x00\x02\x01\x00\x02\x03\x00\x01'
+CORPUS['avi'] = {
+    'rle8_two_frames': avi_file(frames=[RLE_FULL, RLE_DELTA]),
+    'rle8_records_and_audio': avi_file(frames=[RLE_FULL, RLE_DELTA, b''], audio=True, rec=True),
+    'rle4': avi_file(bits=4, compression=2, frames=[b'\x04\x12\x00\x00\x00\x04\x31\x23\x00\x01']),
+    'rgb24_bottom_up': avi_file(bits=24, compression=0, palette=0, frames=[bytes(range(24))]),
+    'rgb32_top_down': avi_file(bits=32, compression=0, palette=0, strf_height=-2,
+                               frames=[bytes(range(32))]),
+    'rgb16': avi_file(bits=16, compression=0, palette=0, frames=[bytes(range(16))]),
+    'rle8_run_past_row': avi_file(frames=[b'\xff\x01\x00\x02\x7f\x7f\xff\x02\x00\x01']),
+    'rle8_literal_cut': avi_file(frames=[b'\x00\x09\x01\x02']),
+    'rgb_short_frame': avi_file(bits=24, compression=0, palette=0, frames=[b'\x01\x02']),
+    'huge_size': avi_file(width=1 << 30, height=1 << 30, frames=[RLE_FULL]),
+    'palette_beyond_strf': avi_file(palette=4)[:200],
+    'other_codec': avi_file(compression=0x47504A4D, frames=[b'\xff\xd8']),
+    'riff_size_too_large': b'RIFF\xff\xff\xff\x7fAVI LIST\x04\x00\x00\x00hdrl',
+    'not_avi': b'RIFF\x04\x00\x00\x00WAVE',
+    'empty': b'',
+}
 
 
 def main():

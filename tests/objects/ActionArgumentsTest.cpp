@@ -188,6 +188,17 @@ TEST(LinkCommand, MarkersInTheirOrderWithBackslashForFiles) {
     EXPECT_FALSE(ParseLinkCommand("https://example.com/cmd_open=x"));
 }
 
+TEST(LinkCommand, SlashesInFileArgumentsAreBackslashesAndPageNamesKeepTheirs) {
+    // The browser hands back the author's backslashes as slashes.
+    EXPECT_EQ(ParseLinkCommand("file:///base/CMD_OPEN=docs/a b.pdf")->ActionFile,
+              "\\docs\\a b.pdf");
+    EXPECT_EQ(ParseLinkCommand("CMD_PRINT=/x/y.txt")->ActionFile, "\\x\\y.txt");
+    EXPECT_EQ(ParseLinkCommand("CMD_SOUND=s/a.wav")->ActionFile, "\\s\\a.wav");
+    EXPECT_EQ(ParseLinkCommand("CMD_BROWSEdocs/sub")->ActionFile, "docs\\sub");
+    EXPECT_EQ(ParseLinkCommand("CMD_GOTOPAGE=A/B")->ActionFile, "A/B");
+    EXPECT_EQ(ParseLinkCommand("CMD_EMAIL=a/b@example.com")->ActionFile, "a/b@example.com");
+}
+
 TEST(LinkCommand, AtMostAThousandCharactersAfterTheMarker) {
     const std::string name(1500, 'p');
     EXPECT_EQ(ParseLinkCommand("CMD_GOTOPAGE=" + name)->ActionFile, name.substr(0, 1000));

@@ -71,34 +71,6 @@ TEST(TextKinds, ObjectsRoundTripThroughTheObjectRecord) {
     }
 }
 
-// A stream that takes `room` bytes and then fails, as a full disc does.
-class FullStream final : public TStream {
-public:
-    explicit FullStream(std::size_t room) : room_(room) {}
-    std::size_t ReadSome(void*, std::size_t) override { return 0; }
-    std::uint64_t Position() const override { return written_; }
-    std::uint64_t Size() const override { return written_; }
-    void Seek(std::uint64_t) override {}
-
-protected:
-    void WriteBlock(const void*, std::size_t count) override {
-        if (count > room_) throw StreamError("no room");
-        room_ -= count;
-        written_ += count;
-    }
-
-private:
-    std::size_t room_;
-    std::size_t written_ = 0;
-};
-
-template <class P, class Write> void ExpectWriteFails(Write write, std::size_t room, int code) {
-    FullStream stream(room);
-    ErrorCollector errors;
-    EXPECT_FALSE(write(stream, P{}));
-    ExpectOneError(errors, code);
-}
-
 TEST(TextKinds, WriteFailuresAreReportedOnceWithTheWritersCode) {
     // The first fixed field, then the String or Font block that follows it.
     ExpectWriteFails<TLabelPayload>(WriteLabelPayload, 0, kWriteLabelError);

@@ -104,6 +104,46 @@ TEST(WindowsSound, MissingFileDoesNotPlay) {
     EXPECT_FALSE(channel->IsPlaying());
 }
 
+// One second of 8 kHz 8-bit mono silence as a wave file.
+test::Bytes SilentWave() {
+    constexpr std::int32_t kSamples = 8000;
+    auto word = [](std::uint16_t value) {
+        return test::Bytes{static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};
+    };
+    return test::Concat({test::StringBytes("RIFF"), test::Int32Bytes(36 + kSamples),
+                         test::StringBytes("WAVEfmt "), test::Int32Bytes(16), word(1), word(1),
+                         test::Int32Bytes(8000), test::Int32Bytes(8000), word(1), word(8),
+                         test::StringBytes("data"), test::Int32Bytes(kSamples),
+                         test::Bytes(kSamples, 0x80)});
+}
+
+TEST(WindowsMediaDevice, MissingFileStaysClosed) {
+    test::TempFolder folder;
+    auto device = CreateSystemMediaDevice();
+    EXPECT_FALSE(device->Open(folder.File("missing.avi")));
+    EXPECT_EQ(device->Mode(), TMediaMode::NotOpen);
+    EXPECT_FALSE(device->Play());
+    EXPECT_EQ(device->Length(), 0);
+}
+
+TEST(WindowsMediaDevice, WaveFileReportsItsLengthAndSeeks) {
+    test::TempFolder folder;
+    const auto path = folder.File("silence.wav");
+    test::WriteFileBytes(path, SilentWave());
+    auto device = CreateSystemMediaDevice();
+    std::int64_t reported = -1;
+    device->OnLength = [&](std::int64_t length) { reported = length; };
+    ASSERT_TRUE(device->Open(path));
+    EXPECT_EQ(device->Length(), 1000);
+    EXPECT_EQ(reported, 1000);
+    EXPECT_FALSE(device->HasVideo());
+    EXPECT_EQ(device->Mode(), TMediaMode::Stopped);
+    ASSERT_TRUE(device->Seek(500));
+    EXPECT_EQ(device->Position(), 500);
+    device->Close();
+    EXPECT_EQ(device->Mode(), TMediaMode::NotOpen);
+}
+
 TEST(WideText, Utf8AndStoredAnsiBothBecomeCharacters) {
     EXPECT_EQ(WideText("M\xc3\xbcsik"), L"M\u00fcsik");
     // A stored ANSI name is not UTF-8: its bytes are read as Windows-1252 letters.

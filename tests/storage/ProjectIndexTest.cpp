@@ -119,6 +119,17 @@ TEST(ProjectIndex, ACutReadIntoAFullIndexKeepsOnlyTheEntriesReadInFull) {
     EXPECT_EQ(errors.Messages().size(), 1u);
 }
 
+TEST(ProjectIndex, AReadThatFailsInTheSettingsLeavesNoPagesOfTheIndexReadBefore) {
+    const Bytes bytes = test::Concat({test::Int32Bytes(-1), test::StringBytes("Title"),
+                                      test::Int32Bytes(0), test::Int32Bytes(0x7ffffff0)});
+    TProjectIndex index = test::SampleIndex();
+    ASSERT_FALSE(index.Pages.empty());
+    TMemoryStream stream(bytes);
+    ErrorCollector errors;
+    EXPECT_FALSE(ReadProjectIndex(stream, index));
+    EXPECT_TRUE(index.Pages.empty());
+}
+
 TEST(ProjectIndex, NegativePageCountFailsWith1066) {
     test::ExpectReadFails<TProjectIndex>(ReadProjectIndex, test::Int32Bytes(-2), 1066);
 }

@@ -20,5 +20,10 @@ int RunAATextSheetCommand(const std::vector<std::string>& args);
 int RunExeInfoCommand(const std::vector<std::string>& args);
 int RunExeSetCommand(const std::vector<std::string>& args);
 int RunRtfCommand(const std::vector<std::string>& args);
+int RunLinkCommand(const std::vector<std::string>& args);
+int RunAviFramesCommand(const std::vector<std::string>& args);
+int RunPublishCommand(const std::vector<std::string>& args);
+int RunDialogCommand(const std::vector<std::string>& args);
+int RunSlideShowCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

@@ -1,4 +1,7 @@
 #include "Commands.h"
+#include "DemoDocuments.h"
+#include "DemoListsPage.h"
+#include "DemoMediaPage.h"
 #include "DemoMetafile.h"
 #include "objects/records/AgreementPayload.h"
 #include "objects/records/AutoObject.h"
@@ -84,7 +87,11 @@ void AddBars(TPageRecord& page) {
     line.Caption = "-";
     file.Items = {MenuEntry("&Products", Action(atShowSubPage, "Products")),
                   MenuEntry("&About", Action(atShowSubPage, "About")),
-                  MenuEntry("&Texts", Action(atShowSubPage, "Texts")), line,
+                  MenuEntry("&Texts", Action(atShowSubPage, "Texts")),
+                  MenuEntry("&Lists", Action(atShowSubPage, "Lists")),
+                  MenuEntry("&Documents", Action(atShowSubPage, "Documents")),
+                  MenuEntry("&Media", Action(atShowSubPage, "Media")),
+                  line,
                   MenuEntry("E&xit", Action(atExit))};
     page.MenuBar = {file};
     page.PopupMenu = {MenuEntry("About this disc", Action(atShowSubPage, "About")),
@@ -471,6 +478,16 @@ TPageRecord TextsPage() {
     return page;
 }
 
+// A web view, a Flash movie, a text box, a rich-text box and a clip.
+TPageRecord DocumentsPage() {
+    TPageRecord page = SubPage("Documents", "Documents", RGB(0x30, 0x50, 0x80));
+    page.Width = 630;
+    page.Height = 420;
+    page.Objects.clear();
+    AddDocumentObjects(page);
+    return page;
+}
+
 } // namespace
 
 int RunMakeDemoCommand(const std::vector<std::string>& args) {
@@ -506,6 +523,10 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
     pages.push_back(SubPage("Products", "Our Products", RGB(0xf0, 0x90, 0x40)));
     pages.push_back(AboutPage());
     pages.push_back(TextsPage());
+    pages.push_back(DemoListsPage());
+    if (!WriteDemoDocs(args[0])) return 1;
+    pages.push_back(DocumentsPage());
+    pages.push_back(MediaPage());
     if (specialPages) AddSpecialPages(pages);
     for (const auto& page : pages) {
         auto entry = std::make_unique<TAutoFormInfo>();
@@ -514,6 +535,11 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
         index.Pages.push_back(std::move(entry));
         if (!SavePageFile(source + "/" + page.PageName + ".pg", page)) return 1;
     }
+    if (!WriteDemoDocuments(args[0])) {
+        std::fprintf(stderr, "cannot write the demo's documents in %s\n", args[0].c_str());
+        return 1;
+    }
+    if (!WriteDemoMedia(args[0])) return 1;
     return SaveIndexFile(source + "/AutoRun.src", index) ? 0 : 1;
 }
 

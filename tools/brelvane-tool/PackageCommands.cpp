@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "ErrorsToStderr.h"
 #include "ProjectJson.h"
 #include "app/Cleanup.h"
 #include "project/SelfContained.h"
@@ -12,25 +13,6 @@
 namespace brelvane {
 
 namespace {
-// Sends error boxes to stderr while alive and remembers whether one came.
-class ErrorsToStderr {
-public:
-    ErrorsToStderr() {
-        previous_ = SetErrorSink([this](const std::string& text) {
-            failed_ = true;
-            std::fprintf(stderr, "%s\n", text.c_str());
-        });
-    }
-    ~ErrorsToStderr() { SetErrorSink(std::move(previous_)); }
-    ErrorsToStderr(const ErrorsToStderr&) = delete;
-    ErrorsToStderr& operator=(const ErrorsToStderr&) = delete;
-    int ExitCode(bool succeeded) const { return succeeded && !failed_ ? 0 : 1; }
-
-private:
-    ErrorSink previous_;
-    bool failed_ = false;
-};
-
 bool Arguments(const std::vector<std::string>& args, std::size_t count, const char* usage) {
     if (args.size() == count) return true;
     std::fprintf(stderr, "usage: brelvane-tool %s\n", usage);

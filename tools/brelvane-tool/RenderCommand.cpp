@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "app/StartUp.h"
+#include "platform/WebEngine.h"
 #include "player/AutoRunForm.h"
 
 #include <QApplication>
@@ -13,7 +14,10 @@ int RunRenderCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "usage: brelvane-tool render BASEFOLDER [PAGE] OUT.png\n");
         return 2;
     }
-    // The page is built as the player beside the project would build it.
+    // The page is built as the player beside the project would build it, but
+    // web views and Flash movies show their placeholders: the browser's
+    // pixels cannot be grabbed offscreen.
+    platform::SetWebEngine(nullptr);
     TProcessState state;
     SetProgramPaths(state, args[0] + "/autorun.exe");
     if (!StartPlayer(state)) return 1;

@@ -40,6 +40,9 @@ const std::map<std::string, Command>& CommandTable() {
          {brelvane::RunPackCommand,
           "pack [--player FILE] BASEFOLDER OUT  append the base folder's package to its\n"
           "                    autorun.exe (or to FILE, e.g. build-win64/Brelvane.exe)"}},
+        {"publish",
+         {brelvane::RunPublishCommand, "publish BASEFOLDER --folder DIR | --iso FILE  copy the "
+                                       "base folder or make a disc image"}},
         {"unpack",
          {brelvane::RunUnpackCommand, "unpack EXE DIR      unpack a self-contained executable"}},
         {"transitions",
@@ -55,9 +58,24 @@ const std::map<std::string, Command>& CommandTable() {
         {"aa-sheet",
          {brelvane::RunAATextSheetCommand,
           "aa-sheet OUT.png     write a contact sheet of the anti-aliased text effects", true}},
+        {"slideshow",
+         {brelvane::RunSlideShowCommand,
+          "slideshow WORKFOLDER OUT_DIR [--size WxH] [--style N] [--step N] [--delay MS] "
+          "[--interval MS] [--image-style N] [--seed N]  print a folder's show as JSON and "
+          "write its first transition as frame-001.png ...",
+          true}},
         {"rtf",
          {brelvane::RunRtfCommand,
           "rtf IN [OUT]        print rich text as JSON, or write it again as RTF to OUT"}},
+        {"link",
+         {brelvane::RunLinkCommand,
+          "link ADDRESS        print the command a web view link runs (exit 1 for none)"}},
+        {"avi-frames",
+         {brelvane::RunAviFramesCommand,
+          "avi-frames FILE OUT_DIR  print an AVI clip's headers as JSON, write its frames as PNG"}},
+        {"dialog",
+         {brelvane::RunDialogCommand,
+          "dialog NAME BASEFOLDER [PAGE] OUT.png  draw an action dialog on a page's data", true}},
     };
     return table;
 }
@@ -78,7 +96,10 @@ int main(int argc, char** argv) {
     std::unique_ptr<QApplication> application;
     if (found->second.draws) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QApplication>(argc, argv);
+        // Qt sees the program name only: it would take options such as
+        // --style for itself and remove them from the command's arguments.
+        static int applicationArgc = 1;
+        application = std::make_unique<QApplication>(applicationArgc, argv);
     }
     return found->second.run(std::vector<std::string>(argv + 2, argv + argc));
 }

@@ -1,12 +1,16 @@
-#include "platform/DesktopShell_posix.h"
+#include "platform/Shell.h"
 
 #include <QEventLoop>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace brelvane::platform {
 
 namespace {
+constexpr int kPollMs = 100;
+constexpr int kSignalled = 255;
+
 void Prepare(QProcess& process, const ProcessRequest& request) {
     process.setProgram(request.Program);
     process.setArguments(request.Arguments);
@@ -37,19 +41,43 @@ public:
     }
 
     std::optional<int> RunToEnd(const ProcessRequest& request) override {
+        const auto outcome = RunWhile(request, [] { return true; });
+        if (!outcome.Started) return std::nullopt;
+        return outcome.ExitCode;
+    }
+
+    RunOutcome RunWhile(const ProcessRequest& request,
+                        const std::function<bool()>& keepGoing) override {
         QProcess process;
         Prepare(process, request);
         process.setProcessChannelMode(QProcess::ForwardedChannels);
         QEventLoop loop;
         QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        RunOutcome outcome;
+        QTimer poll;
+        poll.setInterval(kPollMs);
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (outcome.Cancelled || keepGoing()) return;
+            outcome.Cancelled = true;
+            process.kill();
+        });
         process.start();
-        if (!process.waitForStarted()) return std::nullopt;
+        if (!process.waitForStarted()) return outcome;
+        outcome.Started = true;
+        poll.start();
         // The loop, not a blocking wait, so that the windows keep repainting.
         if (process.state() != QProcess::NotRunning) loop.exec();
-        return process.exitCode();
+        outcome.ExitCode =
+            process.exitStatus() == QProcess::NormalExit ? process.exitCode() : kSignalled;
+        return outcome;
     }
 };
 } // namespace
+
+RunOutcome ProcessLauncher::RunWhile(const ProcessRequest& request, const std::function<bool()>&) {
+    const auto code = RunToEnd(request);
+    return {code.has_value(), false, code.value_or(0)};
+}
 
 std::unique_ptr<ProcessLauncher> CreateProcessLauncher() {
     return std::make_unique<QtProcessLauncher>();

@@ -1,0 +1,226 @@
+#include "designer/PublishForm.h"
+
+#include "designer/ExeFileInfoForm.h"
+#include "designer/PickerDialogs.h"
+#include "designer/ProjectPaths.h"
+#include "designer/WaitCursor.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Shell.h"
+#include "project/SelfContained.h"
+#include "publish/FolderPublish.h"
+#include "storage/AnsiCodePage.h"
+#include "storage/ErrorReport.h"
+#include "storage/FilePaths.h"
+#include "storage/exe/VersionStrings.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cerrno>
+#include <filesystem>
+
+namespace brelvane {
+
+namespace {
+// Work shorter than this shows no progress window.
+constexpr int kProgressDelayMs = 500;
+constexpr int kProgressSteps = 1000;
+
+bool RefusedInsideBase(const std::string& path, const std::string& baseFolder) {
+    if (!IsPathWithin(path, baseFolder)) return false;
+    errno = EINVAL;
+    ReportFileError(kPublishInsideBaseError, path);
+    return true;
+}
+} // namespace
+
+TProgramRunner ProgramRunner(std::shared_ptr<platform::ProcessLauncher> launcher,
+                             std::function<bool()> keepGoing) {
+    return [launcher, keepGoing](const std::vector<std::string>& args) {
+        platform::ProcessRequest request;
+        request.Program = QString::fromStdString(args.front());
+        for (std::size_t i = 1; i < args.size(); ++i)
+            request.Arguments << QString::fromStdString(args[i]);
+        request.Folder =
+            QString::fromStdString(std::filesystem::path(args.front()).parent_path().string());
+        const auto outcome = launcher->RunWhile(request, keepGoing);
+        if (!outcome.Started) return kProgramNotStarted;
+        return outcome.Cancelled ? kProgramCancelled : outcome.ExitCode;
+    };
+}
+
+TPublishForm::TPublishForm(QWidget* owner, TPublishServices services)
+    : QDialog(owner), services_(std::move(services)) {
+    setObjectName("PublishForm");
+    setWindowTitle("Save and Publish Project");
+    auto* layout = new QVBoxLayout(this);
+
+    auto* targets = new QGroupBox("Publish Target", this);
+    targets_ = targets;
+    auto* targetList = new QVBoxLayout(targets);
+    burn_ = new QRadioButton("Burn CD/DVD Directly or Create ISO Image", targets);
+    executable_ = new QRadioButton("Create a Single Executable File", targets);
+    folder_ = new QRadioButton("Folder on Your Hard Drive", targets);
+    burn_->setObjectName("BurnTarget");
+    executable_->setObjectName("ExecutableTarget");
+    folder_->setObjectName("FolderTarget");
+    for (auto* button : {burn_, executable_, folder_})
+        targetList->addWidget(button);
+    layout->addWidget(targets);
+
+    auto* information = new QGroupBox("Executable File Information", this);
+    auto* fields = new QFormLayout(information);
+    for (auto* label : {&description_, &company_, &copyright_})
+        *label = new QLabel(information);
+    fields->addRow("File Description:", description_);
+    fields->addRow("Company Name:", company_);
+    fields->addRow("Legal Copyrigh:", copyright_);
+    auto* edit = new QPushButton("Edit File Information...", information);
+    edit->setObjectName("EditFileInformation");
+    fields->addRow(edit);
+    connect(edit, &QPushButton::clicked, this, &TPublishForm::EditFileInformation);
+    layout->addWidget(information);
+
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
+    cancel_ = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    ok_->setObjectName("OK");
+    cancel_->setObjectName("Cancel");
+    connect(buttons, &QDialogButtonBox::accepted, this, &TPublishForm::Publish);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    ShowVersionStrings();
+    // Without a burner the image program makes an image; without both the
+    // option cannot work.
+    const bool canBurn = !BurnerPath().empty() || services_.ImageProgramFound;
+    burn_->setEnabled(canBurn);
+    (canBurn ? burn_ : executable_)->setChecked(true);
+}
+
+std::string TPublishForm::BurnerPath() const {
+    for (const char* name : {"CDBurner", "CDBurner.exe"}) {
+        const auto path = ResolvePath(services_.ProgramFolder + "/" + name);
+        if (FileExists(path)) return path;
+    }
+    return {};
+}
+
+bool TPublishForm::Execute() {
+    exec();
+    return published_;
+}
+
+void TPublishForm::ShowVersionStrings() {
+    std::string description, company, copyright;
+    ReadVersionStrings(ResolvePath(services_.BaseFolder + "/autorun.exe"), description, company,
+                       copyright);
+    description_->setText(QString::fromStdString(AnsiToUtf8(description)));
+    company_->setText(QString::fromStdString(AnsiToUtf8(company)));
+    copyright_->setText(QString::fromStdString(AnsiToUtf8(copyright)));
+}
+
+void TPublishForm::EditFileInformation() {
+    TExeFileInfoForm form(this, services_.ProgramPath, services_.BaseFolder, *services_.Dialogs);
+    form.Execute();
+    ShowVersionStrings();
+}
+
+void TPublishForm::SetBusy(bool busy) {
+    targets_->setEnabled(!busy);
+    ok_->setEnabled(!busy);
+    cancel_->setEnabled(!busy);
+}
+
+void TPublishForm::Publish() {
+    bool done = false;
+    if (burn_->isChecked())
+        done = BurnerPath().empty() ? MakeDiscImage() : Burn();
+    else if (executable_->isChecked())
+        done = MakeSingleExecutable();
+    else if (folder_->isChecked())
+        done = CopyToFolder();
+    if (!done) return;
+    published_ = true;
+    accept();
+}
+
+bool TPublishForm::Burn() {
+    if (!services_.SaveStep()) return false;
+    SetBusy(true);
+    {
+        WaitCursor wait;
+        // The burner's own failures are its to show.
+        ProgramRunner(services_.Launcher)({BurnerPath(), services_.BaseFolder});
+    }
+    SetBusy(false);
+    return true;
+}
+
+bool TPublishForm::MakeDiscImage() {
+    const auto image = services_.SaveFileName(this, "ISO File (*.iso)|*.iso");
+    if (!image || image->empty() || RefusedInsideBase(*image, services_.BaseFolder) ||
+        !services_.SaveStep())
+        return false;
+    SetBusy(true);
+    // No share of the work is known: the window only shows that it goes on.
+    QProgressDialog progress("Writing the disc image...", "Cancel", 0, 0, this);
+    progress.setObjectName("PublishProgress");
+    progress.setWindowModality(Qt::WindowModal);
+    QTimer::singleShot(kProgressDelayMs, &progress, &QWidget::show);
+    const auto run = ProgramRunner(services_.Launcher, [&] { return !progress.wasCanceled(); });
+    const auto result = WriteDiscImage(services_.BaseFolder, *image, services_.Title, run);
+    progress.close();
+    SetBusy(false);
+    return result == TPublishResult::Done;
+}
+
+bool TPublishForm::MakeSingleExecutable() {
+    const auto path = services_.SaveFileName(this, "EXE Files (*.exe)|*.exe");
+    if (!path || path->empty() || RefusedInsideBase(*path, services_.BaseFolder) ||
+        !services_.SaveStep())
+        return false;
+    {
+        WaitCursor wait;
+        if (!WriteSelfContainedExecutable(services_.BaseFolder, *path)) return false;
+    }
+    if (platform::AskYesNo(this, "Executable File", "Executable file created, launch it?",
+                           platform::TMessageIcon::Information)) {
+        platform::ShellRequest request;
+        request.Verb = "open";
+        request.File = *path;
+        platform::CurrentShell().Execute(request);
+    }
+    return true;
+}
+
+bool TPublishForm::CopyToFolder() {
+    auto chosen = services_.Dialogs->BrowseFolder(this, "Select Target Folder", {}, {});
+    if (!chosen || chosen->empty()) return false;
+    const auto destination = WithoutTrailingSeparators(*chosen);
+    if (RefusedInsideBase(destination, services_.BaseFolder) || !services_.SaveStep()) return false;
+    SetBusy(true);
+    QProgressDialog progress("Copying the project...", "Cancel", 0, kProgressSteps, this);
+    progress.setObjectName("PublishProgress");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressDelayMs);
+    const auto result = PublishFolder(
+        services_.BaseFolder, destination, [&](std::uint64_t done, std::uint64_t total) {
+            const auto step = total == 0 ? kProgressSteps : int(done * kProgressSteps / total);
+            progress.setValue(std::min(step, kProgressSteps - 1));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+    progress.close();
+    SetBusy(false);
+    return result == TPublishResult::Done;
+}
+
+} // namespace brelvane

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "dialogs/ActionContext.h"
+#include "objects/records/Command.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace brelvane {
+
+// "Action Editor": one command's type, file field, show command, parameters
+// and folder, edited on a copy.
+class TActionEditorForm : public QDialog {
+    Q_OBJECT
+public:
+    TActionEditorForm(QWidget* owner, const TActionContext& context, const TCommand& command);
+
+    // The edited action fields over `command` (the close-after flag and all
+    // other fields stay as they are).
+    void WriteTo(TCommand& command) const;
+    const TCommand& Working() const { return working_; }
+
+    QComboBox* ActionList() const { return actions_; }
+    QLabel* FileLabel() const { return fileLabel_; }
+    QComboBox* FileBox() const { return file_; }
+    QPushButton* BrowseButton() const { return browse_; }
+
+private:
+    void ChooseType(int row);
+    void Refresh();
+    void FileTextEdited(const QString& text);
+    void Browse();
+    // Lists `names` in the file combo, editable, showing the file field.
+    void ShowEditable(const QStringList& names, bool browse);
+    QStringList PageNames(bool withMainPage) const;
+    QStringList PlayableObjectNames() const;
+
+    const TActionContext& context_;
+    TCommand working_;
+    bool refreshing_ = false;
+    QComboBox* actions_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
+    QComboBox* file_ = nullptr;
+    QPushButton* browse_ = nullptr;
+};
+
+// Edits one action; true when accepted and the type, file field, show
+// command, parameters or folder changed (they are then written back).
+bool EditAction(QWidget* owner, const TActionContext& context, TCommand& command);
+
+} // namespace brelvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "publish/ProgramRun.h"
+#include "publish/PublishErrors.h"
+
+#include <string>
+#include <vector>
+
+namespace brelvane {
+
+// The volume label of a project title: upper case, characters outside
+// A-Z, 0-9 and '_' as '_', at most 32; "AUTORUN" for an empty title.
+std::string DiscVolumeLabel(const std::string& title);
+
+// The xorriso command that writes an ISO 9660 image of the base folder with
+// Rock Ridge (modes kept) and Joliet names, without the project source.
+std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
+                                          const std::string& imagePath, const std::string& label);
+
+// Writes the image under a temporary name beside `imagePath` and renames it
+// into place only when the program succeeded, so a failed or cancelled run
+// leaves the previous image. An image inside the base folder is refused
+// (kPublishInsideBaseError); a failed run is reported with kDiscImageError.
+TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& imagePath,
+                              const std::string& title, const TProgramRunner& run);
+
+} // namespace brelvane

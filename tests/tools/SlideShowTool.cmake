@@ -1,0 +1,27 @@
+# brelvane-tool slideshow on the demo's pictures: the show as JSON in order,
+# one frame per step of the first transition, and a missing folder refused.
+include(${CMAKE_CURRENT_LIST_DIR}/RunCommand.cmake)
+file(REMOVE_RECURSE "${OUT}")
+run(${TOOL} slideshow "${SLIDES}" "${OUT}" --style 5 --step 50 --size 64x48 --interval -3)
+string(REGEX MATCH "\"File\": \"Slide 1.png\",[ \n]*\"Style\": 5,[ \n]*\"Step\": 50,[ \n]*\"StepDelay\": 50,[ \n]*\"Interval\": 0,[ \n]*\"ImageStyle\": 3" first "${output}")
+if(NOT first)
+    message(FATAL_ERROR "unexpected show: ${output}")
+endif()
+string(REGEX MATCHALL "\"File\"" files "${output}")
+list(LENGTH files count)
+if(NOT count EQUAL 4)
+    message(FATAL_ERROR "expected 4 pictures, got ${count}: ${output}")
+endif()
+if(NOT EXISTS "${OUT}/frame-002.png" OR EXISTS "${OUT}/frame-003.png")
+    message(FATAL_ERROR "expected frame-001.png and frame-002.png only")
+endif()
+execute_process(COMMAND ${TOOL} slideshow "${OUT}/no such folder" "${OUT}/x"
+                RESULT_VARIABLE status ERROR_VARIABLE errors OUTPUT_QUIET)
+if(NOT status EQUAL 1 OR NOT errors MATCHES "no such folder\"?: no such folder")
+    message(FATAL_ERROR "missing folder: exit ${status}: ${errors}")
+endif()
+execute_process(COMMAND ${TOOL} slideshow "${SLIDES}" "${OUT}" --size 0x5
+                RESULT_VARIABLE status ERROR_VARIABLE errors OUTPUT_QUIET)
+if(NOT status EQUAL 2 OR NOT errors MATCHES "--size wants")
+    message(FATAL_ERROR "bad size: exit ${status}: ${errors}")
+endif()
