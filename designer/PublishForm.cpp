@@ -34,7 +34,7 @@ constexpr int kProgressDelayMs = 500;
 constexpr int kProgressSteps = 1000;
 
 bool RefusedInsideBase(const std::string& path, const std::string& baseFolder) {
-    if (!IsPathWithin(path, baseFolder)) return false;
+    if (!IsInsideFolder(path, baseFolder)) return false;
     errno = EINVAL;
     ReportFileError(kPublishInsideBaseError, path);
     return true;

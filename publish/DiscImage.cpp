@@ -2,6 +2,7 @@
 
 #include "publish/PublishTree.h"
 #include "storage/ErrorReport.h"
+#include "storage/FilePaths.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -45,7 +46,7 @@ std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
 
 TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& imagePath,
                               const std::string& title, const TProgramRunner& run) {
-    if (IsPathWithin(imagePath, baseFolder)) {
+    if (IsInsideFolder(imagePath, baseFolder)) {
         errno = EINVAL;
         ReportFileError(kPublishInsideBaseError, imagePath);
         return TPublishResult::Failed;

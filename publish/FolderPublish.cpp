@@ -1,6 +1,7 @@
 #include "publish/FolderPublish.h"
 
 #include "storage/ErrorReport.h"
+#include "storage/FilePaths.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -45,7 +46,7 @@ bool MakeFolder(const fs::path& folder) {
 
 TPublishResult PublishFolder(const std::string& baseFolder, const std::string& destination,
                              const TPublishProgress& progress) {
-    if (IsPathWithin(destination, baseFolder)) {
+    if (IsInsideFolder(destination, baseFolder)) {
         errno = EINVAL;
         ReportFileError(kPublishInsideBaseError, destination);
         return TPublishResult::Failed;

@@ -56,26 +56,12 @@ bool Walk(const fs::path& base, const fs::path& relative, TPublishTree& tree,
     }
     return true;
 }
-// The names of a path's folders, links resolved as far as the path exists.
-std::vector<std::string> Components(const std::string& path) {
-    std::error_code error;
-    std::vector<std::string> names;
-    for (const auto& part : fs::weakly_canonical(fs::absolute(path, error), error))
-        if (!part.empty() && part != "/") names.push_back(part.string());
-    return names;
-}
 } // namespace
 
 bool CollectPublishTree(const std::string& baseFolder, TPublishTree& tree) {
     tree = {};
     std::set<fs::path> visited;
     return Walk(fs::path(baseFolder), {}, tree, visited);
-}
-
-bool IsPathWithin(const std::string& path, const std::string& folder) {
-    const auto inner = Components(path);
-    const auto outer = Components(folder);
-    return inner.size() >= outer.size() && std::equal(outer.begin(), outer.end(), inner.begin());
 }
 
 } // namespace brelvane

@@ -30,7 +30,4 @@ inline constexpr char kProjectSourceFolder[] = "AutoRunSource";
 // that cannot be read is reported with kPublishFolderError; false then.
 bool CollectPublishTree(const std::string& baseFolder, TPublishTree& tree);
 
-// True when `path` is the base folder or lies inside it, links resolved.
-bool IsPathWithin(const std::string& path, const std::string& folder);
-
 } // namespace brelvane

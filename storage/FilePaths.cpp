@@ -75,4 +75,20 @@ std::string BaseRelativePath(const std::string& base, const std::string& relativ
     return ResolvePath(base + path);
 }
 
+bool IsInsideFolder(const std::string& path, const std::string& folder) {
+    std::error_code error;
+    const auto outer = fs::weakly_canonical(fs::absolute(ResolvePath(folder), error), error);
+    if (error) return false;
+    const auto inner = fs::weakly_canonical(fs::absolute(ResolvePath(path), error), error);
+    if (error) return false;
+    auto part = inner.begin();
+    for (const auto& component : outer) {
+        // The empty last component of a folder given with a trailing separator.
+        if (component.empty()) continue;
+        if (part == inner.end() || *part != component) return false;
+        ++part;
+    }
+    return true;
+}
+
 } // namespace brelvane

@@ -18,4 +18,8 @@ std::string BaseRelativePath(const std::string& base, const std::string& relativ
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 
+// True when `path` is `folder` or lies inside it, both resolved as above and
+// with links followed; false when either cannot be resolved.
+bool IsInsideFolder(const std::string& path, const std::string& folder);
+
 } // namespace brelvane

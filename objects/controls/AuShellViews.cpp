@@ -8,6 +8,7 @@
 #include "render/AnsiText.h"
 #include "render/FontConversion.h"
 #include "render/SystemColors.h"
+#include "storage/FilePaths.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -35,7 +36,7 @@ QFileInfoList SubFolders(const std::string& folder, const std::string& baseFolde
         QDir(Native(folder))
             .entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const auto& entry : entries)
-        if (IsInsideFolder(baseFolder, entry.absoluteFilePath().toStdString()))
+        if (IsInsideFolder(entry.absoluteFilePath().toStdString(), baseFolder))
             inside.push_back(entry);
     return inside;
 }
@@ -53,7 +54,7 @@ void TShellViewRoot::Resolve(const std::string& baseFolder, const std::string& r
 }
 
 bool TShellViewRoot::MayShow(const std::string& folder) const {
-    return !baseFolder_.empty() && IsInsideFolder(baseFolder_, folder);
+    return !baseFolder_.empty() && IsInsideFolder(folder, baseFolder_);
 }
 
 TAuShellListView::TAuShellListView(TAutoObject& object, QWidget* parent)

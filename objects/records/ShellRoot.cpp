@@ -13,25 +13,9 @@ std::string ResolveRoot(const std::string& baseFolder, const std::string& root) 
     if (root.empty()) return baseFolder;
     const auto candidate = ResolvePath(baseFolder + root);
     std::error_code error;
-    if (!fs::is_directory(candidate, error) || !IsInsideFolder(baseFolder, candidate))
+    if (!fs::is_directory(candidate, error) || !IsInsideFolder(candidate, baseFolder))
         return baseFolder;
     return candidate;
-}
-
-bool IsInsideFolder(const std::string& baseFolder, const std::string& path) {
-    std::error_code error;
-    const auto base = fs::weakly_canonical(ResolvePath(baseFolder), error);
-    if (error) return false;
-    const auto target = fs::weakly_canonical(path, error);
-    if (error) return false;
-    auto part = target.begin();
-    for (const auto& component : base) {
-        // The empty last component of a base given with a trailing separator.
-        if (component.empty()) continue;
-        if (part == target.end() || *part != component) return false;
-        ++part;
-    }
-    return true;
 }
 
 std::string RootCaption(const std::string& root) {

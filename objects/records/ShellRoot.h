@@ -10,10 +10,6 @@ namespace brelvane {
 // to elsewhere) counts as missing, so no view shows folders above the base.
 std::string ResolveRoot(const std::string& baseFolder, const std::string& root);
 
-// Whether `path` is `baseFolder` or lies below it, once both are resolved
-// to their real locations.
-bool IsInsideFolder(const std::string& baseFolder, const std::string& path);
-
 // The caption of a shell tree's root node: `root` without one leading and
 // one trailing backslash, or "CDROM" when nothing remains.
 std::string RootCaption(const std::string& root);

@@ -69,8 +69,7 @@ TEST(AddObjectRecord, DefaultsCaptionSizeAndSelection) {
     EXPECT_EQ(shape->Payload->CaptionText(), nullptr);
     EXPECT_EQ(shape->Payload->Height, 105);
 
-    // Kinds this build cannot store are not added.
-    EXPECT_EQ(AddObjectRecord(objects, KindWithoutCodec(), 0, 0), nullptr);
+    // A kind outside the table is not added.
     EXPECT_EQ(AddObjectRecord(objects, 27, 0, 0), nullptr);
     EXPECT_EQ(objects.size(), 3u);
 }

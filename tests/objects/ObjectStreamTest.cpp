@@ -153,19 +153,9 @@ TEST(ObjectRecord, KindOutsideTheTableFailsWithoutABox) {
     EXPECT_TRUE(errors.Messages().empty()) << ::testing::PrintToString(errors.Messages());
 }
 
-TEST(ObjectRecord, KnownKindWithoutCodecIsRefusedWithOneBox) {
-    const auto kind = KindWithoutCodec();
-    TCommand props;
-    props.Name = "Object1";
-    TMemoryStream stream(
-        Concat({U8Bytes(127), Int32Bytes(0), U8Bytes(kind), CommandBytes(props), Bytes(64, 0)}));
+TEST(ObjectRecord, AnObjectNoWriterOfItsKindCanStoreIsRefusedWithOneBox) {
     ErrorCollector errors;
-    TAutoObject back;
-    EXPECT_FALSE(ReadObject(stream, back));
-    ExpectOneError(errors, kReadObjectError);
-
-    errors.Clear();
-    auto object = MakeObject(kind, "Object1", std::make_unique<TViewerPayload>());
+    auto object = ObjectWithAForeignPayload("Object1");
     TMemoryStream out;
     EXPECT_FALSE(WriteObject(out, *object));
     ExpectOneError(errors, kWriteObjectError);

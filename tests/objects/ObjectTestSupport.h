@@ -62,15 +62,6 @@ template <class P, class Read> P ReadBack(const Bytes& bytes, Read read) {
     return back;
 }
 
-// A kind of the table whose payload this build cannot store yet (the last one).
-inline std::uint8_t KindWithoutCodec() {
-    for (int kind = kObjectKindCount - 1; kind >= 0; --kind)
-        if (!PayloadCodecOf(static_cast<std::uint8_t>(kind)))
-            return static_cast<std::uint8_t>(kind);
-    ADD_FAILURE() << "every kind has a codec";
-    return 0;
-}
-
 inline Bytes CommandBytes(const TCommand& command) {
     return Stored([](TStream& s, const TCommand& c) { return WriteCommand(s, c); }, command);
 }
@@ -196,6 +187,12 @@ inline std::unique_ptr<TAutoObject> MakeObject(std::uint8_t kind, const std::str
     object->Props.Name = name;
     object->Payload = std::move(payload);
     return object;
+}
+
+// A Shape object holding a payload of another class, which no writer of its
+// kind can store.
+inline std::unique_ptr<TAutoObject> ObjectWithAForeignPayload(const std::string& name) {
+    return MakeObject(okShape, name, std::make_unique<TViewerPayload>());
 }
 
 inline TAutoObject& Add(TAutoObjects& objects, std::unique_ptr<TAutoObject> object) {

@@ -55,11 +55,6 @@ TEST(PageDamage, BadCountsAndObjects) {
     EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(-1), Int32Bytes(-3)})), kReadPageError);
     // A huge object count with one byte behind it ends at the stream's end.
     EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(0x7fffffff), U8Bytes(127)})), kReadObjectError);
-    // An object of a kind this build cannot read.
-    TCommand props;
-    const auto unreadable = Concat({U8Bytes(127), Int32Bytes(0), U8Bytes(KindWithoutCodec()),
-                                    CommandBytes(props), Bytes(40, 0)});
-    EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(1), unreadable})), kReadObjectError);
     // A kind byte outside the table: the object read is silent, the page says so once.
     EXPECT_EQ(OneFailure(Concat({start, Int32Bytes(1), U8Bytes(127), Int32Bytes(0), U8Bytes(27)})),
               kReadObjectError);
@@ -86,10 +81,9 @@ TEST(PageDamage, MenusTooDeepToReadAreNotWritten) {
     EXPECT_TRUE(errors.Messages().empty());
 }
 
-TEST(PageDamage, WriteOfAnObjectWithoutCodecIsOneBox) {
+TEST(PageDamage, WriteOfAnObjectNoWriterCanStoreIsOneBox) {
     auto page = FullPage();
-    Add(page.Objects,
-        MakeObject(KindWithoutCodec(), "Object1", std::make_unique<TViewerPayload>()));
+    Add(page.Objects, ObjectWithAForeignPayload("Object1"));
     TMemoryStream stream;
     ErrorCollector errors;
     EXPECT_FALSE(WritePage(stream, page));

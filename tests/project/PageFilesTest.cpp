@@ -128,8 +128,7 @@ TEST(PageFile, FailedWriteLeavesTheOldFileIntact) {
 
     // A page the writer refuses leaves it as well.
     auto refused = FullPage();
-    Add(refused.Objects,
-        MakeObject(KindWithoutCodec(), "Object1", std::make_unique<TViewerPayload>()));
+    Add(refused.Objects, ObjectWithAForeignPayload("Object1"));
     errors.Clear();
     EXPECT_FALSE(SavePageFile(path, refused));
     ExpectOneError(errors, kWriteObjectError);

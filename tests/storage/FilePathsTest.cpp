@@ -46,5 +46,26 @@ TEST(FilePaths, BackslashesBecomeSlashes) {
     EXPECT_EQ(ResolvePath("\\nonexistent\\a\\b.txt"), "/nonexistent/a/b.txt");
 }
 
+TEST(FilePaths, InsideAFolderMeansBelowItsRealLocationComponentByComponent) {
+    test::TempFolder folder;
+    const std::string base = folder.Path() + "/Base";
+    std::filesystem::create_directories(base + "/Docs");
+    std::filesystem::create_directories(folder.Path() + "/BaseCopy");
+    std::filesystem::create_directories(folder.Path() + "/Outside");
+    EXPECT_TRUE(IsInsideFolder(base, base));
+    EXPECT_TRUE(IsInsideFolder(base + "/Docs", base + "/"));
+    EXPECT_TRUE(IsInsideFolder(base + "/docs/New/file.txt", base)); // case and a missing tail
+    EXPECT_FALSE(
+        IsInsideFolder(folder.Path() + "/BaseCopy", base)); // a name that only starts alike
+    EXPECT_FALSE(IsInsideFolder(base + "/../Outside", base));
+    EXPECT_FALSE(IsInsideFolder(base, base + "/Docs"));
+#ifndef _WIN32
+    std::filesystem::create_directory_symlink(folder.Path() + "/Outside", base + "/Link");
+    EXPECT_FALSE(IsInsideFolder(base + "/Link", base));
+    std::filesystem::create_directory_symlink(base + "/Docs", folder.Path() + "/Outside/Back");
+    EXPECT_TRUE(IsInsideFolder(folder.Path() + "/Outside/Back", base));
+#endif
+}
+
 } // namespace
 } // namespace brelvane
