@@ -8,13 +8,18 @@
 //   read, shown and painted once, window freed),
 // - recording an undo step against one page-stream write to memory,
 // - saving a project of 50 changed pages against copying the same files raw
-//   through the same temp-and-rename path.
+//   through the same temp-and-rename path,
+// - filling the property list for a link (the longest list) against filling a
+//   plain two-column table with as many text rows,
+// - one keystroke in a label's caption cell against one repaint of the surface.
 // Printed as ratios of the median runs.
 #include "designer/DesignerProject.h"
 #include "designer/EditForm.h"
 #include "designer/MainForm.h"
 #include "designer/PageHost.h"
 #include "designer/PickerDialogs.h"
+#include "designer/PropertyEditor.h"
+#include "designer/SurfaceObjects.h"
 #include "objects/records/ObjectKinds.h"
 #include "platform/Media.h"
 #include "player/AutoRunForm.h"
@@ -25,6 +30,7 @@
 
 #include <QApplication>
 #include <QTabBar>
+#include <QTableWidget>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -340,6 +346,61 @@ std::vector<Pair> Pairs() {
     save.Measured = [] { Require(designer->Form->SaveProject(designer->Base), "project saved"); };
     save.Reference = RawCopy;
     pairs.push_back(save);
+
+    auto& editor = designer->Form->PropertyEditor();
+    // The object is added to the live page only, so that a save never meets it.
+    const auto selectNew = [&editor](std::uint8_t kind) {
+        auto& objects = designer->Page().Objects;
+        for (auto& object : objects)
+            object->Selected = false;
+        Require(AddObject(*designer->Form->Host().Model(), kind, 40, 560) != nullptr, "added");
+        editor.FillProperties();
+    };
+    const auto removeNew = [] {
+        auto& objects = designer->Page().Objects;
+        objects.pop_back();
+        for (auto& object : objects)
+            object->Selected = false;
+        designer->Form->PropertyEditor().FillProperties();
+    };
+    static QTableWidget plain(0, 2);
+    Pair fill{"FillProperties", "property list of a link / plain table of as many text rows", 2.0};
+    fill.Iterations = 100;
+    fill.Begin = [selectNew] { selectNew(okLink); };
+    fill.Measured = [&editor] { editor.FillProperties(); };
+    fill.Reference = [&editor] {
+        const int rows = static_cast<int>(editor.Rows().size());
+        plain.setRowCount(0);
+        plain.setRowCount(rows);
+        for (int row = 0; row < rows; ++row) {
+            plain.setItem(row, 0, new QTableWidgetItem(QString("Row %1").arg(row)));
+            plain.setItem(row, 1, new QTableWidgetItem(QString::number(row)));
+        }
+    };
+    fill.End = removeNew;
+    pairs.push_back(fill);
+
+    Pair keystroke{"CaptionKeystroke", "keystroke in a label's caption / repaint of the surface",
+                   1.2};
+    keystroke.Iterations = 100;
+    keystroke.Begin = [selectNew, &editor] {
+        selectNew(okLabel);
+        // A cell editor opens only in a list on screen.
+        designer->Form->show();
+        auto& list = *editor.ValueEdit();
+        list.setCurrentCell(editor.RowOf("Caption"), 1);
+        Require(editor.CellEditor() != nullptr, "caption cell open");
+    };
+    keystroke.Measured = [&editor] {
+        toggle = 1 - toggle;
+        editor.ValueEditStringsChange(editor.RowOf("Caption"), toggle ? "Label1x" : "Label1");
+    };
+    keystroke.Reference = [&surface] { surface.RepaintSurface(); };
+    keystroke.End = [&editor, removeNew] {
+        editor.ValueEdit()->setCurrentCell(0, 0);
+        removeNew();
+    };
+    pairs.push_back(keystroke);
     return pairs;
 }
 

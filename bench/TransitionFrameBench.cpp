@@ -3,6 +3,7 @@
 // frame once, for every style; and the pace of a whole transition, 25 frames
 // at a delay of 40 ms, against its nominal second.
 #include "FastestReporter.h"
+#include "TransitionFrames.h"
 #include "objects/controls/TransitionControl.h"
 #include "render/TransitionComposer.h"
 #include "render/TransitionStyles.h"
@@ -18,20 +19,7 @@
 
 namespace {
 
-constexpr int kWidth = 1024;
-constexpr int kHeight = 768;
-constexpr int kStep = 4;
-const std::string kCopyName = "CopyFrame";
-
-QImage Pattern(int seed) {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kHeight; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kWidth; ++x)
-            row[x] = qRgb((x + seed) & 0xFF, (y * 3 + seed) & 0xFF, ((x ^ y) + seed) & 0xFF);
-    }
-    return image;
-}
+using namespace transition_frames;
 
 brelvane::TTransitionImages& Images() {
     static brelvane::TTransitionImages images{Pattern(0), Pattern(101), Pattern(0)};

@@ -3,6 +3,7 @@
 // (step 4, progress 4, 8 ... 96), so a style's time is its average frame. Every benchmark runs
 // three times and the fastest run counts, which keeps other load on the machine out of it.
 #include "FastestReporter.h"
+#include "TransitionFrames.h"
 #include "render/TransitionStyles.h"
 
 #include <algorithm>
@@ -15,20 +16,7 @@
 
 namespace {
 
-constexpr int kWidth = 1024;
-constexpr int kHeight = 768;
-constexpr int kStep = 4;
-const std::string kCopyName = "CopyFrame";
-
-QImage Pattern(int seed) {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kHeight; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kWidth; ++x)
-            row[x] = qRgb((x + seed) & 0xFF, (y * 3 + seed) & 0xFF, ((x ^ y) + seed) & 0xFF);
-    }
-    return image;
-}
+using namespace transition_frames;
 
 const QImage& OldImage() {
     static const QImage image = Pattern(0);

@@ -141,6 +141,18 @@ void TEditForm::SyncSurface() {
     emit Changed();
 }
 
+void TEditForm::PageChanged() {
+    auto* model = host_.Model();
+    if (!model) return;
+    const auto& page = model->Page();
+    SyncSurface();
+    host_.ResizePanel(
+        QSize(page.Width - 2 * page.BorderWidth, page.Height - 2 * page.BorderWidth - barsHeight_));
+    model->RenderBackground();
+    SyncSurface();
+    emit Changed();
+}
+
 void TEditForm::RepaintSurface() {
     auto* model = host_.Model();
     if (!model) return;

@@ -74,6 +74,9 @@ public:
     void SyncSurface();
     // Keeps every object on the page, repaints the picture and the marks.
     void RepaintSurface();
+    // The page's own fields changed (size, frame, background): the panel,
+    // its background and the window follow.
+    void PageChanged();
     // The host's model was replaced by another state of the same page (undo):
     // the window follows it and the followers are told.
     void PageReplaced();

@@ -6,8 +6,8 @@
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/ObjectStream.h"
 #include "player/AutoRunForm.h"
-#include "storage/ErrorReport.h"
 #include "project/ClipboardObjects.h"
+#include "storage/ErrorReport.h"
 
 namespace brelvane {
 

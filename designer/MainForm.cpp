@@ -6,6 +6,7 @@
 #include "designer/PendingCommands.h"
 #include "designer/PickerDialogs.h"
 #include "designer/ProjectPickers.h"
+#include "designer/PropertyEditor.h"
 #include "designer/TipsForm.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
@@ -134,7 +135,21 @@ TMainForm::TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialo
 
 TMainForm::~TMainForm() {
     DiscardWorkingCopies();
+    ReleasePage();
+}
+
+void TMainForm::ReleasePage() {
+    propertyEditor_->Clear();
     host_->Release();
+}
+
+void TMainForm::PropertyApplied(unsigned followUps) {
+    if (followUps & (fuFrame | fuPageSize | fuBackground)) {
+        editForm_->PageChanged();
+        RepaintShadowPreview();
+    } else {
+        editForm_->RepaintSurface();
+    }
 }
 
 QAction* TMainForm::Action(const char* objectName) const {
@@ -301,10 +316,11 @@ void TMainForm::BuildPanes() {
     panel2_->setObjectName("Panel2");
     auto* left = new QVBoxLayout(panel2_);
     left->setContentsMargins(2, 2, 2, 2);
-    comboBox1_ = new QComboBox(panel2_);
-    comboBox1_->setObjectName("ComboBox1");
-    left->addWidget(comboBox1_);
-    left->addStretch(1);
+    propertyEditor_ =
+        new TPropertyEditor({*host_, project_, *pickers_, *this,
+                             [this](const std::string& name) { return RenamePage(name); }},
+                            panel2_);
+    left->addWidget(propertyEditor_);
     panel2_->resize(kLeftPaneWidth, panel2_->height());
 
     auto* right = new QWidget(horizontal);
@@ -333,6 +349,16 @@ void TMainForm::BuildPanes() {
     connect(editForm_, &TEditForm::Changed, this, &TMainForm::RepaintShadowPreview);
     connect(editForm_, &TEditForm::SelectionChanged, this, &TMainForm::Edit1Click);
     connect(editForm_, &TEditForm::ObjectsChanged, this, &TMainForm::Edit1Click);
+    connect(editForm_, &TEditForm::SelectionChanged, propertyEditor_,
+            &TPropertyEditor::FillProperties);
+    connect(editForm_, &TEditForm::ObjectsChanged, propertyEditor_,
+            &TPropertyEditor::FillProperties);
+    connect(propertyEditor_, &TPropertyEditor::Applied, this, &TMainForm::PropertyApplied);
+    connect(propertyEditor_, &TPropertyEditor::SelectionChosen, this, [this] {
+        editForm_->RepaintSurface();
+        Edit1Click();
+    });
+    connect(propertyEditor_, &TPropertyEditor::StatusChanged, statusPanel0_, &QLabel::setText);
     horizontal->setSizes({kLeftPaneWidth, 1000});
     connect(horizontal, &QSplitter::splitterMoved, this,
             [this] { statusPanel0_->setFixedWidth(panel2_->width()); });

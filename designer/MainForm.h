@@ -24,13 +24,13 @@ class QSplitter;
 class QStatusBar;
 class QTabBar;
 class QToolBar;
-class QComboBox;
 
 namespace brelvane {
 
 class TPageHost;
 class TPickerDialogs;
 class TProjectPickers;
+class TPropertyEditor;
 class TProSplashForm;
 class TNewProjectForm;
 
@@ -139,6 +139,7 @@ public:
     TPageHost& Host() { return *host_; }
     TEditForm* EditForm() const { return editForm_; }
     TProjectPickers& Pickers() { return *pickers_; }
+    TPropertyEditor& PropertyEditor() const { return *propertyEditor_; }
     QTabBar* PageTabs() const { return pageControl1_; }
     QScrollArea* EditingArea() const { return scrollBox1_; }
     const std::string& DesignerVersion() const { return designerVersion_; }
@@ -157,6 +158,10 @@ private:
     void RestorePage(const std::vector<std::uint8_t>& snapshot);
     void BuildToolBars();
     void BuildPanes();
+    // What follows a value applied in the property editor.
+    void PropertyApplied(unsigned followUps);
+    // The live page goes: the property rows that refer to it go first.
+    void ReleasePage();
     QAction* AddCommand(QMenu* menu, const char* objectName, const char* caption,
                         const QKeySequence& shortcut, void (TMainForm::*handler)());
     void AddToggle(QMenu* menu, const char* objectName, const char* caption, QWidget* pane);
@@ -192,7 +197,7 @@ private:
     QLabel* statusPanel0_ = nullptr;
     QLabel* statusPanel1_ = nullptr;
     QWidget* panel2_ = nullptr;
-    QComboBox* comboBox1_ = nullptr;
+    TPropertyEditor* propertyEditor_ = nullptr;
     QTabBar* pageControl1_ = nullptr;
     QWidget* pageControl2_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;

@@ -1,6 +1,7 @@
 #include "designer/EditForm.h"
 #include "designer/MainForm.h"
 #include "designer/PageHost.h"
+#include "designer/PropertyEditor.h"
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceObjects.h"
 #include "player/AutoRunForm.h"
@@ -121,7 +122,11 @@ void TMainForm::RestorePage(const std::vector<std::uint8_t>& snapshot) {
         selected.insert(object->Props.Name);
     // The same reader as loading; a page that cannot be read stays as it is.
     TMemoryStream stream(snapshot);
-    if (!host_->Load(stream)) return;
+    propertyEditor_->Clear();
+    if (!host_->Load(stream)) {
+        propertyEditor_->FillProperties();
+        return;
+    }
     for (auto& object : host_->Model()->Page().Objects)
         object->Selected = selected.count(object->Props.Name) != 0;
     SetModified(true);

@@ -4,6 +4,7 @@
 #include "designer/PageHost.h"
 #include "designer/PageNames.h"
 #include "designer/ProjectSaver.h"
+#include "designer/PropertyEditor.h"
 #include "designer/ShadowPreview.h"
 #include "platform/MessageBoxes.h"
 #include "player/AutoRunForm.h"
@@ -72,8 +73,7 @@ void TMainForm::PageControl1Change() {
     editForm_->SyncSurface();
     editForm_->show();
     RepaintShadowPreview();
-    comboBox1_->clear();
-    comboBox1_->addItem(FromAnsi(host_->Model()->Page().PageName));
+    propertyEditor_->FillProperties();
     Edit1Click();
     timer1_.start();
 }
@@ -153,7 +153,7 @@ void TMainForm::DeleteSubPage1Click() {
     SetModified(true);
     const int index = pageControl1_->currentIndex();
     project_.CurrentPageIndex = -1;
-    host_->Release();
+    ReleasePage();
     std::remove(WorkingCopy(entry->Name).c_str());
     project_.LockedPages.erase(entry);
     undo_.Forget(entry);

@@ -7,6 +7,7 @@
 #include "designer/ProjectPaths.h"
 #include "designer/ProjectPickers.h"
 #include "designer/ProjectSaver.h"
+#include "designer/PropertyEditor.h"
 #include "designer/WaitCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -73,8 +74,8 @@ void TMainForm::SetModified(bool value) {
 }
 
 bool TMainForm::CommitPendingEdit() {
-    // The focus goes to the surface's key sink, which makes an editor that
-    // holds a pending value apply it; the property editor comes later.
+    // A cell that holds a value the list refuses keeps the focus.
+    if (!propertyEditor_->CommitPendingEdit()) return false;
     editForm_->FocusKeySink();
     return true;
 }
@@ -110,7 +111,7 @@ bool TMainForm::RunNewProjectDialog(const std::string& folder) {
 void TMainForm::CreateProject(const TNewProjectForm& form) {
     // The pages of the project on screen go at the next save, which clears a
     // project being overwritten.
-    host_->Release();
+    ReleasePage();
     undo_.Clear();
     project_.CurrentPageIndex = -1;
     project_.LockedPages.clear();
@@ -185,7 +186,7 @@ bool TMainForm::OpenProject(const std::string& folder) {
 }
 
 void TMainForm::CloseProject() {
-    host_->Release();
+    ReleasePage();
     undo_.Clear();
     editForm_->hide();
     DiscardWorkingCopies();
@@ -261,7 +262,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    host_->Release();
+    ReleasePage();
     undo_.Clear();
     DiscardWorkingCopies();
     project_.Index.Pages.clear();

@@ -20,7 +20,31 @@ constexpr std::array kPending{
     TPendingCommand{"SetVisibleFalseInGroup1", "groups"},
     TPendingCommand{"GroupList1", "groups"},
 };
+
+constexpr std::array kPendingRowDialogs{
+    TPendingRowDialog{TRowDialog::Colour, "TSelectColorForm", "colour dialog"},
+    TPendingRowDialog{TRowDialog::Picture, "TImageEditorForm", "picture dialog"},
+    TPendingRowDialog{TRowDialog::Text, "TTextEditorForm", "text editor"},
+    TPendingRowDialog{TRowDialog::RichText, "TRichEditorForm", "rich text editor"},
+    TPendingRowDialog{TRowDialog::MenuItems, "TMenuEditorForm", "item editors"},
+    TPendingRowDialog{TRowDialog::ToolButtons, "TToolButtonsForm", "item editors"},
+    TPendingRowDialog{TRowDialog::StatusPanels, "TStatusBarForm", "item editors"},
+    TPendingRowDialog{TRowDialog::ListItems, "TListItemsForm", "item editors"},
+    TPendingRowDialog{TRowDialog::ViewItems, "TViewItemsForm", "item editors"},
+    TPendingRowDialog{TRowDialog::Columns, "TListColumnForm", "item editors"},
+    TPendingRowDialog{TRowDialog::FileEntry, "TActionFileEditForm", "action dialogs"},
+};
 } // namespace
+
+std::span<const TPendingRowDialog> PendingRowDialogs() {
+    return kPendingRowDialogs;
+}
+
+bool IsPendingRowDialog(TRowDialog dialog) {
+    for (const auto& pending : kPendingRowDialogs)
+        if (pending.Dialog == dialog) return true;
+    return false;
+}
 
 std::span<const TPendingCommand> PendingCommands() {
     return kPending;

@@ -1,7 +1,7 @@
 #include "designer/UndoHistory.h"
 
-#include "storage/ErrorReport.h"
 #include "project/PageStream.h"
+#include "storage/ErrorReport.h"
 
 namespace brelvane {
 

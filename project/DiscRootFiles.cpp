@@ -21,7 +21,7 @@ constexpr unsigned kExecutableMode = 0755;
 void SetFileMode(const std::string& path, unsigned mode) {
     if (mode == 0) return;
     std::error_code error;
-    std::filesystem::permissions(NativePath(path), static_cast<std::filesystem::perms>(mode),
+    std::filesystem::permissions(NativePath(path), static_cast<std::filesystem::perms>(mode & 07777),
                                  error);
     if (error) {
         errno = error.value();

@@ -4,7 +4,6 @@
 #include "render/AnsiText.h"
 #include "storage/FilePaths.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
 #include <QToolButton>
@@ -124,30 +123,12 @@ void TAuMedia::resizeEvent(QResizeEvent* event) {
 }
 
 void TAuMedia::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    if (!Media().Border) return;
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    PaintFillAndBorder(Qt::black, Media().Border);
 }
 
 bool TAuMedia::eventFilter(QObject* watched, QEvent* event) {
     // The picture's clicks are the object's own.
-    if (watched == display_) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            ReportPress(static_cast<QMouseEvent*>(event));
-            break;
-        case QEvent::MouseButtonRelease:
-            ReportRelease(static_cast<QMouseEvent*>(event));
-            break;
-        case QEvent::MouseMove:
-            ReportMove(static_cast<QMouseEvent*>(event));
-            break;
-        default:
-            break;
-        }
-    }
+    if (watched == display_) ReportChildMouse(event);
     return TObjectWidget::eventFilter(watched, event);
 }
 

@@ -10,8 +10,6 @@
 #include "storage/FilePaths.h"
 
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QToolButton>
 #include <filesystem>
 
@@ -119,30 +117,12 @@ void TAuSlideShow::resizeEvent(QResizeEvent* event) {
 }
 
 void TAuSlideShow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), ResolveColor(Show().Settings.BackColor));
-    if (!Show().Border) return;
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    PaintFillAndBorder(ResolveColor(Show().Settings.BackColor), Show().Border);
 }
 
 bool TAuSlideShow::eventFilter(QObject* watched, QEvent* event) {
     // The picture's clicks are the object's own.
-    if (watched == transition_) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            ReportPress(static_cast<QMouseEvent*>(event));
-            break;
-        case QEvent::MouseButtonRelease:
-            ReportRelease(static_cast<QMouseEvent*>(event));
-            break;
-        case QEvent::MouseMove:
-            ReportMove(static_cast<QMouseEvent*>(event));
-            break;
-        default:
-            break;
-        }
-    }
+    if (watched == transition_) ReportChildMouse(event);
     return TObjectWidget::eventFilter(watched, event);
 }
 

@@ -1,6 +1,6 @@
 #include "objects/controls/InnerWidgetControl.h"
 
-#include <QMouseEvent>
+#include <QEvent>
 
 namespace brelvane {
 
@@ -21,22 +21,10 @@ void TInnerWidgetControl::AddPointerSource(QWidget* source) {
 bool TInnerWidgetControl::eventFilter(QObject* watched, QEvent* event) {
     // The inner widget fills the control, so its coordinates are the control's.
     if (watched == inner_ || (pointerSource_ && watched == pointerSource_)) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            ReportPress(static_cast<QMouseEvent*>(event));
-            break;
-        case QEvent::MouseButtonRelease:
-            if (clickOnRelease_)
-                ReportRelease(static_cast<QMouseEvent*>(event));
-            else
-                emit MouseUp(this);
-            break;
-        case QEvent::MouseMove:
-            ReportMove(static_cast<QMouseEvent*>(event));
-            break;
-        default:
-            break;
-        }
+        if (event->type() == QEvent::MouseButtonRelease && !clickOnRelease_)
+            emit MouseUp(this);
+        else
+            ReportChildMouse(event);
     }
     return TObjectWidget::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace brelvane {
 
@@ -52,6 +53,30 @@ void TObjectWidget::ReportRelease(QMouseEvent* event) {
 
 void TObjectWidget::ReportMove(QMouseEvent* event) {
     emit MouseMoved(this, event->buttons(), event->position().toPoint());
+}
+
+void TObjectWidget::ReportChildMouse(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        ReportPress(static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::MouseButtonRelease:
+        ReportRelease(static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::MouseMove:
+        ReportMove(static_cast<QMouseEvent*>(event));
+        break;
+    default:
+        break;
+    }
+}
+
+void TObjectWidget::PaintFillAndBorder(const QColor& fill, bool border) {
+    QPainter painter(this);
+    painter.fillRect(rect(), fill);
+    if (!border) return;
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TObjectWidget::enterEvent(QEnterEvent* event) {

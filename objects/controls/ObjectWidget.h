@@ -52,6 +52,12 @@ protected:
     void ReportPress(QMouseEvent* event);
     void ReportRelease(QMouseEvent* event);
     void ReportMove(QMouseEvent* event);
+    // A press, release or move on a child that covers the object (so shares
+    // its coordinates) is reported as the object's own; other events pass.
+    void ReportChildMouse(QEvent* event);
+    // The object's face in `fill` and, with `border`, a one-pixel frame in the
+    // text colour.
+    void PaintFillAndBorder(const QColor& fill, bool border);
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

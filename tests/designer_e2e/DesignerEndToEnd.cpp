@@ -2,6 +2,7 @@
 #include "designer/ExeFileInfoForm.h"
 #include "designer/PageHost.h"
 #include "designer/ProjectSaver.h"
+#include "designer/PropertyEditor.h"
 #include "designer/PublishForm.h"
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceImage.h"
@@ -13,9 +14,11 @@
 #include "storage/exe/FileVersion.h"
 #include "storage/exe/VersionStrings.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <chrono>
 #include <csignal>
@@ -36,9 +39,9 @@ std::string TextOf(const std::string& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-// Starts `program` in `folder`; true when it is still running after `seconds`
-// (a player that cannot load its project ends at once).
-bool RunsFor(const std::string& program, const std::string& folder, int seconds) {
+// Starts `program` in `folder` and waits up to `seconds` for it to end by
+// itself: its exit status, or -1 when it had to be stopped.
+int ExitStatusWithin(const std::string& program, const std::string& folder, int seconds) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -48,13 +51,53 @@ bool RunsFor(const std::string& program, const std::string& folder, int seconds)
     }
     int status = 0;
     for (int waited = 0; waited < seconds * 10; ++waited) {
-        if (::waitpid(pid, &status, WNOHANG) == pid) return false;
+        if (::waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     ::kill(pid, SIGTERM);
     ::waitpid(pid, &status, 0);
-    return true;
+    return -1;
 }
+
+// True when `program`, started in `folder`, is still running after `seconds`
+// (a player that cannot load its project ends at once).
+bool RunsFor(const std::string& program, const std::string& folder, int seconds) {
+    return ExitStatusWithin(program, folder, seconds) == -1;
+}
+
+// The property list of the designer, driven through its cells as a user does.
+struct PropertyCells {
+    TPropertyEditor& Editor;
+    QTableWidget& List() { return *Editor.ValueEdit(); }
+    QWidget* Open(const char* caption) {
+        const int row = Editor.RowOf(caption);
+        EXPECT_GE(row, 0) << caption;
+        List().setCurrentCell(row, 1);
+        if (!Editor.CellEditor()) List().editItem(List().item(row, 1));
+        return Editor.CellEditor();
+    }
+    QLineEdit* Type(const char* caption, const char* text) {
+        auto* line = qobject_cast<QLineEdit*>(Open(caption));
+        EXPECT_NE(line, nullptr) << caption;
+        if (!line) return nullptr;
+        line->selectAll();
+        QTest::keyClicks(line, text);
+        return line;
+    }
+    // Chooses from a drop-down with the keyboard: `keys` pressed one after another.
+    void Choose(const char* caption, std::initializer_list<Qt::Key> keys) {
+        for (const auto key : keys) {
+            auto* combo = qobject_cast<QComboBox*>(Open(caption));
+            ASSERT_NE(combo, nullptr) << caption;
+            QTest::keyClick(combo, key);
+            // A new action rebuilds the rows once the drop-down has returned.
+            QCoreApplication::processEvents();
+        }
+    }
+    QString Shown(const char* caption) { return List().item(Editor.RowOf(caption), 1)->text(); }
+    void Leave() { List().setCurrentCell(0, 0); }
+};
 
 int Shell(const std::string& command) {
     return std::system(command.c_str());
@@ -69,9 +112,6 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     f.Select(2);
     f.Form->DeleteSubPage1Click();
     ASSERT_EQ(f.Names(), (std::vector<std::string>{"Main Page", "Sub Page"}));
-    f.Select(0);
-    f.Form->Host().Model()->Page().Caption = "End to end";
-    f.Form->SetModified(true);
     f.Select(1);
     f.Select(0);
 
@@ -104,6 +144,40 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     ASSERT_EQ(surface.ObjectCount(), 6);
     QTest::keyClick(keys, Qt::Key_Delete);
     ASSERT_EQ(surface.ObjectCount(), 3);
+    // The property list: a width that is no number stops the save.
+    PropertyCells cells{f.Form->PropertyEditor()};
+    auto* selector = cells.Editor.ComboBox1();
+    ASSERT_EQ(selector->itemText(2), "Button1");
+    cells.Editor.ComboBox1Change(2);
+    ASSERT_EQ(cells.Editor.Rows().front().Caption, "Name");
+    ASSERT_EQ(cells.Shown("Name"), "Button1");
+    auto* width = cells.Type("Width", "12a");
+    ASSERT_NE(width, nullptr);
+    const std::size_t shownBefore = f.Boxes.Shown.size();
+    QTest::keyClick(width, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(f.Boxes.Shown.size(), shownBefore + 1);
+    EXPECT_EQ(f.Boxes.Shown.back(), "Information: \"12a\" is not a valid value.");
+    EXPECT_TRUE(f.Form->Project().ProjectModified);
+    EXPECT_FALSE(fs::exists(f.SourceFile("Main Page")));
+    cells.Type("Width", "150");
+    cells.Leave();
+    EXPECT_EQ(cells.Shown("Width"), "150");
+    cells.Choose("ClickAction", {Qt::Key_End, Qt::Key_Up});
+    EXPECT_EQ(cells.Shown("ClickAction"), "Exit");
+    EXPECT_EQ(cells.Editor.Rows()[cells.Editor.RowOf("FileName")].Look, TRowLook::Disabled);
+    // The page: its caption, fade and start action.
+    cells.Editor.ComboBox1Change(0);
+    ASSERT_EQ(cells.Shown("PageName"), "Main Page");
+    cells.Type("Caption", "E2E");
+    cells.Leave();
+    cells.Choose("FadeIn", {Qt::Key_Up, Qt::Key_Down});
+    EXPECT_EQ(cells.Shown("FadeIn"), "True");
+    cells.Type("FadeInStep (%)", "50");
+    cells.Leave();
+    EXPECT_EQ(cells.Shown("FadeInStep (%)"), "50");
+    cells.Choose("Start Action", {Qt::Key_End, Qt::Key_Up});
+    EXPECT_EQ(cells.Shown("Start Action"), "Exit");
+    EXPECT_EQ(f.Form->UndoHistory().NextUndo(f.Form->Project().Entry(0))->Label, "Start Action");
     const QImage designed = surface.Image1();
     ASSERT_TRUE(f.Form->Save1Click());
     f.Form->CreateTargetFile();
@@ -156,8 +230,8 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     EXPECT_TRUE(fs::is_empty(f.Program + "/Temp"));
     EXPECT_NE(TextOf(f.Program + "/Brelvane.ini").find("DefaultPath=" + f.Base), std::string::npos);
 
-    // The saved player plays the project, and every page renders.
-    EXPECT_TRUE(RunsFor(f.Base + "/autorun.exe", f.Base, 3));
+    // The saved player plays the project, whose start action ends it, and every page renders.
+    EXPECT_EQ(ExitStatusWithin(f.Base + "/autorun.exe", f.Base, 20), 0);
     for (const char* page : {"Main Page", "Sub Page"})
         EXPECT_EQ(Shell(std::string("QT_QPA_PLATFORM=offscreen '") + BRELVANE_TOOL + "' render '" +
                         f.Base + "' '" + page + "' '" + f.Root.File(page) + ".png'"),
@@ -167,6 +241,12 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     TPageRecord main;
     ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Main Page"), main, TPageReadMode::Build, {}));
     ASSERT_EQ(main.Objects.size(), 3u);
+    EXPECT_EQ(main.Caption, "E2E");
+    EXPECT_TRUE(main.FadeIn);
+    EXPECT_EQ(main.FadeInStep, 128);
+    EXPECT_EQ(main.StartAction.ActionType, 9);
+    EXPECT_EQ(main.Objects[1]->Payload->Width, 150);
+    EXPECT_EQ(main.Objects[1]->Props.ActionType, 9);
     const std::tuple<const char*, int, int> placed[] = {
         {"Shape1", 27, 24}, {"Button1", 27, 40}, {"Label1", 27, 200}};
     for (std::size_t i = 0; i < 3; ++i) {
