@@ -4,6 +4,7 @@
 #include "app/ErrorBoxes.h"
 #include "app/ProjectData.h"
 #include "project/PageSource.h"
+#include "storage/FileSystem.h"
 #include "storage/LittleEndian.h"
 #include "storage/StorageTestSupport.h"
 
@@ -104,7 +105,7 @@ TEST_F(PlayerStart, DamagedIndexShowsOneNumberedErrorAndFails) {
 TEST_F(PlayerStart, ErrorBoxShowsUtf8PathsAsTheyAre) {
     const std::string folder = base.File("\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5"
                                          "\xD0\xBD\xD1\x82\xD1\x8B");
-    fs::create_directories(folder + "/AutoRunSource");
+    fs::create_directories(NativePath(folder + "/AutoRunSource"));
     ASSERT_TRUE(SaveIndexFile(folder + "/AutoRunSource/AutoRun.src",
                               IndexWithPages({{"Main", pkMainPage}})));
     auto state = PlayerIn(folder);

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <string_view>
 #include <windows.h>
 
 // The Windows side of the platform layer against the system itself (under Wine in CI).
@@ -110,11 +111,12 @@ test::Bytes SilentWave() {
     auto word = [](std::uint16_t value) {
         return test::Bytes{static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};
     };
-    return test::Concat({test::StringBytes("RIFF"), test::Int32Bytes(36 + kSamples),
-                         test::StringBytes("WAVEfmt "), test::Int32Bytes(16), word(1), word(1),
-                         test::Int32Bytes(8000), test::Int32Bytes(8000), word(1), word(8),
-                         test::StringBytes("data"), test::Int32Bytes(kSamples),
-                         test::Bytes(kSamples, 0x80)});
+    // Chunk tags are bare characters, without the length word of a stored string.
+    auto tag = [](std::string_view text) { return test::Bytes(text.begin(), text.end()); };
+    return test::Concat({tag("RIFF"), test::Int32Bytes(36 + kSamples), tag("WAVEfmt "),
+                         test::Int32Bytes(16), word(1), word(1), test::Int32Bytes(8000),
+                         test::Int32Bytes(8000), word(1), word(8), tag("data"),
+                         test::Int32Bytes(kSamples), test::Bytes(kSamples, 0x80)});
 }
 
 TEST(WindowsMediaDevice, MissingFileStaysClosed) {
