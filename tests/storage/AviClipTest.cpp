@@ -35,6 +35,19 @@ std::vector<std::vector<std::uint32_t>> Play(const Bytes& file) {
     return pictures;
 }
 
+// The picture after the one uncompressed 24-bit frame of a w x h clip.
+std::vector<std::uint32_t> PlayTwentyFourBitFrame(const Bytes& frame, std::int32_t w,
+                                                  std::int32_t h) {
+    TAviContent content;
+    content.Width = w;
+    content.Height = h;
+    content.BitCount = 24;
+    content.Compression = acRgb;
+    content.Frames = {frame};
+    const auto pictures = Play(WriteAvi(content));
+    return pictures.empty() ? std::vector<std::uint32_t>{} : pictures.front();
+}
+
 TEST(AviClip, HeadersGiveSizeRateCodingAndFramesWhateverListsAndAudioSurroundThem) {
     auto content = PalettedClip(8, 4);
     content.MicroSecPerFrame = 66666;
@@ -151,13 +164,7 @@ TEST(AviClip, WideTwentyFourBitRowsKeepEveryPixelsOwnBytes) {
             expected[(h - 1 - y) * w + x] =
                 0xff000000u | std::uint32_t{r} << 16 | std::uint32_t{g} << 8 | b;
         }
-    TAviContent content;
-    content.Width = w;
-    content.Height = h;
-    content.BitCount = 24;
-    content.Compression = acRgb;
-    content.Frames = {frame};
-    EXPECT_EQ(Play(WriteAvi(content)).at(0), expected);
+    EXPECT_EQ(PlayTwentyFourBitFrame(frame, w, h), expected);
 }
 
 TEST(AviClip, TwentyFourBitRowsOfEveryWidthFromOneToTwentyKeepTheirLastPixels) {
@@ -180,13 +187,7 @@ TEST(AviClip, TwentyFourBitRowsOfEveryWidthFromOneToTwentyKeepTheirLastPixels) {
                 expected[static_cast<std::size_t>((h - 1 - y) * w + x)] =
                     0xff000000u | std::uint32_t{r} << 16 | std::uint32_t{g} << 8 | b;
             }
-        TAviContent content;
-        content.Width = w;
-        content.Height = h;
-        content.BitCount = 24;
-        content.Compression = acRgb;
-        content.Frames = {frame};
-        EXPECT_EQ(Play(WriteAvi(content)).at(0), expected) << "width " << w;
+        EXPECT_EQ(PlayTwentyFourBitFrame(frame, w, h), expected) << "width " << w;
     }
 }
 
