@@ -9,12 +9,14 @@
 #include "designer/MainForm.h"
 #include "designer/PickerDialogs.h"
 #include "designer/ProSplashForm.h"
+#include "platform/BundledRuntime.h"
 #include "platform/IniFile.h"
 #include "platform/Media.h"
 #include "platform/SingleInstance.h"
 #include "platform/SpecialFolders.h"
 #include "platform/WindowEffects.h"
 #include "player/AutoRunForm.h"
+#include "player/HintStyle.h"
 #include "player/PlayerEnvironment.h"
 #include "player/StartSequence.h"
 #include "render/AnsiText.h"
@@ -94,6 +96,7 @@ bool StartPlayer(TProcessState& state) {
     environment.IsNtPlatform = state.IsNtPlatform;
     environment.CanFade = state.CanFade;
     const auto& settings = state.Project.Settings;
+    if (settings.Hint && settings.Hint->UseCustomizedHint) InstallHintStyle(settings.Hint.get());
     if (!settings.ApplicationTitle.empty()) {
         environment.ApplicationTitle = settings.ApplicationTitle;
         QApplication::setApplicationName(FromAnsi(settings.ApplicationTitle));
@@ -131,6 +134,7 @@ int RunProgram(int argc, char** argv) {
     // shares its drawing context with the program's windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     platform::PrepareMediaOutput();
+    platform::UseBundledRuntime(platform::RunningProgramFolder(), platform::TempFolder());
     QApplication application(argc, argv);
     // Fades and shadows need a desktop that blends windows.
     state.IsNtPlatform = state.CanFade = platform::DesktopBlendsWindows();

@@ -40,8 +40,9 @@ const std::map<std::string, Command>& CommandTable() {
          {brelvane::RunPackCommand,
           "pack BASEFOLDER OUT  append the base folder's package to its autorun.exe"}},
         {"publish",
-         {brelvane::RunPublishCommand, "publish BASEFOLDER --folder DIR | --iso FILE  copy the "
-                                       "base folder or make a disc image"}},
+         {brelvane::RunPublishCommand,
+          "publish BASEFOLDER --folder DIR | --iso FILE | --exe FILE [--runtime FOLDER] "
+          "[--launcher FILE]  copy the base folder, make a disc image or one executable"}},
         {"unpack",
          {brelvane::RunUnpackCommand, "unpack EXE DIR      unpack a self-contained executable"}},
         {"transitions",
@@ -62,6 +63,15 @@ const std::map<std::string, Command>& CommandTable() {
           "slideshow WORKFOLDER OUT_DIR [--size WxH] [--style N] [--step N] [--delay MS] "
           "[--interval MS] [--image-style N] [--seed N]  print a folder's show as JSON and "
           "write its first transition as frame-001.png ...",
+          true}},
+        {"hint",
+         {brelvane::RunHintCommand,
+          "hint OUT.png --text T --mouse X,Y --screen WxH [--direction N] [--backstyle N] "
+          "[--shadow S]  draw a hint balloon over a test pattern, print its window as JSON",
+          true}},
+        {"viewer-picture",
+         {brelvane::RunViewerPictureCommand,
+          "viewer-picture FILE OUT.png --screen WxH  draw what the full-screen viewer shows",
           true}},
         {"rtf",
          {brelvane::RunRtfCommand,
