@@ -77,6 +77,7 @@ void TPropertyEditor::Clear() {
     context_.reset();
     target_ = nullptr;
     comboBox1_->clear();
+    selectorLooks_.clear();
     sectionStarts_.fill(kNoSection);
     filling_ = false;
 }
@@ -138,28 +139,46 @@ void TPropertyEditor::FillProperties() {
 void TPropertyEditor::FillSelector() {
     const auto& page = sources_.Host.Model()->Page();
     const QSignalBlocker blocker(comboBox1_);
-    comboBox1_->clear();
-    comboBox1_->addItem(SelectorIcon(page.PageKind, true, true), FromAnsi(page.PageName));
-    const auto pageKind = PageKindName(page.PageKind);
-    comboBox1_->setItemData(
-        0, QString::fromLatin1(pageKind.data(), static_cast<int>(pageKind.size())), kKindNameRole);
+    SetSelectorItem(0, page.PageKind, true, true, page.PageName);
     int current = 0;
     int selectedCount = 0;
     for (std::size_t i = 0; i < page.Objects.size(); ++i) {
         const auto& object = *page.Objects[i];
         const int item = static_cast<int>(i) + 1;
-        const bool shown = IsShown(object);
-        comboBox1_->addItem(SelectorIcon(object.Kind, false, shown), FromAnsi(object.Props.Name));
-        const auto kind = KindName(object.Kind);
-        comboBox1_->setItemData(
-            item, QString::fromLatin1(kind.data(), static_cast<int>(kind.size())), kKindNameRole);
-        comboBox1_->setItemData(item, !shown, kHiddenRole);
+        SetSelectorItem(item, object.Kind, false, IsShown(object), object.Props.Name);
         if (object.Selected) {
             ++selectedCount;
             current = item;
         }
     }
+    const int items = static_cast<int>(page.Objects.size()) + 1;
+    while (comboBox1_->count() > items)
+        comboBox1_->removeItem(comboBox1_->count() - 1);
+    selectorLooks_.resize(static_cast<std::size_t>(items));
     comboBox1_->setCurrentIndex(selectedCount > 1 ? -1 : current);
+}
+
+// The list is filled again on every change of selection, so an item that already shows the
+// same name, kind and look is left as it is: rebuilding hundreds of items cost most of a fill.
+void TPropertyEditor::SetSelectorItem(int index, std::uint8_t kind, bool page, bool shown,
+                                      const std::string& name) {
+    const TSelectorLook look{name, kind, shown};
+    const auto at = static_cast<std::size_t>(index);
+    if (at < selectorLooks_.size() && selectorLooks_[at] == look) return;
+    const QString text = FromAnsi(name);
+    if (at < selectorLooks_.size()) {
+        comboBox1_->setItemIcon(index, SelectorIcon(kind, page, shown));
+        comboBox1_->setItemText(index, text);
+        selectorLooks_[at] = look;
+    } else {
+        comboBox1_->addItem(SelectorIcon(kind, page, shown), text);
+        selectorLooks_.push_back(look);
+    }
+    const auto kindName = page ? PageKindName(kind) : KindName(kind);
+    comboBox1_->setItemData(index,
+                            QString::fromLatin1(kindName.data(), static_cast<int>(kindName.size())),
+                            kKindNameRole);
+    if (!page) comboBox1_->setItemData(index, !shown, kHiddenRole);
 }
 
 void TPropertyEditor::ShowValues() {
@@ -293,10 +312,13 @@ void TPropertyEditor::Changed(int row, unsigned followUps) {
     ShowValues();
     if (followUps & fuSelector) {
         const int item = comboBox1_->currentIndex();
-        if (item >= 0 && row >= 0)
-            comboBox1_->setItemText(item, target_
-                                              ? FromAnsi(target_->Props.Name)
-                                              : FromAnsi(sources_.Host.Model()->Page().PageName));
+        if (item >= 0 && row >= 0) {
+            const std::string& name =
+                target_ ? target_->Props.Name : sources_.Host.Model()->Page().PageName;
+            comboBox1_->setItemText(item, FromAnsi(name));
+            if (static_cast<std::size_t>(item) < selectorLooks_.size())
+                selectorLooks_[static_cast<std::size_t>(item)].Name = name;
+        }
     }
     emit Applied(followUps | (target_ ? fuRepaint : fuFrame));
     if (!(followUps & fuRows)) return;

@@ -5,9 +5,11 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -87,6 +89,8 @@ signals:
 private:
     friend class TPropertyDelegate;
     void FillSelector();
+    void SetSelectorItem(int index, std::uint8_t kind, bool page, bool shown,
+                         const std::string& name);
     // Shows the rows of an object that stays unselected (a hidden one).
     void ShowObject(TAutoObject& object);
     void RefillKeepingTarget();
@@ -97,8 +101,17 @@ private:
     void EditorOpened(int row);
     void EditorClosed();
 
+    // What each selector item shows, to leave unchanged items alone on a refill.
+    struct TSelectorLook {
+        std::string Name;
+        std::uint8_t Kind = 0;
+        bool Shown = true;
+        bool operator==(const TSelectorLook&) const = default;
+    };
+
     TSources sources_;
     QComboBox* comboBox1_ = nullptr;
+    std::vector<TSelectorLook> selectorLooks_;
     QTableWidget* valueEdit_ = nullptr;
     QLabel* multiSelected_ = nullptr;
     TPropertyDelegate* delegate_ = nullptr;

@@ -1,34 +1,67 @@
 #include "render/TransitionShapes.h"
 
+#include "render/PolygonRows.h"
 #include "render/TransitionPrimitives.h"
 
 #include <QPainterPath>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace brelvane {
 namespace {
 
 // A rounded rectangle whose corners are quarters of an ellipse of the given size, clamped
 // to the rectangle like the platform's region call.
-QRegion RoundRectRegion(Box box, int ellipseWidth, int ellipseHeight) {
+QPolygon RoundRect(Box box, int ellipseWidth, int ellipseHeight) {
     QPainterPath path;
     path.addRoundedRect(ToRect(box), ellipseWidth / 2.0, ellipseHeight / 2.0, Qt::AbsoluteSize);
-    return QRegion(path.toFillPolygon().toPolygon(), Qt::WindingFill);
+    return path.toFillPolygon().toPolygon();
+}
+
+void CopySpans(TransitionFrame& f, int y, std::span<const Interval> spans) {
+    for (const Interval& span : spans)
+        Show(f, {span.from, y, span.to, y + 1});
+}
+
+// Draws the new picture through a polygon filled by the non-zero winding rule, row by row.
+void ShowPolygon(TransitionFrame& f, const QList<QPoint>& points) {
+    ForEachPolygonRow(points, 0, f.H,
+                      [&f](int y, std::span<const Interval> spans) { CopySpans(f, y, spans); });
 }
 
 void ShowRoundRect(TransitionFrame& f, Box box, int ellipseWidth, int ellipseHeight) {
-    ShowRegion(f, RoundRectRegion(box, ellipseWidth, ellipseHeight));
+    ShowPolygon(f, RoundRect(box, ellipseWidth, ellipseHeight));
 }
 
-QRegion PolygonRegion(const QList<QPoint>& points) {
-    return QRegion(QPolygon(points), Qt::WindingFill);
+// Draws the new picture everywhere in the frame but inside a polygon.
+void ShowOutsidePolygon(TransitionFrame& f, const QList<QPoint>& points) {
+    int nextRow = 0;
+    std::vector<Interval> outside;
+    const auto showRowsUpTo = [&f, &nextRow](int y) {
+        for (; nextRow < y; ++nextRow)
+            Show(f, {0, nextRow, f.W, nextRow + 1});
+    };
+    ForEachPolygonRow(points, 0, f.H, [&](int y, std::span<const Interval> spans) {
+        showRowsUpTo(y);
+        outside.clear();
+        int from = 0;
+        for (const Interval& span : spans) {
+            if (span.from > from) outside.push_back({from, span.from});
+            from = std::max(from, span.to);
+        }
+        if (from < f.W) outside.push_back({from, f.W});
+        CopySpans(f, y, outside);
+        nextRow = y + 1;
+    });
+    showRowsUpTo(f.H);
 }
 
 void ShowPolygons(TransitionFrame& f, std::initializer_list<QList<QPoint>> polygons) {
     for (const QList<QPoint>& points : polygons)
-        ShowRegion(f, PolygonRegion(points));
+        ShowPolygon(f, points);
 }
 
 QPoint Centre(const TransitionFrame& f) {
@@ -49,7 +82,7 @@ void ShowTurningPolygon(TransitionFrame& f, std::initializer_list<QPoint> offset
     QList<QPoint> points;
     for (const QPoint& offset : offsets)
         points.append(Rotated(c + offset, c, angle));
-    ShowRegion(f, PolygonRegion(points));
+    ShowPolygon(f, points);
 }
 
 // The pie from the top of the circle round the picture: P points 3.6 degrees apart.
@@ -62,7 +95,7 @@ void ShowSweep(TransitionFrame& f, double direction) {
         points.append({c.x() + static_cast<int>(std::lround(radius * std::cos(angle))),
                        c.y() + static_cast<int>(std::lround(radius * std::sin(angle)))});
     }
-    ShowRegion(f, PolygonRegion(points));
+    ShowPolygon(f, points);
 }
 
 } // namespace
@@ -107,8 +140,7 @@ void CircularRevealFromCentre(TransitionFrame& f) {
 
 void CircularRevealToCentre(TransitionFrame& f) {
     const Box shrinking{f.X - Half(f.W), f.Y - Half(f.H), Half(3 * f.W) - f.X, Half(3 * f.H) - f.Y};
-    const QRegion hole = RoundRectRegion(shrinking, 9 * (f.W - f.X) / 5, 9 * (f.H - f.Y) / 5);
-    ShowRegion(f, QRegion(0, 0, f.W, f.H).xored(hole));
+    ShowOutsidePolygon(f, RoundRect(shrinking, 9 * (f.W - f.X) / 5, 9 * (f.H - f.Y) / 5));
 }
 
 void DiagonalFromTopLeft(TransitionFrame& f) {

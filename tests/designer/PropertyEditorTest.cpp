@@ -353,6 +353,39 @@ TEST(PropertyEditor, NamesAreNotComparedButPageNamesAre) {
     EXPECT_EQ(f.Editor().ComboBox1()->itemText(0), "Start");
 }
 
+TEST(PropertyEditor, SelectorFollowsRenamesHidingAndRemovalsMadeBetweenFills) {
+    PropertyList f;
+    auto& button = f.Button();
+    auto& label = f.Add("ToolButton_Label", {40, 200});
+    f.Add("ToolButton_Label", {40, 260});
+    auto* selector = f.Editor().ComboBox1();
+    ASSERT_EQ(selector->count(), 4);
+    // Renamed through the list, then back outside it (as an undo does): the refill shows the
+    // name the record holds.
+    f.Editor().ComboBox1Change(1);
+    ASSERT_NE(f.TypeInto("Name", "Renamed"), nullptr);
+    f.Leave();
+    EXPECT_EQ(selector->itemText(1), "Renamed");
+    button.Props.Name = "Button1";
+    label.Control->SetShown(false);
+    for (auto& object : f.Objects())
+        object->Selected = false;
+    f.Objects().pop_back();
+    f.Editor().FillProperties();
+    ASSERT_EQ(selector->count(), 3);
+    EXPECT_EQ(selector->itemText(1), "Button1");
+    EXPECT_EQ(selector->itemText(2), "Label1");
+    EXPECT_TRUE(selector->itemData(2, Qt::UserRole + 2).toBool());
+    EXPECT_FALSE(selector->itemData(1, Qt::UserRole + 2).toBool());
+    EXPECT_EQ(selector->currentIndex(), 0);
+    // Shown again and a new object: the items change with them.
+    label.Control->SetShown(true);
+    f.Add("ToolButton_Label", {40, 320});
+    ASSERT_EQ(selector->count(), 4);
+    EXPECT_FALSE(selector->itemData(2, Qt::UserRole + 2).toBool());
+    EXPECT_EQ(selector->currentIndex(), 3);
+}
+
 TEST(PropertyEditor, EachCellIsOneUndoStepAndTextKeepsToTheCodePage) {
     PropertyList f;
     auto& button = f.Button();

@@ -35,6 +35,19 @@ std::vector<std::vector<std::uint32_t>> Play(const Bytes& file) {
     return pictures;
 }
 
+// The picture after the one uncompressed 24-bit frame of a w x h clip.
+std::vector<std::uint32_t> PlayTwentyFourBitFrame(const Bytes& frame, std::int32_t w,
+                                                  std::int32_t h) {
+    TAviContent content;
+    content.Width = w;
+    content.Height = h;
+    content.BitCount = 24;
+    content.Compression = acRgb;
+    content.Frames = {frame};
+    const auto pictures = Play(WriteAvi(content));
+    return pictures.empty() ? std::vector<std::uint32_t>{} : pictures.front();
+}
+
 TEST(AviClip, HeadersGiveSizeRateCodingAndFramesWhateverListsAndAudioSurroundThem) {
     auto content = PalettedClip(8, 4);
     content.MicroSecPerFrame = 66666;
@@ -151,13 +164,42 @@ TEST(AviClip, WideTwentyFourBitRowsKeepEveryPixelsOwnBytes) {
             expected[(h - 1 - y) * w + x] =
                 0xff000000u | std::uint32_t{r} << 16 | std::uint32_t{g} << 8 | b;
         }
-    TAviContent content;
-    content.Width = w;
-    content.Height = h;
-    content.BitCount = 24;
-    content.Compression = acRgb;
-    content.Frames = {frame};
-    EXPECT_EQ(Play(WriteAvi(content)).at(0), expected);
+    EXPECT_EQ(PlayTwentyFourBitFrame(frame, w, h), expected);
+}
+
+TEST(AviClip, TwentyFourBitRowsOfEveryWidthFromOneToTwentyKeepTheirLastPixels) {
+    // Pixels go in blocks of four while sixteen bytes of the row remain, the rest one by one:
+    // every width from 1 to 20 ends the row differently.
+    for (std::int32_t w = 1; w <= 20; ++w) {
+        const std::int32_t h = 2;
+        const auto stride = static_cast<std::size_t>((w * 3 + 3) / 4 * 4);
+        Bytes frame(stride * h, 0xee); // padding that must not show up anywhere
+        std::vector<std::uint32_t> expected(static_cast<std::size_t>(w * h));
+        for (std::int32_t y = 0; y < h; ++y)
+            for (std::int32_t x = 0; x < w; ++x) {
+                const std::size_t at = static_cast<std::size_t>(y) * stride + 3u * x;
+                const auto b = static_cast<std::uint8_t>(0x80 + x),
+                           g = static_cast<std::uint8_t>(y),
+                           r = static_cast<std::uint8_t>(0xf0 - x);
+                frame[at] = b;
+                frame[at + 1] = g;
+                frame[at + 2] = r;
+                expected[static_cast<std::size_t>((h - 1 - y) * w + x)] =
+                    0xff000000u | std::uint32_t{r} << 16 | std::uint32_t{g} << 8 | b;
+            }
+        EXPECT_EQ(PlayTwentyFourBitFrame(frame, w, h), expected) << "width " << w;
+    }
+}
+
+TEST(AviClip, Rle8LiteralPixelsBeyondTheRightEdgeAreDropped) {
+    auto content = PalettedClip(4, 2);
+    // Bottom row: one red, then six literal pixels of which three fit; the next code still
+    // starts after the literal's padding. Top row: a literal of exactly the width.
+    content.Frames = {{1, 1, 0, 6, 2, 3, 2, 1, 1, 1, 0, 0, 0, 4, 3, 3, 2, 2, 0, 1}};
+    const auto pictures = Play(WriteAvi(content));
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(pictures[0], (std::vector<std::uint32_t>{kBlue, kBlue, kGreen, kGreen, kRed, kGreen,
+                                                       kBlue, kGreen}));
 }
 
 TEST(AviClip, OtherCodingsAndDamageDoNotOpen) {
