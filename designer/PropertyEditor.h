@@ -18,6 +18,7 @@ namespace brelvane {
 class TPageHost;
 class TProjectPickers;
 class TPropertyDelegate;
+class TRichEditorForm;
 class TSurfaceOwner;
 struct TAutoObject;
 struct TDesignerProject;
@@ -36,6 +37,7 @@ public:
         TSurfaceOwner& Owner;
         // The page name row; false when the name is refused.
         std::function<bool(const std::string&)> RenamePage;
+        TRichEditorForm* RichEditor = nullptr;
     };
 
     TPropertyEditor(TSources sources, QWidget* parent);
