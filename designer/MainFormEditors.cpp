@@ -5,6 +5,7 @@
 #include "dialogs/ImageEditorForm.h"
 #include "dialogs/SelectColorForm.h"
 #include "dialogs/SettingsForm.h"
+#include "player/AutoRunForm.h"
 #include "project/DiscRootFiles.h"
 #include "storage/FilePaths.h"
 #include "storage/PictureFiles.h"

@@ -86,14 +86,17 @@ TRichEditorForm::TRichEditorForm(QWidget* owner, TRichFilePrompts prompts)
     setWindowTitle("Rich Editor");
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
+    // One flat tool bar, in two rows so that it fits the editing area.
     auto* bar = new QToolBar(this);
     bar->setObjectName("ToolBar");
+    auto* paragraphBar = new QToolBar(this);
     editor_ = new QTextEdit(this);
     editor_->setAcceptRichText(true);
     editor_->document()->setDefaultFont(DefaultFont());
     editor_->setMinimumSize(480, 320);
-    BuildToolBar(bar);
+    BuildToolBar(bar, paragraphBar);
     left->addWidget(bar);
+    left->addWidget(paragraphBar);
     left->addWidget(editor_, 1);
     layout->addLayout(left, 1);
 
@@ -127,7 +130,7 @@ TRichEditorForm::TRichEditorForm(QWidget* owner, TRichFilePrompts prompts)
     UpdateEnabling();
 }
 
-void TRichEditorForm::BuildToolBar(QToolBar* bar) {
+void TRichEditorForm::BuildToolBar(QToolBar* bar, QToolBar* paragraphBar) {
     fontNames_ = new QComboBox(bar);
     fontNames_->setObjectName("FontName");
     auto families = QFontDatabase::families();
@@ -135,6 +138,7 @@ void TRichEditorForm::BuildToolBar(QToolBar* bar) {
     fontNames_->addItems(families);
     fontNames_->setEditable(true);
     fontNames_->setInsertPolicy(QComboBox::NoInsert);
+    fontNames_->setMaximumWidth(180);
     bar->addWidget(fontNames_);
     fontSize_ = new QSpinBox(bar);
     fontSize_->setObjectName("FontSize");
@@ -159,8 +163,9 @@ void TRichEditorForm::BuildToolBar(QToolBar* bar) {
         MergeFormat(format);
     });
 
-    const auto add = [this, bar](const QString& caption, auto act) {
-        auto* action = bar->addAction(caption);
+    QToolBar* target = bar;
+    const auto add = [this, &target](const QString& caption, auto act) {
+        auto* action = target->addAction(caption);
         action->setObjectName(caption);
         connect(action, &QAction::triggered, this, act);
         return action;
@@ -180,7 +185,7 @@ void TRichEditorForm::BuildToolBar(QToolBar* bar) {
         format.setFontUnderline(on);
         MergeFormat(format);
     })->setCheckable(true);
-    bar->addSeparator();
+    target = paragraphBar;
     auto* alignments = new QActionGroup(this);
     for (auto [caption, alignment] :
          {std::pair{"Align Left", Qt::AlignLeft}, std::pair{"Center", Qt::AlignHCenter},
@@ -191,7 +196,7 @@ void TRichEditorForm::BuildToolBar(QToolBar* bar) {
         alignments->addAction(action);
     }
     add("Bullets", [this](bool on) { SetBullets(on); })->setCheckable(true);
-    bar->addSeparator();
+    paragraphBar->addSeparator();
     add("Clear", [this] { Clear(); });
     add("Cut", [this] { editor_->cut(); });
     add("Copy", [this] { editor_->copy(); });

@@ -49,7 +49,7 @@ public:
     QSpinBox* FontSize() const { return fontSize_; }
 
 private:
-    void BuildToolBar(QToolBar* bar);
+    void BuildToolBar(QToolBar* bar, QToolBar* paragraphBar);
     void MergeFormat(const QTextCharFormat& format);
     void ShowFormat();
     void UpdateEnabling();

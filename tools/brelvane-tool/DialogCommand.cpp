@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QTabWidget>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -54,6 +55,19 @@ template <class Form> DialogMaker SettingsDialog(int type) {
     };
 }
 
+// The project options on the tab `tab`.
+DialogMaker OptionsDialog(int tab) {
+    return [tab](const TActionContext& context, const TAutoObjects&, const TSettings& settings) {
+        std::vector<std::string> subPages;
+        for (const auto& page : context.Pages)
+            if (page.Kind == pkSubPage) subPages.push_back(page.Name);
+        auto form = std::make_unique<TSettingsForm>(nullptr, settings, std::move(subPages), context,
+                                                    TSettingsForm::TServices{});
+        form->Tabs()->setCurrentIndex(tab);
+        return form;
+    };
+}
+
 const std::map<std::string, DialogMaker>& Dialogs() {
     static const std::map<std::string, DialogMaker> dialogs{
         {"action",
@@ -84,14 +98,9 @@ const std::map<std::string, DialogMaker>& Dialogs() {
              if (!settings.InstallWares.empty()) ware = *settings.InstallWares.front();
              return std::make_unique<TInstallWareForm>(nullptr, context, ware);
          }},
-        {"options",
-         [](const TActionContext& context, const TAutoObjects&, const TSettings& settings) {
-             std::vector<std::string> subPages;
-             for (const auto& page : context.Pages)
-                 if (page.Kind == pkSubPage) subPages.push_back(page.Name);
-             return std::make_unique<TSettingsForm>(nullptr, settings, std::move(subPages), context,
-                                                    TSettingsForm::TServices{});
-         }},
+        {"options", OptionsDialog(0)},
+        {"options-startup", OptionsDialog(1)},
+        {"options-hint", OptionsDialog(2)},
         {"color",
          [](const TActionContext&, const TAutoObjects&, const TSettings& settings) {
              return std::make_unique<TSelectColorForm>(nullptr, settings.Hint->Color);
@@ -130,9 +139,11 @@ std::string MainPageName(const TProjectIndex& project) {
 int RunDialogCommand(const std::vector<std::string>& args) {
     const auto found = args.empty() ? Dialogs().end() : Dialogs().find(args[0]);
     if ((args.size() != 3 && args.size() != 4) || found == Dialogs().end()) {
-        std::fprintf(stderr, "usage: brelvane-tool dialog NAME BASEFOLDER [PAGE] OUT.png\n"
-                             "NAME: action, group, files, copy-file, slide-show, load-file, "
-                             "show-hide, install-software, options, color, image, text, rich\n");
+        std::fprintf(stderr,
+                     "usage: brelvane-tool dialog NAME BASEFOLDER [PAGE] OUT.png\n"
+                     "NAME: action, group, files, copy-file, slide-show, load-file, "
+                     "show-hide, install-software, options, options-startup, options-hint, color, "
+                     "image, text, rich\n");
         return 2;
     }
     TProcessState state;
