@@ -93,7 +93,7 @@ TRichEditorForm::TRichEditorForm(QWidget* owner, TRichFilePrompts prompts)
     editor_ = new QTextEdit(this);
     editor_->setAcceptRichText(true);
     editor_->document()->setDefaultFont(DefaultFont());
-    editor_->setMinimumSize(480, 320);
+    editor_->setMinimumSize(600, 320);
     BuildToolBar(bar, paragraphBar);
     left->addWidget(bar);
     left->addWidget(paragraphBar);
@@ -138,13 +138,14 @@ void TRichEditorForm::BuildToolBar(QToolBar* bar, QToolBar* paragraphBar) {
     fontNames_->addItems(families);
     fontNames_->setEditable(true);
     fontNames_->setInsertPolicy(QComboBox::NoInsert);
-    fontNames_->setMaximumWidth(180);
+    fontNames_->setMaximumWidth(160);
     bar->addWidget(fontNames_);
     fontSize_ = new QSpinBox(bar);
     fontSize_->setObjectName("FontSize");
     fontSize_->setRange(1, 1638);
     bar->addWidget(fontSize_);
     fontColor_ = new TColorBox(bar);
+    fontColor_->setMaximumWidth(120);
     bar->addWidget(fontColor_);
     connect(fontNames_, &QComboBox::textActivated, this, [this](const QString& family) {
         QTextCharFormat format;
