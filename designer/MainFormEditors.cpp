@@ -6,6 +6,7 @@
 #include "dialogs/SelectColorForm.h"
 #include "dialogs/SettingsForm.h"
 #include "player/AutoRunForm.h"
+#include "player/HintStyle.h"
 #include "project/DiscRootFiles.h"
 #include "storage/FilePaths.h"
 #include "storage/PictureFiles.h"
@@ -31,7 +32,8 @@ void TMainForm::ProjectOptions1Click() {
     UseProjectPickers(context, *pickers_);
     TSettingsForm::TServices services{
         [](QWidget* owner, TFont& font) { return ChooseFont(owner, font); },
-        [](QWidget* owner, TPicture& picture) { return EditImage(owner, picture); }};
+        [](QWidget* owner, TPicture& picture) { return EditImage(owner, picture); },
+        [](const THintSettings* hint) { InstallHintStyle(hint); }};
     if (EditProjectOptions(this, project_.Index.Settings, std::move(subPages), context,
                            std::move(services)))
         SetModified(true);

@@ -1,6 +1,7 @@
 #include "dialogs/ImageEditorForm.h"
 
 #include "dialogs/DialogSupport.h"
+#include "dialogs/EditorFiles.h"
 #include "platform/MessageBoxes.h"
 #include "render/PictureImage.h"
 #include "storage/PictureCodecs.h"
@@ -13,8 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 namespace brelvane {
 
@@ -183,12 +182,9 @@ void TImageEditorForm::Load() {
     const auto file = prompts_.Open ? prompts_.Open(this, iconOnly_ ? kIconFilter : kPictureFilter)
                                     : std::nullopt;
     if (!file) return;
-    std::ifstream in(file->toStdString(), std::ios::binary);
-    if (!in) {
-        platform::ShowErrorBox(this, "Cannot open file \"" + *file + "\".");
-        return;
-    }
-    auto picture = PictureOfFileBytes({std::istreambuf_iterator<char>(in), {}});
+    const auto bytes = ReadEditorFile(this, *file);
+    if (!bytes) return;
+    auto picture = PictureOfFileBytes({bytes->begin(), bytes->end()});
     if (picture.Empty()) {
         platform::ShowErrorBox(this, "\"" + *file + "\" is not a picture.");
         return;
@@ -206,10 +202,8 @@ void TImageEditorForm::SaveAs() {
     const auto [filter, suffix] = SaveKind(picture_);
     const auto file = prompts_.Save ? prompts_.Save(this, filter, suffix) : std::nullopt;
     if (!file) return;
-    std::ofstream out(file->toStdString(), std::ios::binary);
-    if (!out || !out.write(reinterpret_cast<const char*>(picture_.Data.data()),
-                           static_cast<std::streamsize>(picture_.Data.size())))
-        platform::ShowErrorBox(this, "Cannot create file \"" + *file + "\".");
+    WriteEditorFile(this, *file,
+                    {reinterpret_cast<const char*>(picture_.Data.data()), picture_.Data.size()});
 }
 
 void TImageEditorForm::Clear() {

@@ -2,6 +2,7 @@
 
 #include "dialogs/ColorBox.h"
 #include "dialogs/DialogSupport.h"
+#include "dialogs/EditorFiles.h"
 #include "platform/MessageBoxes.h"
 #include "render/RtfTextDocument.h"
 #include "render/SystemColors.h"
@@ -26,8 +27,6 @@
 #include <QTextList>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <fstream>
-#include <iterator>
 
 namespace brelvane {
 
@@ -284,13 +283,9 @@ bool TRichEditorForm::Edit(std::string& content, bool plainText) {
 void TRichEditorForm::Load() {
     const auto file = prompts_.Open ? prompts_.Open(this) : std::nullopt;
     if (!file) return;
-    std::ifstream in(file->toStdString(), std::ios::binary);
-    if (!in) {
-        platform::ShowErrorBox(this, "Cannot open file \"" + *file + "\".");
-        return;
-    }
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    const auto read = ReadRichContent(bytes, TRtfRecovery::StopAtFault);
+    const auto bytes = ReadEditorFile(this, *file);
+    if (!bytes) return;
+    const auto read = ReadRichContent(*bytes, TRtfRecovery::StopAtFault);
     if (read.Fault) {
         platform::ShowErrorBox(
             this, "\"" + *file + "\": " + QString::fromStdString(RtfFaultText(*read.Fault)) + ".");
@@ -308,9 +303,7 @@ void TRichEditorForm::SaveAs() {
     const auto document = RtfFromTextDocument(*editor_->document());
     const auto bytes =
         file->endsWith(".txt", Qt::CaseInsensitive) ? PlainTextOf(document) : WriteRtf(document);
-    std::ofstream out(file->toStdString(), std::ios::binary);
-    if (!out || !out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-        platform::ShowErrorBox(this, "Cannot create file \"" + *file + "\".");
+    WriteEditorFile(this, *file, bytes);
 }
 
 void TRichEditorForm::Clear() {

@@ -93,7 +93,22 @@ TSettingsForm::TSettingsForm(QWidget* owner, const TSettings& settings,
     for (int row = 0; row < static_cast<int>(copy_.InstallWares.size()); ++row)
         ShowInstall(row);
     UpdateEnabling();
+    ApplyHint();
     modified_ = false;
+}
+
+TSettingsForm::~TSettingsForm() {
+    if (services_.InstallHint) services_.InstallHint(nullptr);
+}
+
+void TSettingsForm::HintChanged() {
+    Changed();
+    ApplyHint();
+}
+
+void TSettingsForm::ApplyHint() {
+    if (services_.InstallHint)
+        services_.InstallHint(copy_.Hint->UseCustomizedHint ? copy_.Hint.get() : nullptr);
 }
 
 QWidget* TSettingsForm::BuildApplicationTab() {
@@ -219,7 +234,7 @@ QWidget* TSettingsForm::BuildHintTab() {
         box->SetValue(field);
         connect(box, &TColorBox::ValueChosen, this, [this, &field](std::int32_t value) {
             field = value;
-            Changed();
+            HintChanged();
         });
         return box;
     };
@@ -295,16 +310,16 @@ QWidget* TSettingsForm::BuildHintTab() {
     ShowBackImage();
     connect(useHint_, &QCheckBox::toggled, this, [this](bool on) {
         copy_.Hint->UseCustomizedHint = on;
-        Changed();
+        HintChanged();
         UpdateEnabling();
     });
     connect(direction, &QComboBox::activated, this, [this](int row) {
         copy_.Hint->Direction = static_cast<std::uint8_t>(row);
-        Changed();
+        HintChanged();
     });
     connect(backStyle, &QComboBox::activated, this, [this](int row) {
         copy_.Hint->BackStyle = row;
-        Changed();
+        HintChanged();
     });
     connect(hintFont_, &QPushButton::clicked, this,
             [this] { PickFont(hintFont_, copy_.Hint->Font); });
@@ -313,11 +328,11 @@ QWidget* TSettingsForm::BuildHintTab() {
     connect(selectImage, &QPushButton::clicked, this, &TSettingsForm::PickBackImage);
     connect(showPause, &QSpinBox::valueChanged, this, [this](int value) {
         copy_.Hint->ShowPause = value;
-        Changed();
+        HintChanged();
     });
     connect(hidePause, &QSpinBox::valueChanged, this, [this](int value) {
         copy_.Hint->HidePause = value;
-        Changed();
+        HintChanged();
     });
     return page;
 }
@@ -406,12 +421,15 @@ void TSettingsForm::PickFont(QPushButton* panel, TFont& font) {
     if (!services_.ChooseFont || !services_.ChooseFont(this, chosen) || chosen == font) return;
     font = chosen;
     ShowFont(panel, font);
-    Changed();
+    if (&font == &copy_.Hint->Font)
+        HintChanged();
+    else
+        Changed();
 }
 
 void TSettingsForm::PickBackImage() {
     if (!services_.EditImage || !services_.EditImage(this, copy_.Hint->BackImage)) return;
-    Changed();
+    HintChanged();
     ShowBackImage();
 }
 

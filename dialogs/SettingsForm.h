@@ -38,11 +38,16 @@ public:
     struct TServices {
         TFontPrompt ChooseFont;
         TImagePrompt EditImage;
+        // Shows the program's hints in the customized balloon of `hint`, or
+        // with null in the platform's own tooltips again.
+        std::function<void(const THintSettings* hint)> InstallHint;
     };
 
     // `subPages` are the names of the project's sub pages in project order.
     TSettingsForm(QWidget* owner, const TSettings& settings, std::vector<std::string> subPages,
                   const TActionContext& context, TServices services);
+    // The platform's tooltips come back whatever way the dialog closed.
+    ~TSettingsForm() override;
 
     bool Modified() const { return modified_; }
     // The edited copy, its tab list as the dialog shows it.
@@ -80,6 +85,9 @@ private:
     void ShowBackImage();
     void UpdateEnabling();
     void Changed() { modified_ = true; }
+    // A hint field changed: the dialog's own hints show it at once.
+    void HintChanged();
+    void ApplyHint();
 
     TSettings copy_;
     const TActionContext& context_;

@@ -50,6 +50,8 @@ struct SettingsFormTest : DialogsFixture, ::testing::Test {
     // "First" was deleted from the project; "Second" is a tab already.
     std::vector<std::string> SubPages{"Intro", "Second", "Extras"};
     std::vector<TFont> FontStarts;
+    // Every customized hint installed (nothing: the platform's tooltips).
+    std::vector<std::optional<THintSettings>> Hints;
     std::optional<TFont> FontAnswer;
     TSettingsForm::TServices Services{[this](QWidget*, TFont& font) {
                                           FontStarts.push_back(font);
@@ -60,6 +62,10 @@ struct SettingsFormTest : DialogsFixture, ::testing::Test {
                                       [](QWidget*, TPicture& picture) {
                                           picture = test::SamplePicture(TPictureKind::Gif);
                                           return true;
+                                      },
+                                      [this](const THintSettings* hint) {
+                                          Hints.push_back(hint ? std::optional(*hint)
+                                                               : std::nullopt);
                                       }};
 
     std::unique_ptr<TSettingsForm> Open() {
@@ -113,6 +119,32 @@ TEST_F(SettingsFormTest, StyleAndCustomHintDriveTheEnabling) {
     EXPECT_TRUE(form->UseHintBox()->isEnabled());
     form->UseHintBox()->setChecked(false);
     EXPECT_FALSE(form->findChild<QWidget*>("BackImage")->isEnabled());
+}
+
+TEST_F(SettingsFormTest, TheDialogsHintsFollowTheCopyAndTheStandardOnesReturn) {
+    FontAnswer = TFont{"Tahoma", 0xff, 11, fsBold};
+    {
+        auto form = Open();
+        ASSERT_EQ(Hints.size(), 1u);
+        ASSERT_TRUE(Hints[0]);
+        EXPECT_EQ(Hints[0]->Font.Name, "Verdana");
+        form->findChild<QPushButton*>("HintFont")->click();
+        ASSERT_EQ(Hints.size(), 2u);
+        ASSERT_TRUE(Hints[1]);
+        EXPECT_EQ(Hints[1]->Font.Name, "Tahoma");
+        // The tab font is no hint field.
+        form->findChild<QPushButton*>("TabFont")->click();
+        EXPECT_EQ(Hints.size(), 2u);
+        form->UseHintBox()->setChecked(false);
+        ASSERT_EQ(Hints.size(), 3u);
+        EXPECT_FALSE(Hints[2]);
+        form->UseHintBox()->setChecked(true);
+        ASSERT_EQ(Hints.size(), 4u);
+        EXPECT_TRUE(Hints[3]);
+    }
+    EXPECT_FALSE(Hints.back());
+    // The original settings were never touched.
+    EXPECT_EQ(Settings.Hint->Font.Name, "Verdana");
 }
 
 TEST_F(SettingsFormTest, TabPagesMoveBetweenListsAndTheSelectionMovesWithThePage) {
