@@ -1,5 +1,6 @@
 #include "designer/KindRowBuilders.h"
 #include "designer/ProjectPickers.h"
+#include "dialogs/RichEditorForm.h"
 #include "objects/records/AviPayload.h"
 #include "objects/records/ExplorerPayload.h"
 #include "objects/records/FlashPayload.h"
@@ -56,12 +57,22 @@ void TextBoxRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows)
     AddBoxLookRows(box, rows);
 }
 
-void RichTextRows(TRowContext&, TAutoObject& object, TPropertyRows& rows) {
+void RichTextRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& box = PayloadOf<TRichTextPayload>(object);
     const auto& content = box.RichText;
-    rows.push_back(DialogRow("RichText", TRowDialog::RichText,
-                             [&content] { return Placeholder(!content.empty(), "RichText"); },
-                             {At("RichText")}));
+    TPropertyRow row = DialogRow("RichText", TRowDialog::RichText,
+                                 [&content] { return Placeholder(!content.empty(), "RichText"); },
+                                 {At("RichText")});
+    if (auto* editor = context.RichEditor)
+        row.Open = [&box, editor](const std::function<void()>& beforeChange) {
+            // The stored bytes stay as they are unless the editor changed them.
+            std::string edited = box.RichText;
+            if (!editor->Edit(edited, box.PlainText)) return false;
+            beforeChange();
+            box.RichText = std::move(edited);
+            return true;
+        };
+    rows.push_back(std::move(row));
     AddBoxLookRows(box, rows);
 }
 

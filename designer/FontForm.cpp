@@ -1,6 +1,6 @@
 #include "designer/FontForm.h"
 
-#include "designer/ColorNames.h"
+#include "dialogs/ColorNames.h"
 #include "designer/PropertyValues.h"
 #include "platform/MessageBoxes.h"
 #include "render/AnsiText.h"

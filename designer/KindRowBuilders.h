@@ -25,9 +25,8 @@ inline TPropertyRow PayloadFontRow(TRowContext& context, const QString& caption,
 }
 
 // A text shown by the text editor: "[Text]" or "[None]".
-inline TPropertyRow TextDialog(const char* caption, const std::string& lines, const char* field) {
-    return DialogRow(caption, TRowDialog::Text,
-                     [&lines] { return Placeholder(!lines.empty(), "Text"); }, {At(field)});
+inline TPropertyRow TextDialog(const char* caption, std::string& lines, const char* field) {
+    return TextEditorRow(caption, lines, At(field));
 }
 
 // Document and media objects.

@@ -8,6 +8,7 @@
 #include "designer/ProjectPickers.h"
 #include "designer/PropertyEditor.h"
 #include "designer/TipsForm.h"
+#include "dialogs/RichEditorForm.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
 #include "platform/MessageBoxes.h"
@@ -115,6 +116,7 @@ TMainForm::TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialo
     AskSaveFileName = AskSaveFileNameOnDesktop;
     designerVersion_ = ReadFileVersion(paths_.ProgramPath);
 
+    richEditor_ = new TRichEditorForm(this);
     BuildPanes();
     BuildMenus();
     BuildToolBars();
@@ -184,8 +186,9 @@ void TMainForm::BuildMenus() {
     connect(Action("Exit1"), &QAction::triggered, this, &QWidget::close);
 
     auto* project = menuBar()->addMenu("&Project");
-    AddCommand(project, "ProjectOptions1", "Project Options...", {}, nullptr);
-    AddCommand(project, "CDIcon1", "CD Icon...", {}, nullptr);
+    AddCommand(project, "ProjectOptions1", "Project Options...", {},
+               &TMainForm::ProjectOptions1Click);
+    AddCommand(project, "CDIcon1", "CD Icon...", {}, &TMainForm::CdIcon1Click);
     AddCommand(project, "ExecutableFileInformation1", "Executable File Information...", {},
                &TMainForm::ExecutableFileInformation);
     project->addSeparator();
@@ -225,7 +228,8 @@ void TMainForm::BuildMenus() {
     AddCommand(tools, "SnapToGrid1", "Snap To Grid", {}, &TMainForm::ToggleSnapToGrid)
         ->setCheckable(true);
     AddCommand(tools, "GridSize1", "Grid Size...", {}, &TMainForm::GridSize);
-    AddCommand(tools, "BackGroundColor1", "Back Ground Color...", {}, nullptr);
+    AddCommand(tools, "BackGroundColor1", "Back Ground Color...", {},
+               &TMainForm::BackGroundColor1Click);
 
     auto* help = menuBar()->addMenu("&Help");
     AddCommand(help, "BrelvaneHelp1", "Brelvane Help...", QKeySequence(Qt::Key_F1),
@@ -240,7 +244,7 @@ void TMainForm::BuildToolBars() {
         {"ToolButton_New", "New Project", "New1"},
         {"ToolButton_Open", "Open", "Open1"},
         {"ToolButton_Save", "Save", "Save1"},
-        {"ToolButton_ProjectOptions", "Project Options", nullptr},
+        {"ToolButton_ProjectOptions", "Project Options", "ProjectOptions1"},
         {"ToolButton_SaveAndTest", "Save and Test", "SaveandTest1"},
         {"ToolButton_SaveAndPublish", "Save and Publish", "SaveandPublish1"},
         {nullptr, nullptr, nullptr},
@@ -316,10 +320,10 @@ void TMainForm::BuildPanes() {
     panel2_->setObjectName("Panel2");
     auto* left = new QVBoxLayout(panel2_);
     left->setContentsMargins(2, 2, 2, 2);
-    propertyEditor_ =
-        new TPropertyEditor({*host_, project_, *pickers_, *this,
-                             [this](const std::string& name) { return RenamePage(name); }},
-                            panel2_);
+    propertyEditor_ = new TPropertyEditor(
+        {*host_, project_, *pickers_, *this,
+         [this](const std::string& name) { return RenamePage(name); }, richEditor_},
+        panel2_);
     left->addWidget(propertyEditor_);
     panel2_->resize(kLeftPaneWidth, panel2_->height());
 

@@ -31,6 +31,7 @@ class TPageHost;
 class TPickerDialogs;
 class TProjectPickers;
 class TPropertyEditor;
+class TRichEditorForm;
 class TProSplashForm;
 class TNewProjectForm;
 
@@ -94,6 +95,10 @@ public:
     void ToggleDisplayGrid();
     void ToggleSnapToGrid();
     void GridSize();
+    // The project-wide settings, the editing area's colour and the disc icon.
+    void ProjectOptions1Click();
+    void BackGroundColor1Click();
+    void CdIcon1Click();
     void ShowHelp();
     void ShowAbout();
     // The What's New box at any time, and once at start while the user has
@@ -198,6 +203,8 @@ private:
     QLabel* statusPanel1_ = nullptr;
     QWidget* panel2_ = nullptr;
     TPropertyEditor* propertyEditor_ = nullptr;
+    // Made once here and reused by every rich-text row.
+    TRichEditorForm* richEditor_ = nullptr;
     QTabBar* pageControl1_ = nullptr;
     QWidget* pageControl2_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;

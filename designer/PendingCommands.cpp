@@ -8,24 +8,16 @@ namespace brelvane {
 
 namespace {
 constexpr std::array kPending{
-    TPendingCommand{"ProjectOptions1", "project options dialog"},
-    TPendingCommand{"ToolButton_ProjectOptions", "project options dialog"},
-    TPendingCommand{"CDIcon1", "picture dialog"},
     TPendingCommand{"GetPage1", "template library"},
     TPendingCommand{"ToolButton_LoadFromTemplate", "template library"},
     TPendingCommand{"PageTemplate1", "template library"},
     TPendingCommand{"ObjectTemplate1", "template library"},
-    TPendingCommand{"BackGroundColor1", "colour dialog"},
     TPendingCommand{"SetVisibleTrueInGroup1", "groups"},
     TPendingCommand{"SetVisibleFalseInGroup1", "groups"},
     TPendingCommand{"GroupList1", "groups"},
 };
 
 constexpr std::array kPendingRowDialogs{
-    TPendingRowDialog{TRowDialog::Colour, "TSelectColorForm", "colour dialog"},
-    TPendingRowDialog{TRowDialog::Picture, "TImageEditorForm", "picture dialog"},
-    TPendingRowDialog{TRowDialog::Text, "TTextEditorForm", "text editor"},
-    TPendingRowDialog{TRowDialog::RichText, "TRichEditorForm", "rich text editor"},
     TPendingRowDialog{TRowDialog::MenuItems, "TMenuEditorForm", "item editors"},
     TPendingRowDialog{TRowDialog::ToolButtons, "TToolButtonsForm", "item editors"},
     TPendingRowDialog{TRowDialog::StatusPanels, "TStatusBarForm", "item editors"},

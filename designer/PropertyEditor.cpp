@@ -101,8 +101,9 @@ void TPropertyEditor::FillProperties() {
     const int item = comboBox1_->currentIndex();
     checkGroup_ = target_ && HasCheckGroupRows(target_->Kind);
     if (item >= 0) {
-        context_ = std::make_unique<TRowContext>(TRowContext{
-            page, target_, sources_.Project, sources_.Pickers, window(), sources_.RenamePage});
+        context_ = std::make_unique<TRowContext>(
+            TRowContext{page, target_, sources_.Project, sources_.Pickers, window(),
+                        sources_.RenamePage, sources_.RichEditor});
         rows_ = PropertyRowsOf(*context_);
     }
     valueEdit_->setRowCount(static_cast<int>(rows_.size()));

@@ -20,6 +20,7 @@ namespace brelvane {
 class TPageHost;
 class TProjectPickers;
 class TPropertyDelegate;
+class TRichEditorForm;
 class TSurfaceOwner;
 struct TAutoObject;
 struct TDesignerProject;
@@ -38,6 +39,7 @@ public:
         TSurfaceOwner& Owner;
         // The page name row; false when the name is refused.
         std::function<bool(const std::string&)> RenamePage;
+        TRichEditorForm* RichEditor = nullptr;
     };
 
     TPropertyEditor(TSources sources, QWidget* parent);

@@ -1,10 +1,14 @@
 #include "designer/RowFactory.h"
 
-#include "designer/ColorNames.h"
 #include "designer/FontForm.h"
 #include "designer/ProjectPickers.h"
+#include "dialogs/ColorNames.h"
+#include "dialogs/ImageEditorForm.h"
+#include "dialogs/SelectColorForm.h"
+#include "dialogs/TextEditorForm.h"
 #include "project/PageRecord.h"
 
+#include <QApplication>
 #include <algorithm>
 
 namespace brelvane {
@@ -119,14 +123,43 @@ TPropertyRow ColorRow(const QString& caption, std::int32_t& field, std::string p
                                  {std::move(path)});
     row.Look = TRowLook::Color;
     row.Color = [&field] { return field; };
+    row.Open = [&field](const std::function<void()>& beforeChange) {
+        std::int32_t chosen = field;
+        if (!SelectColor(QApplication::activeWindow(), chosen)) return false;
+        beforeChange();
+        field = chosen;
+        return true;
+    };
     return row;
 }
 
 TPropertyRow PictureRow(const QString& caption, TPicture& field, std::string path,
                         const char* emptyType) {
-    return DialogRow(caption, TRowDialog::Picture,
-                     [&field, emptyType] { return PictureText(field, emptyType); },
-                     {std::move(path)});
+    TPropertyRow row =
+        DialogRow(caption, TRowDialog::Picture,
+                  [&field, emptyType] { return PictureText(field, emptyType); }, {std::move(path)});
+    row.Open = [&field](const std::function<void()>& beforeChange) {
+        TPicture edited = field;
+        if (!EditImage(QApplication::activeWindow(), edited)) return false;
+        beforeChange();
+        field = std::move(edited);
+        return true;
+    };
+    return row;
+}
+
+TPropertyRow TextEditorRow(const QString& caption, std::string& field, std::string path) {
+    TPropertyRow row =
+        DialogRow(caption, TRowDialog::Text,
+                  [&field] { return Placeholder(!field.empty(), "Text"); }, {std::move(path)});
+    row.Open = [&field](const std::function<void()>& beforeChange) {
+        std::string edited = field;
+        if (!EditText(QApplication::activeWindow(), edited)) return false;
+        beforeChange();
+        field = std::move(edited);
+        return true;
+    };
+    return row;
 }
 
 TPropertyRow ShownRow(const QString& caption, const std::string& field, std::string path) {

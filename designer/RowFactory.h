@@ -21,6 +21,7 @@ struct TAutoObject;
 struct TDesignerProject;
 struct TPageRecord;
 class TProjectPickers;
+class TRichEditorForm;
 
 // What the row builders of a target may use.
 struct TRowContext {
@@ -33,6 +34,8 @@ struct TRowContext {
     QWidget* DialogOwner;
     // The page name row: false when the name is refused (the refusal is shown).
     std::function<bool(const std::string&)> RenamePage;
+    // The rich editor made when the designer started; null where there is none.
+    TRichEditorForm* RichEditor = nullptr;
 };
 
 // The row kinds every table is made of; `path` names the stored field.
@@ -55,6 +58,8 @@ TPropertyRow DialogRow(const QString& caption, TRowDialog dialog, std::function<
 TPropertyRow ColorRow(const QString& caption, std::int32_t& field, std::string path);
 TPropertyRow PictureRow(const QString& caption, TPicture& field, std::string path,
                         const char* emptyType = "None");
+// A multi-line text shown as "[Text]" or "[None]" and edited by the text editor.
+TPropertyRow TextEditorRow(const QString& caption, std::string& field, std::string path);
 // A fixed row that shows a text field as it is.
 TPropertyRow ShownRow(const QString& caption, const std::string& field, std::string path);
 

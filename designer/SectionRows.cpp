@@ -163,10 +163,7 @@ void AddCommentRows(TRowContext& context, TPropertyRows& rows) {
     auto* object = context.Object;
     if (object) {
         rows.push_back(TextRow("Hint", object->Payload->Hint, "Payload.Hint"));
-        rows.push_back(
-            DialogRow("Comment", TRowDialog::Text,
-                      [&command] { return Placeholder(!command.Comment.empty(), "Text"); },
-                      {"Props.Comment"}));
+        rows.push_back(TextEditorRow("Comment", command.Comment, "Props.Comment"));
         rows.push_back(NameChoiceRow("CommentViewer", command.CommentViewer,
                                      CommentViewers(context.Page), "Props.CommentViewer"));
         rows.push_back(PictureRow("GraphicComment", object->GraphicComment, "GraphicComment"));

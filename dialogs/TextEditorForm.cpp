@@ -1,15 +1,13 @@
 #include "dialogs/TextEditorForm.h"
 
 #include "dialogs/DialogSupport.h"
-#include "platform/MessageBoxes.h"
+#include "dialogs/EditorFiles.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <fstream>
-#include <iterator>
 
 namespace brelvane {
 
@@ -75,23 +73,16 @@ std::string TTextEditorForm::Text() const {
 void TTextEditorForm::Load() {
     const auto file = prompts_.Open ? prompts_.Open(this) : std::nullopt;
     if (!file) return;
-    std::ifstream in(file->toStdString(), std::ios::binary);
-    if (!in) {
-        platform::ShowErrorBox(this, "Cannot open file \"" + *file + "\".");
-        return;
-    }
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    memo_->setPlainText(MemoText(bytes));
+    const auto bytes = ReadEditorFile(this, *file);
+    if (!bytes) return;
+    memo_->setPlainText(MemoText(*bytes));
     changed_ = true;
 }
 
 void TTextEditorForm::SaveAs() {
     const auto file = prompts_.Save ? prompts_.Save(this) : std::nullopt;
     if (!file) return;
-    std::ofstream out(file->toStdString(), std::ios::binary);
-    const auto text = Text();
-    if (!out || !out.write(text.data(), static_cast<std::streamsize>(text.size())))
-        platform::ShowErrorBox(this, "Cannot create file \"" + *file + "\".");
+    WriteEditorFile(this, *file, Text());
 }
 
 bool EditText(QWidget* owner, std::string& text, TTextFilePrompts prompts) {

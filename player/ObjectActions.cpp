@@ -17,6 +17,7 @@
 #include "player/ShellErrors.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
+#include "storage/PictureFiles.h"
 #include "storage/rtf/RtfPlainText.h"
 
 #include <algorithm>
@@ -29,20 +30,6 @@
 namespace brelvane {
 
 namespace {
-// The picture in a file, by the signature its bytes start with; empty when
-// the bytes are no picture.
-TPicture PictureOf(std::vector<std::uint8_t> bytes) {
-    TPicture picture;
-    for (auto kind : {TPictureKind::Png, TPictureKind::Jpeg, TPictureKind::Gif,
-                      TPictureKind::Bitmap, TPictureKind::Icon, TPictureKind::Metafile})
-        if (HasPictureSignature(kind, bytes)) {
-            picture.Kind = kind;
-            picture.Data = std::move(bytes);
-            break;
-        }
-    return picture;
-}
-
 // The whole file, or nothing after the action's message has been shown.
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
     if (!FileExists(path)) {
@@ -179,7 +166,7 @@ bool LoadFileWithObject(TAutoRunForm& page, const std::string& packed) {
             rich->RichText.assign(bytes->begin(), bytes->end());
             rich->PlainText = !IsRtfContent(rich->RichText);
         } else if (auto* image = dynamic_cast<TImagePayload*>(object->Payload.get())) {
-            auto picture = PictureOf(*bytes);
+            auto picture = PictureOfFileBytes(*bytes);
             if (picture.Empty()) {
                 ShowError("\"" + path + "\", " + kDamagedDataText);
                 return false;

@@ -434,7 +434,8 @@ TEST(PropertyEditor, DrawsDisabledRowsSwatchesAndTheDefaultCursor) {
     EXPECT_EQ(f.Row("Cursor").Text(), "");
     f.Editor().ComboBox1Change(0);
     EXPECT_EQ(f.Shown("BackColor"), "White");
-    EXPECT_EQ(f.Row("BackColor").Editor, TRowEditor::Fixed); // its dialog comes later
+    EXPECT_EQ(f.Row("BackColor").Editor, TRowEditor::Dialog); // the colour editor
+    EXPECT_TRUE(f.Row("BackColor").HasEllipsis());
     EXPECT_EQ(f.Shown("PageIcon"), "[Default]");
     EXPECT_EQ(f.Shown("BorderStyle"), "SizeableMinimizeIcon");
     f.Page().BorderStyle = 3;

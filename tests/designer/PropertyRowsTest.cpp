@@ -8,11 +8,17 @@
 #include "designer/FontForm.h"
 #include "designer/PropertyEditor.h"
 #include "dialogs/ActionEditorForm.h"
+#include "dialogs/ImageEditorForm.h"
+#include "dialogs/RichEditorForm.h"
+#include "dialogs/SelectColorForm.h"
+#include "dialogs/TextEditorForm.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/ObjectStream.h"
 #include "storage/FieldWalker.h"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <map>
 #include <set>
 
@@ -190,6 +196,25 @@ bool LeftAloneFor(std::uint8_t kind, const std::string& path) {
            path != "Payload.Width" && path != "Payload.Height";
 }
 
+// Makes a change in a colour, picture, text or rich-text editor and accepts
+// it; false for other dialogs.
+bool ChangeInSmallEditor(QWidget* dialog) {
+    if (auto* color = qobject_cast<TSelectColorForm*>(dialog)) {
+        color->SetChosen(color->Chosen() == 0x123456 ? 0x654321 : 0x123456);
+    } else if (auto* image = qobject_cast<TImageEditorForm*>(dialog)) {
+        image->TakePicture(image->Picture().Empty() ? test::SamplePicture(TPictureKind::Gif)
+                                                    : TPicture{});
+    } else if (auto* text = qobject_cast<TTextEditorForm*>(dialog)) {
+        text->Memo()->appendPlainText("more");
+    } else if (auto* rich = qobject_cast<TRichEditorForm*>(dialog)) {
+        rich->Editor()->insertPlainText("more");
+    } else {
+        return false;
+    }
+    static_cast<QDialog*>(dialog)->accept();
+    return true;
+}
+
 // A value other than the row's present one, as a user would give it.
 QString OtherValue(const TPropertyRow& row) {
     const QString now = row.Text();
@@ -248,6 +273,7 @@ struct PropertyRowsTest : ::testing::Test, SurfaceFixture {
                         action->accept();
                         return;
                     }
+                    if (ChangeInSmallEditor(dialog)) return;
                     auto* form = qobject_cast<TFontForm*>(dialog);
                     if (!form) static_cast<QDialog*>(dialog)->reject();
                     ASSERT_NE(form, nullptr);

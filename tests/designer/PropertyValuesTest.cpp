@@ -1,6 +1,6 @@
 #include "designer/PropertyValues.h"
 
-#include "designer/ColorNames.h"
+#include "dialogs/ColorNames.h"
 #include "designer/PageBorderStyle.h"
 #include "project/PageRecord.h"
 #include "render/SystemColors.h"

@@ -6,6 +6,9 @@
 #include "designer/PublishForm.h"
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceImage.h"
+#include "dialogs/ColorPalette.h"
+#include "dialogs/ImageEditorForm.h"
+#include "dialogs/SelectColorForm.h"
 #include "player/AutoRunForm.h"
 #include "project/ClipboardObjects.h"
 #include "project/PageStream.h"
@@ -178,6 +181,25 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     cells.Choose("Start Action", {Qt::Key_End, Qt::Key_Up});
     EXPECT_EQ(cells.Shown("Start Action"), "Exit");
     EXPECT_EQ(f.Form->UndoHistory().NextUndo(f.Form->Project().Entry(0))->Label, "Start Action");
+    // A colour picked on the colour editor's palette and a picture through the image editor.
+    OnNextDialog([](QWidget* dialog) {
+        auto* colors = qobject_cast<TSelectColorForm*>(dialog);
+        if (!colors) static_cast<QDialog*>(dialog)->reject();
+        ASSERT_NE(colors, nullptr);
+        QTest::mouseClick(colors->Palette(), Qt::LeftButton, {}, PaletteLayout().White.center());
+        colors->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("BackColor"));
+    EXPECT_EQ(cells.Shown("BackColor"), "White");
+    OnNextDialog([](QWidget* dialog) {
+        auto* images = qobject_cast<TImageEditorForm*>(dialog);
+        if (!images) static_cast<QDialog*>(dialog)->reject();
+        ASSERT_NE(images, nullptr);
+        images->TakePicture(PngPrototype());
+        images->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("BackImage"));
+    EXPECT_EQ(cells.Shown("BackImage"), "[PNGImage]");
     const QImage designed = surface.Image1();
     ASSERT_TRUE(f.Form->Save1Click());
     f.Form->CreateTargetFile();
@@ -245,6 +267,8 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     EXPECT_TRUE(main.FadeIn);
     EXPECT_EQ(main.FadeInStep, 128);
     EXPECT_EQ(main.StartAction.ActionType, 9);
+    EXPECT_EQ(main.BackColor, 0xffffff);
+    EXPECT_EQ(main.BackImage, PngPrototype());
     EXPECT_EQ(main.Objects[1]->Payload->Width, 150);
     EXPECT_EQ(main.Objects[1]->Props.ActionType, 9);
     const std::tuple<const char*, int, int> placed[] = {

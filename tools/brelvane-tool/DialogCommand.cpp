@@ -4,15 +4,23 @@
 #include "dialogs/ActionFileForm.h"
 #include "dialogs/ActionGroupForm.h"
 #include "dialogs/CopyFileActionForm.h"
+#include "dialogs/ImageEditorForm.h"
 #include "dialogs/InstallWareForm.h"
 #include "dialogs/LaunchSlideShowActionForm.h"
 #include "dialogs/ObjectLoadFileActionForm.h"
+#include "dialogs/RichEditorForm.h"
+#include "dialogs/SelectColorForm.h"
+#include "dialogs/SettingsForm.h"
 #include "dialogs/ShowHideForm.h"
+#include "dialogs/TextEditorForm.h"
 #include "objects/records/ActionArguments.h"
+#include "objects/records/ImagePayload.h"
+#include "objects/records/TextBoxPayload.h"
 #include "player/AutoRunForm.h"
 
 #include <QApplication>
 #include <QPixmap>
+#include <QTabWidget>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -31,12 +39,32 @@ TCommand FirstAction(const TAutoObjects& objects, int type) {
     return command;
 }
 
+// The payload of the first object of the page that has one of type P.
+template <class P> const P* FirstPayload(const TAutoObjects& objects) {
+    for (const auto& object : objects)
+        if (const auto* payload = dynamic_cast<const P*>(object->Payload.get())) return payload;
+    return nullptr;
+}
+
 using DialogMaker = std::function<std::unique_ptr<QDialog>(const TActionContext&,
                                                            const TAutoObjects&, const TSettings&)>;
 
 template <class Form> DialogMaker SettingsDialog(int type) {
     return [type](const TActionContext& context, const TAutoObjects& objects, const TSettings&) {
         return std::make_unique<Form>(nullptr, context, FirstAction(objects, type).ActionFile);
+    };
+}
+
+// The project options on the tab `tab`.
+DialogMaker OptionsDialog(int tab) {
+    return [tab](const TActionContext& context, const TAutoObjects&, const TSettings& settings) {
+        std::vector<std::string> subPages;
+        for (const auto& page : context.Pages)
+            if (page.Kind == pkSubPage) subPages.push_back(page.Name);
+        auto form = std::make_unique<TSettingsForm>(nullptr, settings, std::move(subPages), context,
+                                                    TSettingsForm::TServices{});
+        form->Tabs()->setCurrentIndex(tab);
+        return form;
     };
 }
 
@@ -70,6 +98,33 @@ const std::map<std::string, DialogMaker>& Dialogs() {
              if (!settings.InstallWares.empty()) ware = *settings.InstallWares.front();
              return std::make_unique<TInstallWareForm>(nullptr, context, ware);
          }},
+        {"options", OptionsDialog(0)},
+        {"options-startup", OptionsDialog(1)},
+        {"options-hint", OptionsDialog(2)},
+        {"color",
+         [](const TActionContext&, const TAutoObjects&, const TSettings& settings) {
+             return std::make_unique<TSelectColorForm>(nullptr, settings.Hint->Color);
+         }},
+        {"image",
+         [](const TActionContext&, const TAutoObjects& objects, const TSettings& settings) {
+             const auto* image = FirstPayload<TImagePayload>(objects);
+             return std::make_unique<TImageEditorForm>(
+                 nullptr, image ? image->ImageNormal : settings.Hint->BackImage, false,
+                 TImageFilePrompts{});
+         }},
+        {"text",
+         [](const TActionContext&, const TAutoObjects& objects, const TSettings&) {
+             const auto* box = FirstPayload<TTextBoxPayload>(objects);
+             return std::make_unique<TTextEditorForm>(nullptr, box ? box->Text : std::string(),
+                                                      TTextFilePrompts{});
+         }},
+        {"rich",
+         [](const TActionContext&, const TAutoObjects& objects, const TSettings&) {
+             auto form = std::make_unique<TRichEditorForm>(nullptr, TRichFilePrompts{});
+             const auto* box = FirstPayload<TRichTextPayload>(objects);
+             form->Open(box ? box->RichText : std::string());
+             return form;
+         }},
     };
     return dialogs;
 }
@@ -84,9 +139,11 @@ std::string MainPageName(const TProjectIndex& project) {
 int RunDialogCommand(const std::vector<std::string>& args) {
     const auto found = args.empty() ? Dialogs().end() : Dialogs().find(args[0]);
     if ((args.size() != 3 && args.size() != 4) || found == Dialogs().end()) {
-        std::fprintf(stderr, "usage: brelvane-tool dialog NAME BASEFOLDER [PAGE] OUT.png\n"
-                             "NAME: action, group, files, copy-file, slide-show, load-file, "
-                             "show-hide, install-software\n");
+        std::fprintf(stderr,
+                     "usage: brelvane-tool dialog NAME BASEFOLDER [PAGE] OUT.png\n"
+                     "NAME: action, group, files, copy-file, slide-show, load-file, "
+                     "show-hide, install-software, options, options-startup, options-hint, color, "
+                     "image, text, rich\n");
         return 2;
     }
     TProcessState state;

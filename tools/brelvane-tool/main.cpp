@@ -85,7 +85,7 @@ const std::map<std::string, Command>& CommandTable() {
           "avi-frames FILE OUT_DIR  print an AVI clip's headers as JSON, write its frames as PNG"}},
         {"dialog",
          {brelvane::RunDialogCommand,
-          "dialog NAME BASEFOLDER [PAGE] OUT.png  draw an action dialog on a page's data", true}},
+          "dialog NAME BASEFOLDER [PAGE] OUT.png  draw a dialog on a page's data", true}},
     };
     return table;
 }

@@ -14,6 +14,9 @@ struct TNamedColor {
     std::int32_t Value;
 };
 
+// The colour value of "no colour".
+inline constexpr std::int32_t kColorNone = 0x1FFFFFFF;
+
 // The colour list: the standard colours, the extended ones, then the system
 // colours, in the order the platform lists them.
 std::span<const TNamedColor> ColorList();
@@ -22,7 +25,8 @@ std::span<const TNamedColor> ColorList();
 // further capital letter.
 QString SpacedColorName(std::string_view ident);
 
-// The name under which `value` is listed, or "Custom" when it is not.
+// The name under which `value` is listed ("None" for kColorNone), or
+// "Custom" when it is not.
 QString ColorName(std::int32_t value);
 
 } // namespace brelvane

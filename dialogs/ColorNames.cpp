@@ -1,4 +1,4 @@
-#include "designer/ColorNames.h"
+#include "dialogs/ColorNames.h"
 
 #include "render/SystemColors.h"
 #include "storage/EffectBlock.h"
@@ -84,6 +84,7 @@ QString SpacedColorName(std::string_view ident) {
 }
 
 QString ColorName(std::int32_t value) {
+    if (value == kColorNone) return QStringLiteral("None");
     for (const auto& color : kColors)
         if (color.Value == value) return SpacedColorName(color.Ident);
     return QStringLiteral("Custom");
