@@ -26,12 +26,6 @@ constexpr std::array kPendingRowDialogs{
     TPendingRowDialog{TRowDialog::Picture, "TImageEditorForm", "picture dialog"},
     TPendingRowDialog{TRowDialog::Text, "TTextEditorForm", "text editor"},
     TPendingRowDialog{TRowDialog::RichText, "TRichEditorForm", "rich text editor"},
-    TPendingRowDialog{TRowDialog::MenuItems, "TMenuEditorForm", "item editors"},
-    TPendingRowDialog{TRowDialog::ToolButtons, "TToolButtonsForm", "item editors"},
-    TPendingRowDialog{TRowDialog::StatusPanels, "TStatusBarForm", "item editors"},
-    TPendingRowDialog{TRowDialog::ListItems, "TListItemsForm", "item editors"},
-    TPendingRowDialog{TRowDialog::ViewItems, "TViewItemsForm", "item editors"},
-    TPendingRowDialog{TRowDialog::Columns, "TListColumnForm", "item editors"},
     TPendingRowDialog{TRowDialog::FileEntry, "TActionFileEditForm", "action dialogs"},
 };
 } // namespace

@@ -36,8 +36,6 @@ bool IsWithin(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
     return false;
 }
 
-// The items in tree order with their depths, each a stream copy with its
-// action decoded; stops at the first item that cannot be copied or decoded.
 bool LoadNodes(const std::vector<TMenuItem>& items, int depth,
                std::vector<TMenuEditorForm::TLoaded>& nodes) {
     for (const auto& item : items) {
@@ -241,9 +239,14 @@ bool TMenuEditorForm::Result(std::vector<TMenuItem>& items) const {
     return true;
 }
 
+bool LoadMenuNodes(const std::vector<TMenuItem>& items,
+                   std::vector<TMenuEditorForm::TLoaded>& nodes) {
+    return LoadNodes(items, 0, nodes);
+}
+
 bool EditMenuItems(QWidget* owner, const TActionContext& context, std::vector<TMenuItem>& items) {
     std::vector<TMenuEditorForm::TLoaded> nodes;
-    if (!LoadNodes(items, 0, nodes)) return false;
+    if (!LoadMenuNodes(items, nodes)) return false;
     TMenuEditorForm form(owner, context, std::move(nodes));
     return form.exec() == QDialog::Accepted && form.Modified() && form.Result(items);
 }

@@ -88,6 +88,12 @@ private:
     QPushButton* delete_ = nullptr;
 };
 
+// The items in tree order with their depths, each a stream copy without "&"
+// in its caption and with its action decoded; stops (reported) at the first
+// item that cannot be copied or decoded.
+bool LoadMenuNodes(const std::vector<TMenuItem>& items,
+                   std::vector<TMenuEditorForm::TLoaded>& nodes);
+
 // Edits a menu bar or pop-up menu; true when accepted after a change, the
 // menu then being rebuilt from the tree. An item that cannot be copied or
 // whose action cannot be read is reported and nothing is shown or changed.

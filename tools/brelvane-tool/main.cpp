@@ -74,7 +74,8 @@ const std::map<std::string, Command>& CommandTable() {
           "avi-frames FILE OUT_DIR  print an AVI clip's headers as JSON, write its frames as PNG"}},
         {"dialog",
          {brelvane::RunDialogCommand,
-          "dialog NAME BASEFOLDER [PAGE] OUT.png  draw an action dialog on a page's data", true}},
+          "dialog NAME BASEFOLDER [PAGE] OUT.png  draw an action or item dialog on a page's data",
+          true}},
     };
     return table;
 }
