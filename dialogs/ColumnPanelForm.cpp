@@ -22,11 +22,6 @@ constexpr int kMaxWidth = 9999;
 // The alignments in the order the drop-down offers them.
 constexpr std::uint8_t kOfferedAlignments[] = {caLeft, caCenter, caRight};
 
-QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 } // namespace
 
 QString AlignmentName(std::uint8_t alignment) {
@@ -52,6 +47,9 @@ TColumnPanelForm::TColumnPanelForm(QWidget* owner, TMode mode, std::vector<TColu
     list_->setHeaderLabels({"Caption", "Alignment", "Width"});
     list_->setRootIsDecorated(false);
     list_->setColumnWidth(0, 150);
+    list_->setColumnWidth(1, 80);
+    list_->setColumnWidth(2, 60);
+    list_->setMinimumWidth(310);
     left->addWidget(list_);
     auto* fields = new QGridLayout;
     caption_ = new QLineEdit(this);
@@ -69,9 +67,9 @@ TColumnPanelForm::TColumnPanelForm(QWidget* owner, TMode mode, std::vector<TColu
     left->addLayout(fields);
     layout->addLayout(left);
     auto* buttons = new QVBoxLayout;
-    add_ = Button("&Add", "AddButton", this);
-    delete_ = Button("&Delete", "DeleteButton", this);
-    clear_ = Button("C&lear", "ClearButton", this);
+    add_ = NamedButton("&Add", "AddButton", this);
+    delete_ = NamedButton("&Delete", "DeleteButton", this);
+    clear_ = NamedButton("C&lear", "ClearButton", this);
     for (auto* button : {add_, delete_, clear_})
         buttons->addWidget(button);
     buttons->addStretch();

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -37,6 +38,7 @@ TItemActionPanel::TItemActionPanel(const QString& title, QWidget* parent,
     setObjectName("ItemActionPanel");
     auto* layout = new QVBoxLayout(this);
     fields_ = new QGridLayout;
+    fields_->setColumnStretch(1, 1);
     layout->addLayout(fields_);
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
@@ -60,6 +62,14 @@ TItemActionPanel::TItemActionPanel(const QString& title, QWidget* parent,
     connect(closeAfter_, &QCheckBox::toggled, this, &TItemActionPanel::CloseAfterToggled);
     connect(file_, &TActionFileField::Edited, this, &TItemActionPanel::Edited);
     Show(nullptr);
+}
+
+QLineEdit* TItemActionPanel::AddCaptionRow(int row) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName("CaptionEdit");
+    fields_->addWidget(new QLabel("Caption:", this), row, 0);
+    fields_->addWidget(edit, row, 1, 1, 2);
+    return edit;
 }
 
 QLabel* TItemActionPanel::FileLabel() const {

@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace brelvane {
@@ -29,6 +30,8 @@ public:
 
     // The editor's own fields of the item, above the action controls.
     QGridLayout* Fields() const { return fields_; }
+    // Adds the "Caption:" row (object name "CaptionEdit") at `row` of the fields.
+    QLineEdit* AddCaptionRow(int row);
     QComboBox* ActionList() const { return actions_; }
     QLabel* FileLabel() const;
     QComboBox* FileBox() const;

@@ -5,6 +5,7 @@
 #include "dialogs/StreamCopy.h"
 #include "objects/controls/AuItemList.h"
 #include "render/FontConversion.h"
+#include "render/PictureImage.h"
 #include "render/SystemColors.h"
 
 #include <QGridLayout>
@@ -21,11 +22,6 @@ namespace brelvane {
 namespace {
 constexpr QRect kPreviewRect{24, 24, 265, 321};
 
-QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 } // namespace
 
 TListItemsForm::TListItemsForm(QWidget* owner, const TActionContext& context, TItemList list,
@@ -51,17 +47,17 @@ TListItemsForm::TListItemsForm(QWidget* owner, const TActionContext& context, TI
     auto* column = new QVBoxLayout(right);
     column->setContentsMargins(0, 0, 0, 0);
     action_ = new TItemActionPanel("Item Properties", right, context);
-    caption_ = new QLineEdit(action_);
-    caption_->setObjectName("CaptionEdit");
-    action_->Fields()->addWidget(new QLabel("Caption:", action_), 0, 0);
-    action_->Fields()->addWidget(caption_, 0, 1);
+    caption_ = action_->AddCaptionRow(0);
+    icon_ = PictureBox("Icon", action_);
+    action_->Fields()->addWidget(new QLabel("Icon:", action_), 1, 0);
+    action_->Fields()->addWidget(icon_, 1, 1);
     column->addWidget(action_);
     auto* buttons = new QGridLayout;
-    add_ = Button("&Add Item", "AddButton", right);
-    delete_ = Button("&Delete Item", "DeleteButton", right);
-    clear_ = Button("C&lear", "ClearButton", right);
-    up_ = Button("Move Up", "UpButton", right);
-    down_ = Button("Move Down", "DownButton", right);
+    add_ = NamedButton("&Add Item", "AddButton", right);
+    delete_ = NamedButton("&Delete Item", "DeleteButton", right);
+    clear_ = NamedButton("C&lear", "ClearButton", right);
+    up_ = NamedButton("Move Up", "UpButton", right);
+    down_ = NamedButton("Move Down", "DownButton", right);
     buttons->addWidget(add_, 0, 0);
     buttons->addWidget(delete_, 0, 1);
     buttons->addWidget(clear_, 0, 2);
@@ -69,10 +65,7 @@ TListItemsForm::TListItemsForm(QWidget* owner, const TActionContext& context, TI
     buttons->addWidget(down_, 1, 1);
     column->addLayout(buttons);
     column->addStretch();
-    auto* okCancel = new QHBoxLayout;
-    okCancel->addStretch();
-    AddOkCancel(this, okCancel);
-    column->addLayout(okCancel);
+    AddOkCancelRow(this, column);
     setFixedSize(right->geometry().right() + 16, kPreviewRect.bottom() + 64);
 
     connect(preview_, &QListWidget::currentRowChanged, this, &TListItemsForm::Select);
@@ -98,6 +91,8 @@ void TListItemsForm::Select(int row) {
         const QSignalBlocker block(caption_);
         caption_->setText(item ? ShownText(item->Caption) : QString());
     }
+    const QImage icon = item ? DrawnFrame(*PictureImageOf(item->Icon), 0, true) : QImage();
+    icon_->setPixmap(icon.isNull() ? QPixmap() : QPixmap::fromImage(icon));
     action_->Show(item ? &item->Command : nullptr);
     UpdateControls();
 }

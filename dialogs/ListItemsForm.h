@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -53,6 +54,7 @@ private:
     QListWidget* preview_ = nullptr;
     TItemListDelegate* delegate_ = nullptr;
     QLineEdit* caption_ = nullptr;
+    QLabel* icon_ = nullptr;
     TItemActionPanel* action_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* delete_ = nullptr;

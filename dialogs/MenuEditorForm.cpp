@@ -22,13 +22,6 @@
 namespace brelvane {
 
 namespace {
-constexpr QSize kImageSize{48, 48};
-
-QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 bool IsWithin(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
     for (; item; item = item->parent())
@@ -94,38 +87,28 @@ TMenuEditorForm::TMenuEditorForm(QWidget* owner, const TActionContext& context,
     auto* right = new QVBoxLayout;
     action_ = new TItemActionPanel("Menu Item Properties", this, context);
     auto* fields = action_->Fields();
-    caption_ = new QLineEdit(action_);
-    caption_->setObjectName("CaptionEdit");
+    caption_ = action_->AddCaptionRow(0);
     shortCut_ = new QComboBox(action_);
     shortCut_->setObjectName("ShortCutBox");
     shortCut_->setEditable(true);
     shortCut_->setInsertPolicy(QComboBox::NoInsert);
     for (const auto& text : OfferedShortCutTexts())
         shortCut_->addItem(QString::fromLatin1(text));
-    image_ = new QLabel(action_);
-    image_->setObjectName("Image");
-    image_->setFixedSize(kImageSize);
-    image_->setFrameShape(QFrame::Box);
-    image_->setScaledContents(true);
-    fields->addWidget(new QLabel("Caption:", action_), 0, 0);
-    fields->addWidget(caption_, 0, 1);
+    image_ = PictureBox("Image", action_);
     fields->addWidget(new QLabel("Shot Cut:", action_), 1, 0);
     fields->addWidget(shortCut_, 1, 1);
     fields->addWidget(new QLabel("Image:", action_), 2, 0);
     fields->addWidget(image_, 2, 1);
     right->addWidget(action_);
     auto* buttons = new QHBoxLayout;
-    addRoot_ = Button("Add Root Item", "AddRootButton", this);
-    addSub_ = Button("Add Sub Item", "AddSubButton", this);
-    delete_ = Button("Delete Item", "DeleteButton", this);
+    addRoot_ = NamedButton("Add Root Item", "AddRootButton", this);
+    addSub_ = NamedButton("Add Sub Item", "AddSubButton", this);
+    delete_ = NamedButton("Delete Item", "DeleteButton", this);
     for (auto* button : {addRoot_, addSub_, delete_})
         buttons->addWidget(button);
     right->addLayout(buttons);
     right->addStretch();
-    auto* okCancel = new QHBoxLayout;
-    okCancel->addStretch();
-    AddOkCancel(this, okCancel);
-    right->addLayout(okCancel);
+    AddOkCancelRow(this, right);
     layout->addLayout(right);
 
     std::vector<QTreeWidgetItem*> parents;

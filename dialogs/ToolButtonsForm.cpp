@@ -17,14 +17,6 @@
 
 namespace brelvane {
 
-namespace {
-QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-} // namespace
-
 void TButtonList::dropEvent(QDropEvent* event) {
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
@@ -59,17 +51,10 @@ TToolButtonsForm::TToolButtonsForm(QWidget* owner, const TActionContext& context
     auto* right = new QVBoxLayout;
     action_ = new TItemActionPanel("Item Properties", this, context);
     auto* fields = action_->Fields();
-    caption_ = new QLineEdit(action_);
-    caption_->setObjectName("CaptionEdit");
+    caption_ = action_->AddCaptionRow(0);
     hint_ = new QLineEdit(action_);
     hint_->setObjectName("HintEdit");
-    image_ = new QLabel(action_);
-    image_->setObjectName("Image");
-    image_->setFixedSize(48, 48);
-    image_->setFrameShape(QFrame::Box);
-    image_->setScaledContents(true);
-    fields->addWidget(new QLabel("Caption:", action_), 0, 0);
-    fields->addWidget(caption_, 0, 1);
+    image_ = PictureBox("Image", action_);
     fields->addWidget(new QLabel("Image:", action_), 1, 0);
     fields->addWidget(image_, 1, 1);
     fields->addWidget(
@@ -78,12 +63,12 @@ TToolButtonsForm::TToolButtonsForm(QWidget* owner, const TActionContext& context
     fields->addWidget(hint_, 3, 1);
     right->addWidget(action_);
     auto* buttonGrid = new QGridLayout;
-    add_ = Button("&Add Button", "AddButton", this);
-    addSeparator_ = Button("Add Separator", "AddSeparatorButton", this);
-    delete_ = Button("&Delete Button", "DeleteButton", this);
-    clear_ = Button("C&lear", "ClearButton", this);
-    up_ = Button("Move Up", "UpButton", this);
-    down_ = Button("Move Down", "DownButton", this);
+    add_ = NamedButton("&Add Button", "AddButton", this);
+    addSeparator_ = NamedButton("Add Separator", "AddSeparatorButton", this);
+    delete_ = NamedButton("&Delete Button", "DeleteButton", this);
+    clear_ = NamedButton("C&lear", "ClearButton", this);
+    up_ = NamedButton("Move Up", "UpButton", this);
+    down_ = NamedButton("Move Down", "DownButton", this);
     buttonGrid->addWidget(add_, 0, 0);
     buttonGrid->addWidget(addSeparator_, 0, 1);
     buttonGrid->addWidget(delete_, 0, 2);
@@ -92,10 +77,7 @@ TToolButtonsForm::TToolButtonsForm(QWidget* owner, const TActionContext& context
     buttonGrid->addWidget(down_, 1, 2);
     right->addLayout(buttonGrid);
     right->addStretch();
-    auto* okCancel = new QHBoxLayout;
-    okCancel->addStretch();
-    AddOkCancel(this, okCancel);
-    right->addLayout(okCancel);
+    AddOkCancelRow(this, right);
     layout->addLayout(right);
 
     connect(list_, &QListWidget::currentRowChanged, this, &TToolButtonsForm::Select);

@@ -25,12 +25,6 @@ struct TViewItemsForm::TEntry {
 };
 
 namespace {
-QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 TListBoxItem NewItem(const std::string& caption) {
     TListBoxItem item;
     item.Caption = caption;
@@ -62,20 +56,15 @@ TViewItemsForm::TViewItemsForm(QWidget* owner, const TActionContext& context, bo
     view_->setRootIsDecorated(tree);
     view_->setIconSize(iconSize_);
     view_->setMinimumSize(240, 320);
+    cells_ = std::make_unique<TIconCells>(iconSize_, view_->palette().color(QPalette::Base),
+                                          isTree_ ? 1 : 0);
     layout->addWidget(view_);
     auto* right = new QVBoxLayout;
     action_ = new TItemActionPanel("Item Properties", this, context);
     auto* fields = action_->Fields();
-    caption_ = new QLineEdit(action_);
-    caption_->setObjectName("CaptionEdit");
-    icon_ = new QLabel(action_);
-    icon_->setObjectName("Icon");
-    icon_->setFixedSize(48, 48);
-    icon_->setFrameShape(QFrame::Box);
-    icon_->setScaledContents(true);
-    defaultIcon_ = Button("Default Icon", "DefaultIconButton", action_);
-    fields->addWidget(new QLabel("Caption:", action_), 0, 0);
-    fields->addWidget(caption_, 0, 1, 1, 2);
+    caption_ = action_->AddCaptionRow(0);
+    icon_ = PictureBox("Icon", action_);
+    defaultIcon_ = NamedButton("Default Icon", "DefaultIconButton", action_);
     fields->addWidget(new QLabel("Icon:", action_), 1, 0);
     fields->addWidget(icon_, 1, 1);
     fields->addWidget(defaultIcon_, 1, 2);
@@ -88,22 +77,19 @@ TViewItemsForm::TViewItemsForm(QWidget* owner, const TActionContext& context, bo
     subItems_->setMaximumHeight(90);
     right->addWidget(memoLabel);
     right->addWidget(subItems_);
-    associatedItems_ =
-        Button("Edit Items display in associated ListView Object...", "AssociatedButton", this);
+    associatedItems_ = NamedButton("Edit Items display in associated ListView Object...",
+                                   "AssociatedButton", this);
     right->addWidget(associatedItems_);
     auto* buttons = new QHBoxLayout;
-    add_ = Button("&Add Item", "AddButton", this);
-    addRoot_ = Button("Add Root Item", "AddRootButton", this);
-    delete_ = Button("&Delete Item", "DeleteButton", this);
-    clear_ = Button("C&lear", "ClearButton", this);
+    add_ = NamedButton("&Add Item", "AddButton", this);
+    addRoot_ = NamedButton("Add Root Item", "AddRootButton", this);
+    delete_ = NamedButton("&Delete Item", "DeleteButton", this);
+    clear_ = NamedButton("C&lear", "ClearButton", this);
     for (auto* button : {add_, addRoot_, delete_, clear_})
         buttons->addWidget(button);
     right->addLayout(buttons);
     right->addStretch();
-    auto* okCancel = new QHBoxLayout;
-    okCancel->addStretch();
-    AddOkCancel(this, okCancel);
-    right->addLayout(okCancel);
+    AddOkCancelRow(this, right);
     layout->addLayout(right);
 
     addRoot_->setVisible(tree);
@@ -176,10 +162,8 @@ TViewItemsForm::TEntry* TViewItemsForm::Current() const {
     return EntryOf(view_->currentItem());
 }
 
-QIcon TViewItemsForm::IconOf(const TListBoxItem& item) const {
-    const QColor background = view_->palette().color(QPalette::Base);
-    return QIcon(QPixmap::fromImage(ListIconCell(
-        iconSize_, background, item.Icon.Empty() ? nullptr : &item.Icon, isTree_ ? 1 : 0)));
+QIcon TViewItemsForm::IconOf(const TListBoxItem& item) {
+    return cells_->CellOf(item.Icon.Empty() ? nullptr : &item.Icon).Icon;
 }
 
 void TViewItemsForm::Select() {

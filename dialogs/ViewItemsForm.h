@@ -18,6 +18,7 @@ class QTreeWidgetItem;
 
 namespace brelvane {
 
+class TIconCells;
 class TItemActionPanel;
 
 // "Item Editor" for the items of a list view or the nodes of a tree view
@@ -66,7 +67,7 @@ private:
     TEntry* Current() const;
     TEntry* EntryOf(QTreeWidgetItem* item) const;
     TEntry& NewEntry(TListBoxItem item);
-    QIcon IconOf(const TListBoxItem& item) const;
+    QIcon IconOf(const TListBoxItem& item);
     void Select();
     void AddListItem();
     void AddNode(QTreeWidgetItem* parent);
@@ -81,6 +82,8 @@ private:
 
     const TActionContext& context_;
     std::vector<std::unique_ptr<TEntry>> entries_;
+    // Each distinct icon drawn into its cell once.
+    std::unique_ptr<TIconCells> cells_;
     QSize iconSize_;
     TAssociated associated_;
     bool modified_ = false;

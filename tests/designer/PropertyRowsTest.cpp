@@ -13,6 +13,7 @@
 #include "storage/FieldWalker.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <map>
 #include <set>
 
@@ -246,6 +247,14 @@ struct PropertyRowsTest : ::testing::Test, SurfaceFixture {
                         auto* types = action->ActionList();
                         types->setCurrentIndex((types->currentIndex() + 1) % types->count());
                         action->accept();
+                        return;
+                    }
+                    // The item editors: one item more.
+                    auto* add = dialog->findChild<QPushButton*>("AddRootButton");
+                    if (!add) add = dialog->findChild<QPushButton*>("AddButton");
+                    if (add && !qobject_cast<TFontForm*>(dialog)) {
+                        add->click();
+                        static_cast<QDialog*>(dialog)->accept();
                         return;
                     }
                     auto* form = qobject_cast<TFontForm*>(dialog);

@@ -6,6 +6,12 @@
 #include "designer/PublishForm.h"
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceImage.h"
+#include "dialogs/ColumnPanelForm.h"
+#include "dialogs/ItemActionPanel.h"
+#include "dialogs/ListItemsForm.h"
+#include "dialogs/MenuEditorForm.h"
+#include "dialogs/ToolButtonsForm.h"
+#include "objects/records/ItemListPayloads.h"
 #include "player/AutoRunForm.h"
 #include "project/ClipboardObjects.h"
 #include "project/PageStream.h"
@@ -16,6 +22,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -178,6 +185,52 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     cells.Choose("Start Action", {Qt::Key_End, Qt::Key_Up});
     EXPECT_EQ(cells.Shown("Start Action"), "Exit");
     EXPECT_EQ(f.Form->UndoHistory().NextUndo(f.Form->Project().Entry(0))->Label, "Start Action");
+    // The page's menu bar, status bar and tool bar through their editors.
+    OnNextDialog([](QWidget* dialog) {
+        auto* menu = static_cast<TMenuEditorForm*>(dialog);
+        menu->AddRootButton()->click();
+        menu->CaptionEdit()->selectAll();
+        QTest::keyClicks(menu->CaptionEdit(), "Help");
+        menu->AddSubButton()->click();
+        menu->CaptionEdit()->selectAll();
+        QTest::keyClicks(menu->CaptionEdit(), "About");
+        menu->ShortCutBox()->setCurrentIndex(menu->ShortCutBox()->findText("F1"));
+        auto* actions = menu->ActionPanel()->ActionList();
+        actions->setCurrentIndex(actions->findText("Show Message"));
+        menu->ActionPanel()->FileBox()->lineEdit()->setText("Made with Brelvane");
+        menu->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("MenuBarItems"));
+    EXPECT_EQ(cells.Shown("MenuBarItems"), "[Items]");
+    OnNextDialog([](QWidget* dialog) {
+        auto* panels = static_cast<TColumnPanelForm*>(dialog);
+        panels->AddButton()->click();
+        panels->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("StatusBarPanels"));
+    OnNextDialog([](QWidget* dialog) {
+        auto* buttons = static_cast<TToolButtonsForm*>(dialog);
+        buttons->AddButton()->click();
+        buttons->AddSeparatorButton()->click();
+        buttons->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("ToolBarButtons"));
+    EXPECT_EQ(cells.Shown("ToolBarButtons"), "[Buttons]");
+    // A list box and its items.
+    f.Form->Action("ToolButton_ListBox")->trigger();
+    QTest::mouseClick(image, Qt::LeftButton, {}, {360, 40});
+    ASSERT_EQ(surface.ObjectCount(), 4);
+    cells.Editor.ComboBox1Change(4);
+    OnNextDialog([](QWidget* dialog) {
+        auto* items = static_cast<TListItemsForm*>(dialog);
+        items->AddButton()->click();
+        items->AddButton()->click();
+        items->CaptionEdit()->selectAll();
+        QTest::keyClicks(items->CaptionEdit(), "Second");
+        items->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("Items"));
+    EXPECT_EQ(cells.Shown("Items"), "[Items]");
     const QImage designed = surface.Image1();
     ASSERT_TRUE(f.Form->Save1Click());
     f.Form->CreateTargetFile();
@@ -240,7 +293,7 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     // The main page as placed on the surface, and the copy the clipboard held.
     TPageRecord main;
     ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Main Page"), main, TPageReadMode::Build, {}));
-    ASSERT_EQ(main.Objects.size(), 3u);
+    ASSERT_EQ(main.Objects.size(), 4u);
     EXPECT_EQ(main.Caption, "E2E");
     EXPECT_TRUE(main.FadeIn);
     EXPECT_EQ(main.FadeInStep, 128);
@@ -255,6 +308,24 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
         EXPECT_EQ(main.Objects[i]->Payload->Left, left) << name;
         EXPECT_EQ(main.Objects[i]->Payload->Top, top) << name;
     }
+    ASSERT_EQ(main.MenuBar.size(), 1u);
+    EXPECT_EQ(main.MenuBar[0].Caption, "Help");
+    ASSERT_EQ(main.MenuBar[0].Items.size(), 1u);
+    EXPECT_EQ(main.MenuBar[0].Items[0].ShortCut, 0x70);
+    ASSERT_EQ(main.StatusPanels.size(), 1u);
+    EXPECT_EQ(main.StatusPanels[0].Text, "New Panel");
+    ASSERT_EQ(main.ToolButtons.size(), 2u);
+    EXPECT_TRUE(main.ToolButtons[1].Separator);
+    const auto& listBox = static_cast<const TListBoxPayload&>(*main.Objects[3]->Payload);
+    ASSERT_EQ(listBox.Items.size(), 2u);
+    EXPECT_EQ(listBox.Items[1].Caption, "Second");
+    // The page as the tool shows it carries them too.
+    const auto pageJson = f.Root.File("main.json");
+    ASSERT_EQ(Shell(std::string("'") + BRELVANE_TOOL + "' page '" +
+                    SourcePagePath(f.Base, "Main Page") + "' > '" + pageJson + "'"),
+              0);
+    for (const char* shown : {"\"About\"", "\"New Panel\"", "\"New Button\"", "\"Second\""})
+        EXPECT_NE(TextOf(pageJson).find(shown), std::string::npos) << shown;
     const auto clipped = ReadClipboardObjects(*clipboard);
     EXPECT_FALSE(clipped.Damaged);
     EXPECT_EQ(clipped.Objects.size(), 3u);

@@ -154,14 +154,18 @@ const std::map<std::string, DialogMaker>& Dialogs() {
          }},
         {"columns",
          [](const TActionContext&, const TPageRecord& page, const TSettings&) {
-             return std::make_unique<TColumnPanelForm>(
+             auto form = std::make_unique<TColumnPanelForm>(
                  nullptr, TColumnPanelForm::TMode::Columns,
                  ColumnRows(FirstPayload<TListViewPayload>(page.Objects, okListView)));
+             form->List()->setCurrentItem(form->List()->topLevelItem(0));
+             return form;
          }},
         {"panels",
          [](const TActionContext&, const TPageRecord& page, const TSettings&) {
-             return std::make_unique<TColumnPanelForm>(nullptr, TColumnPanelForm::TMode::Panels,
-                                                       PanelRows(page));
+             auto form = std::make_unique<TColumnPanelForm>(
+                 nullptr, TColumnPanelForm::TMode::Panels, PanelRows(page));
+             form->List()->setCurrentItem(form->List()->topLevelItem(0));
+             return form;
          }},
         {"tool-buttons",
          [](const TActionContext& context, const TPageRecord& page, const TSettings&) {
