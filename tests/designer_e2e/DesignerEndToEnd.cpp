@@ -185,7 +185,9 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     cells.Choose("Start Action", {Qt::Key_End, Qt::Key_Up});
     EXPECT_EQ(cells.Shown("Start Action"), "Exit");
     EXPECT_EQ(f.Form->UndoHistory().NextUndo(f.Form->Project().Entry(0))->Label, "Start Action");
-    // The page's menu bar, status bar and tool bar through their editors.
+    // The sub page's menu bar, status bar and tool bar through their editors.
+    f.Select(1);
+    cells.Editor.ComboBox1Change(0);
     OnNextDialog([](QWidget* dialog) {
         auto* menu = static_cast<TMenuEditorForm*>(dialog);
         menu->AddRootButton()->click();
@@ -216,7 +218,8 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     });
     cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("ToolBarButtons"));
     EXPECT_EQ(cells.Shown("ToolBarButtons"), "[Buttons]");
-    // A list box and its items.
+    // Back on the main page, a list box and its items.
+    f.Select(0);
     f.Form->Action("ToolButton_ListBox")->trigger();
     QTest::mouseClick(image, Qt::LeftButton, {}, {360, 40});
     ASSERT_EQ(surface.ObjectCount(), 4);
@@ -308,24 +311,29 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
         EXPECT_EQ(main.Objects[i]->Payload->Left, left) << name;
         EXPECT_EQ(main.Objects[i]->Payload->Top, top) << name;
     }
-    ASSERT_EQ(main.MenuBar.size(), 1u);
-    EXPECT_EQ(main.MenuBar[0].Caption, "Help");
-    ASSERT_EQ(main.MenuBar[0].Items.size(), 1u);
-    EXPECT_EQ(main.MenuBar[0].Items[0].ShortCut, 0x70);
-    ASSERT_EQ(main.StatusPanels.size(), 1u);
-    EXPECT_EQ(main.StatusPanels[0].Text, "New Panel");
-    ASSERT_EQ(main.ToolButtons.size(), 2u);
-    EXPECT_TRUE(main.ToolButtons[1].Separator);
     const auto& listBox = static_cast<const TListBoxPayload&>(*main.Objects[3]->Payload);
     ASSERT_EQ(listBox.Items.size(), 2u);
     EXPECT_EQ(listBox.Items[1].Caption, "Second");
-    // The page as the tool shows it carries them too.
-    const auto pageJson = f.Root.File("main.json");
-    ASSERT_EQ(Shell(std::string("'") + BRELVANE_TOOL + "' page '" +
-                    SourcePagePath(f.Base, "Main Page") + "' > '" + pageJson + "'"),
-              0);
-    for (const char* shown : {"\"About\"", "\"New Panel\"", "\"New Button\"", "\"Second\""})
-        EXPECT_NE(TextOf(pageJson).find(shown), std::string::npos) << shown;
+    TPageRecord sub;
+    ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Sub Page"), sub, TPageReadMode::Build, {}));
+    ASSERT_EQ(sub.MenuBar.size(), 1u);
+    EXPECT_EQ(sub.MenuBar[0].Caption, "Help");
+    ASSERT_EQ(sub.MenuBar[0].Items.size(), 1u);
+    EXPECT_EQ(sub.MenuBar[0].Items[0].ShortCut, 0x70);
+    ASSERT_EQ(sub.StatusPanels.size(), 1u);
+    EXPECT_EQ(sub.StatusPanels[0].Text, "New Panel");
+    ASSERT_EQ(sub.ToolButtons.size(), 2u);
+    EXPECT_TRUE(sub.ToolButtons[1].Separator);
+    // The pages as the tool shows them carry them too.
+    for (const auto& [page, shown] :
+         {std::pair{"Sub Page", "\"About\""}, std::pair{"Sub Page", "\"New Panel\""},
+          std::pair{"Sub Page", "\"New Button\""}, std::pair{"Main Page", "\"Second\""}}) {
+        const auto pageJson = f.Root.File("page.json");
+        ASSERT_EQ(Shell(std::string("'") + BRELVANE_TOOL + "' page '" +
+                        SourcePagePath(f.Base, page) + "' > '" + pageJson + "'"),
+                  0);
+        EXPECT_NE(TextOf(pageJson).find(shown), std::string::npos) << page << shown;
+    }
     const auto clipped = ReadClipboardObjects(*clipboard);
     EXPECT_FALSE(clipped.Damaged);
     EXPECT_EQ(clipped.Objects.size(), 3u);
