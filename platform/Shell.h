@@ -55,8 +55,11 @@ public:
     virtual std::optional<int> RunToEnd(const ProcessRequest& request) = 0;
     // As RunToEnd, asking `keepGoing` every tenth of a second meanwhile; a no
     // ends the program. Launchers that cannot end a program run it to its end.
+    // With `outputLine`, each line the program writes (either stream) goes
+    // there instead of to ours.
     virtual RunOutcome RunWhile(const ProcessRequest& request,
-                                const std::function<bool()>& keepGoing);
+                                const std::function<bool()>& keepGoing,
+                                const std::function<void(const QString&)>& outputLine);
 };
 
 // The launcher over QProcess.

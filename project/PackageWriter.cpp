@@ -22,6 +22,8 @@ constexpr std::uint64_t kLargestFile = 0x7fffffff;
 // package too large for its fields is refused up front.
 struct TListing {
     std::string Name;
+    // Where the entry is read from.
+    std::string Source;
     std::uint64_t Size = 0;
     std::vector<TListing> Folders;
     std::vector<TListing> Files;
@@ -85,9 +87,10 @@ public:
             if (kind == TEntryKind::Folder && name != kPackageSkippedFolder) {
                 listing.Folders.push_back(List(child));
                 listing.Folders.back().Name = name;
+                listing.Folders.back().Source = child;
             } else if (kind == TEntryKind::File && name != kPackageSkippedFile) {
                 current_ = child;
-                listing.Files.push_back({name, SizeOfFile(child), {}, {}});
+                listing.Files.push_back({name, child, SizeOfFile(child), {}, {}});
                 if (listing.Files.back().Size > kLargestFile)
                     throw PackageRefused("\"" + child +
                                          "\" is larger than 2 GB, more than a package can hold.");
@@ -99,15 +102,34 @@ public:
         return listing;
     }
 
-    void Write(const TListing& folder, const std::string& path) {
+    // Entries named like an addition give way to it; additions follow the
+    // folder's own entries.
+    void Add(TListing& listing, const TPackageAdditions& additions) {
+        const auto replaced = [](std::vector<TListing>& entries, const std::string& name) {
+            std::erase_if(entries, [&](const TListing& entry) { return entry.Name == name; });
+        };
+        for (const auto& [name, source] : additions.Folders) {
+            replaced(listing.Folders, name);
+            listing.Folders.push_back(List(source));
+            listing.Folders.back().Name = name;
+            listing.Folders.back().Source = source;
+        }
+        for (const auto& [name, source] : additions.Files) {
+            replaced(listing.Files, name);
+            current_ = source;
+            listing.Files.push_back({name, source, SizeOfFile(source), {}, {}});
+        }
+    }
+
+    void Write(const TListing& folder) {
         WriteField(stream_, Count(folder.Folders));
         for (const auto& sub : folder.Folders) {
             WriteName(stream_, sub.Name);
-            Write(sub, path + "/" + sub.Name);
+            Write(sub);
         }
         WriteField(stream_, Count(folder.Files));
         for (const auto& file : folder.Files) {
-            current_ = path + "/" + file.Name;
+            current_ = file.Source;
             WriteName(stream_, file.Name);
             WriteField(stream_, static_cast<std::int32_t>(file.Size));
             AppendFileContent(stream_, current_, file.Size);
@@ -144,15 +166,16 @@ void AppendFileContent(TStream& stream, const std::string& path, std::uint64_t s
     }
 }
 
-bool WritePackage(TStream& stream, const std::string& folder) {
+bool WritePackage(TStream& stream, const std::string& folder, const TPackageAdditions& additions) {
     TPacker packer(stream);
     try {
-        const auto listing = packer.List(folder);
+        auto listing = packer.List(folder);
+        packer.Add(listing, additions);
         if (stream.Position() + PackageLength(listing) + 4 > kLargestExecutable)
             throw PackageRefused("The package of \"" + folder +
                                  "\" is larger than 4 GB, more than a self-contained "
                                  "executable can hold.");
-        packer.Write(listing, folder);
+        packer.Write(listing);
         return true;
     } catch (const PackageRefused& refused) {
         ShowError(refused.what());

@@ -40,8 +40,9 @@ const std::map<std::string, Command>& CommandTable() {
          {brelvane::RunPackCommand,
           "pack BASEFOLDER OUT  append the base folder's package to its autorun.exe"}},
         {"publish",
-         {brelvane::RunPublishCommand, "publish BASEFOLDER --folder DIR | --iso FILE  copy the "
-                                       "base folder or make a disc image"}},
+         {brelvane::RunPublishCommand,
+          "publish BASEFOLDER --folder DIR | --iso FILE | --exe FILE [--runtime FOLDER] "
+          "[--launcher FILE]  copy the base folder, make a disc image or one executable"}},
         {"unpack",
          {brelvane::RunUnpackCommand, "unpack EXE DIR      unpack a self-contained executable"}},
         {"transitions",
