@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/ByteStream.h"
+#include "storage/FileSystem.h"
 
 #include <cstdint>
 #include <functional>
@@ -61,7 +62,5 @@ bool ReadPackage(TStream& stream, const std::string& folder, const TUnpackListen
 // Appends the first `size` bytes of a file in block copies; throws StreamError
 // (errno set) when the file cannot be opened or ends early.
 void AppendFileContent(TStream& stream, const std::string& path, std::uint64_t size);
-// The size of a file; throws StreamError when it cannot be found.
-std::uint64_t SizeOfFile(const std::string& path);
 
 } // namespace brelvane

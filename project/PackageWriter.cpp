@@ -1,14 +1,10 @@
 #include "project/Package.h"
-#include "project/PosixFile.h"
 #include "storage/ErrorReport.h"
+#include "storage/FileSystem.h"
 #include "storage/LittleEndian.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <dirent.h>
-#include <fcntl.h>
-#include <memory>
-#include <sys/stat.h>
 #include <vector>
 
 namespace brelvane {
@@ -35,21 +31,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class TEntryKind { Folder, File, Other };
-
-// Links to folders are not followed (they could lead back up the tree); links
-// to files are packed as the files. Devices, pipes and sockets are left out.
-TEntryKind KindOf(const std::string& path, const dirent& entry) {
-    if (entry.d_type == DT_DIR) return TEntryKind::Folder;
-    if (entry.d_type == DT_REG) return TEntryKind::File;
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return TEntryKind::Other;
-    struct stat info {};
-    if (entry.d_type == DT_UNKNOWN && ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-        return TEntryKind::Folder;
-    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return TEntryKind::File;
-    return TEntryKind::Other;
-}
-
 std::uint64_t PackageLength(const TListing& folder) {
     std::uint64_t length = 8;
     for (const auto& sub : folder.Folders)
@@ -75,15 +56,10 @@ public:
 
     TListing List(const std::string& path) {
         current_ = path;
-        std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
-        if (!dir) throw StreamError("cannot list " + path);
         TListing listing;
-        errno = 0;
-        while (const dirent* entry = ::readdir(dir.get())) {
-            const std::string name = entry->d_name;
+        // Links to folders are not followed: they could lead back up the tree.
+        for (const auto& [name, kind] : ListFolder(path)) {
             const auto child = path + "/" + name;
-            if (name == "." || name == "..") continue;
-            const auto kind = KindOf(child, *entry);
             if (kind == TEntryKind::Folder && name != kPackageSkippedFolder) {
                 listing.Folders.push_back(List(child));
                 listing.Folders.back().Name = name;
@@ -96,9 +72,7 @@ public:
                                          "\" is larger than 2 GB, more than a package can hold.");
             }
             current_ = path;
-            errno = 0;
         }
-        if (errno != 0) throw StreamError("cannot list " + path);
         return listing;
     }
 
@@ -144,15 +118,9 @@ private:
 };
 } // namespace
 
-std::uint64_t SizeOfFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) throw StreamError("cannot find " + path);
-    return static_cast<std::uint64_t>(info.st_size);
-}
-
 void AppendFileContent(TStream& stream, const std::string& path, std::uint64_t size) {
     thread_local std::vector<std::uint8_t> buffer(kBlockSize);
-    TPosixFile file(path, O_RDONLY);
+    TNativeFile file(path, TNativeFile::Mode::Read);
     while (size > 0) {
         const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(size, kBlockSize));
         const auto got = file.ReadUpTo(buffer.data(), wanted);

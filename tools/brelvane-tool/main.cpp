@@ -38,7 +38,8 @@ const std::map<std::string, Command>& CommandTable() {
           "target-info FILE    print a target file's index as JSON"}},
         {"pack",
          {brelvane::RunPackCommand,
-          "pack BASEFOLDER OUT  append the base folder's package to its autorun.exe"}},
+          "pack [--player FILE] BASEFOLDER OUT  append the base folder's package to its\n"
+          "                    autorun.exe (or to FILE, e.g. build-win64/Brelvane.exe)"}},
         {"publish",
          {brelvane::RunPublishCommand,
           "publish BASEFOLDER --folder DIR | --iso FILE | --exe FILE [--runtime FOLDER] "
