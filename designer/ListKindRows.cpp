@@ -1,5 +1,9 @@
+#include "designer/ItemEditorRows.h"
 #include "designer/KindRowBuilders.h"
 #include "designer/ProjectPickers.h"
+#include "dialogs/ColumnPanelForm.h"
+#include "dialogs/ListItemsForm.h"
+#include "dialogs/ViewItemsForm.h"
 #include "objects/records/ItemListPayloads.h"
 #include "objects/records/ListViewPayload.h"
 #include "objects/records/ObjectKinds.h"
@@ -18,7 +22,11 @@ TPropertyRow ItemsRow(TRowDialog dialog, const std::vector<List>& items, const c
 
 // Items, font, colour and the sizes the list box and the drop-down list share.
 template <class P> void AddItemListRows(TRowContext& context, P& list, TPropertyRows& rows) {
-    rows.push_back(ItemsRow(TRowDialog::ListItems, list.Items, "Items"));
+    rows.push_back(EditorRow(ItemsRow(TRowDialog::ListItems, list.Items, "Items"), context, list,
+                             [](QWidget* owner, const TActionContext& actions, P& edited) {
+                                 return EditListItems(owner, actions, edited, edited.Font,
+                                                      edited.Color);
+                             }));
     rows.push_back(PayloadFontRow(context, "Font", list.Font, "Font"));
     rows.push_back(ColorRow("Color", list.Color, At("Color")));
     rows.push_back(NumberRow("ItemHeight", list.ItemHeight, At("ItemHeight"), 1));
@@ -64,6 +72,15 @@ TPropertyRow LinkRow(TRowContext& context, const QString& caption, std::string& 
     return row;
 }
 
+// The first list view object named `name` exactly, or null.
+const TListViewPayload* AssociatedListView(const TAutoObjects& objects, const std::string& name) {
+    if (name.empty()) return nullptr;
+    for (const auto& object : objects)
+        if (object->Kind == okListView && object->Props.Name == name)
+            return &static_cast<const TListViewPayload&>(*object->Payload);
+    return nullptr;
+}
+
 TPropertyRow RootRow(TRowContext& context, TShellView& view) {
     return FolderRow("Root", view.Root, At("Root"), context.Pickers);
 }
@@ -83,23 +100,34 @@ void DropDownListRows(TRowContext& context, TAutoObject& object, TPropertyRows& 
 
 void ListViewRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& view = PayloadOf<TListViewPayload>(object);
-    rows.push_back(ItemsRow(TRowDialog::ViewItems, view.Items, "Items"));
+    rows.push_back(EditorRow(ItemsRow(TRowDialog::ViewItems, view.Items, "Items"), context, view,
+                             EditListViewItems));
     AddFontAndColorRows(context, view, rows);
     rows.push_back(NumberRow("IconWidth", view.IconWidth, At("IconWidth"), 1));
     rows.push_back(NumberRow("IconHeight", view.IconHeight, At("IconHeight"), 1));
     AddBorderAndHotTrackRows(view, rows);
     rows.push_back(ChoiceRow("ViewStyle", view.ViewStyle, kViewStyles, At("ViewStyle")));
     const auto& columns = view.Columns;
-    rows.push_back(DialogRow("ReportColumns", TRowDialog::Columns,
-                             [&columns] { return Placeholder(!columns.empty(), "Columns"); },
-                             {At("Columns")}));
+    rows.push_back(EditorRow(
+        DialogRow("ReportColumns", TRowDialog::Columns,
+                  [&columns] { return Placeholder(!columns.empty(), "Columns"); }, {At("Columns")}),
+        context, view.Columns,
+        [](QWidget* owner, const TActionContext&, std::vector<TListColumn>& edited) {
+            return EditListColumns(owner, edited);
+        }));
     rows.push_back(BoolRow("ReportGridLines", view.ReportGridLines, At("ReportGridLines")));
     rows.push_back(BoolRow("ReportRowSelect", view.ReportRowSelect, At("ReportRowSelect")));
 }
 
 void TreeViewRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& tree = PayloadOf<TTreeViewPayload>(object);
-    rows.push_back(ItemsRow(TRowDialog::ViewItems, tree.Nodes, "Nodes"));
+    const auto& objects = context.Page.Objects;
+    rows.push_back(EditorRow(
+        ItemsRow(TRowDialog::ViewItems, tree.Nodes, "Nodes"), context, tree,
+        [&objects](QWidget* owner, const TActionContext& actions, TTreeViewPayload& edited) {
+            return EditTreeViewItems(owner, actions, edited,
+                                     AssociatedListView(objects, edited.AssociatedListView));
+        }));
     AddFontAndColorRows(context, tree, rows);
     rows.push_back(TreeIconRow("IconWidth", tree.IconWidth, "IconWidth"));
     rows.push_back(TreeIconRow("IconHeight", tree.IconHeight, "IconHeight"));

@@ -1,6 +1,10 @@
 #include "designer/DesignerProject.h"
+#include "designer/ItemEditorRows.h"
 #include "designer/PageBorderStyle.h"
 #include "designer/PropertyRows.h"
+#include "dialogs/ColumnPanelForm.h"
+#include "dialogs/MenuEditorForm.h"
+#include "dialogs/ToolButtonsForm.h"
 #include "project/PageRecord.h"
 
 namespace brelvane {
@@ -80,12 +84,24 @@ void AddLookRows(TPageRecord& page, TPropertyRows& rows) {
 void AddBarsRows(TRowContext& context, TPropertyRows& rows) {
     auto& page = context.Page;
     const auto first = rows.size();
-    rows.push_back(DialogRow("MenuBarItems", TRowDialog::MenuItems,
-                             [&page] { return Placeholder(!page.MenuBar.empty(), "Items"); },
-                             {"MenuBar"}));
-    rows.push_back(DialogRow("ToolBarButtons", TRowDialog::ToolButtons,
-                             [&page] { return Placeholder(!page.ToolButtons.empty(), "Buttons"); },
-                             {"ToolButtons"}));
+    rows.push_back(
+        Then(EditorRow(DialogRow("MenuBarItems", TRowDialog::MenuItems,
+                                 [&page] { return Placeholder(!page.MenuBar.empty(), "Items"); },
+                                 {"MenuBar"}),
+                       context, page.MenuBar, EditMenuItems),
+             fuFrame));
+    rows.push_back(Then(
+        EditorRow(DialogRow("ToolBarButtons", TRowDialog::ToolButtons,
+                            [&page] { return Placeholder(!page.ToolButtons.empty(), "Buttons"); },
+                            {"ToolButtons"}),
+                  context, page.ToolButtons,
+                  [&page](QWidget* owner, const TActionContext& actions,
+                          std::vector<TAuToolButton>& buttons) {
+                      return EditToolButtons(
+                          owner, actions, buttons,
+                          QSize(page.ToolBarImageWidth, page.ToolBarImageHeight));
+                  }),
+        fuFrame));
     rows.push_back(Then(
         FontRow("ToolBarFont", page.ToolBarFont, "ToolBarFont", context.DialogOwner), fuFrame));
     rows.push_back(Then(
@@ -98,9 +114,15 @@ void AddBarsRows(TRowContext& context, TPropertyRows& rows) {
     rows.push_back(
         Then(NumberRow("ToolBarImageHeight", page.ToolBarImageHeight, "ToolBarImageHeight", 1),
              fuFrame));
-    rows.push_back(DialogRow("StatusBarPanels", TRowDialog::StatusPanels,
-                             [&page] { return Placeholder(!page.StatusPanels.empty(), "Panels"); },
-                             {"StatusPanels"}));
+    rows.push_back(Then(
+        EditorRow(DialogRow("StatusBarPanels", TRowDialog::StatusPanels,
+                            [&page] { return Placeholder(!page.StatusPanels.empty(), "Panels"); },
+                            {"StatusPanels"}),
+                  context, page.StatusPanels,
+                  [](QWidget* owner, const TActionContext&, std::vector<TStatusPanel>& panels) {
+                      return EditStatusPanels(owner, panels);
+                  }),
+        fuFrame));
     rows.push_back(
         Then(FontRow("StatusBarFont", page.StatusBarFont, "StatusBarFont", context.DialogOwner),
              fuFrame));

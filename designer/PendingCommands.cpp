@@ -18,12 +18,6 @@ constexpr std::array kPending{
 };
 
 constexpr std::array kPendingRowDialogs{
-    TPendingRowDialog{TRowDialog::MenuItems, "TMenuEditorForm", "item editors"},
-    TPendingRowDialog{TRowDialog::ToolButtons, "TToolButtonsForm", "item editors"},
-    TPendingRowDialog{TRowDialog::StatusPanels, "TStatusBarForm", "item editors"},
-    TPendingRowDialog{TRowDialog::ListItems, "TListItemsForm", "item editors"},
-    TPendingRowDialog{TRowDialog::ViewItems, "TViewItemsForm", "item editors"},
-    TPendingRowDialog{TRowDialog::Columns, "TListColumnForm", "item editors"},
     TPendingRowDialog{TRowDialog::FileEntry, "TActionFileEditForm", "action dialogs"},
 };
 } // namespace

@@ -1,9 +1,11 @@
 #include "designer/ActionPickers.h"
 #include "designer/DesignerProject.h"
+#include "designer/ItemEditorRows.h"
 #include "designer/ProjectPickers.h"
 #include "designer/PropertyRows.h"
 #include "designer/SurfaceObjects.h"
 #include "dialogs/ActionEditorForm.h"
+#include "dialogs/MenuEditorForm.h"
 #include "objects/records/ObjectKinds.h"
 #include "project/PageRecord.h"
 
@@ -83,18 +85,7 @@ TPropertyRow SettingsRow(TRowContext& context, const QString& caption, TRowDialo
                   CommandPath(context, "ActionFile"), CommandPath(context, "ActionParams"),
                   CommandPath(context, "ActionDir")};
     row.FollowUps |= fuRows;
-    row.Open = [&context, &action](const std::function<void()>& beforeChange) {
-        const auto* page = context.Project.Entry(context.Project.CurrentPageIndex);
-        TActionContext actions = ActionContextOf(page ? page->Name : std::string(),
-                                                 context.Page.Objects, context.Project.Index);
-        UseProjectPickers(actions, context.Pickers);
-        TCommand edited = action;
-        if (!EditAction(context.DialogOwner, actions, edited)) return false;
-        beforeChange();
-        action = std::move(edited);
-        return true;
-    };
-    return row;
+    return EditorRow(std::move(row), context, action, EditAction);
 }
 
 // The parameter row of an action type.
@@ -187,9 +178,10 @@ void AddCommentRows(TRowContext& context, TPropertyRows& rows) {
             "StartAction.GraphicCommentViewer"));
     }
     auto& popup = object ? object->PopupMenu : context.Page.PopupMenu;
-    rows.push_back(DialogRow("PopupMenu (Right Click)", TRowDialog::MenuItems,
-                             [&popup] { return Placeholder(!popup.empty(), "MenuItems"); },
-                             {"PopupMenu"}));
+    rows.push_back(EditorRow(
+        DialogRow("PopupMenu (Right Click)", TRowDialog::MenuItems,
+                  [&popup] { return Placeholder(!popup.empty(), "MenuItems"); }, {"PopupMenu"}),
+        context, popup, EditMenuItems));
     rows[first].Section = TRowSection::Comment;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/ActionContext.h"
+#include "dialogs/ActionFileField.h"
 #include "objects/records/Command.h"
 
 #include <QDialog>
@@ -24,27 +25,17 @@ public:
     const TCommand& Working() const { return working_; }
 
     QComboBox* ActionList() const { return actions_; }
-    QLabel* FileLabel() const { return fileLabel_; }
-    QComboBox* FileBox() const { return file_; }
-    QPushButton* BrowseButton() const { return browse_; }
+    QLabel* FileLabel() const;
+    QComboBox* FileBox() const;
+    QPushButton* BrowseButton() const;
 
 private:
     void ChooseType(int row);
     void Refresh();
-    void FileTextEdited(const QString& text);
-    void Browse();
-    // Lists `names` in the file combo, editable, showing the file field.
-    void ShowEditable(const QStringList& names, bool browse);
-    QStringList PageNames(bool withMainPage) const;
-    QStringList PlayableObjectNames() const;
 
-    const TActionContext& context_;
     TCommand working_;
-    bool refreshing_ = false;
     QComboBox* actions_ = nullptr;
-    QLabel* fileLabel_ = nullptr;
-    QComboBox* file_ = nullptr;
-    QPushButton* browse_ = nullptr;
+    TActionFileField* file_ = nullptr;
 };
 
 // Edits one action; true when accepted and the type, file field, show

@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -64,6 +66,29 @@ QPushButton* AddOkCancel(QDialog* dialog, QBoxLayout* layout, const QString& can
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return ok;
+}
+
+QPushButton* NamedButton(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+void AddOkCancelRow(QDialog* dialog, QBoxLayout* layout) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    AddOkCancel(dialog, row);
+    layout->addLayout(row);
+}
+
+QLabel* PictureBox(const char* name, QWidget* parent) {
+    constexpr int kSide = 48;
+    auto* box = new QLabel(parent);
+    box->setObjectName(name);
+    box->setFixedSize(kSide, kSide);
+    box->setFrameShape(QFrame::Box);
+    box->setScaledContents(true);
+    return box;
 }
 
 void TModifiedFlag::Watch(QLineEdit* edit) {

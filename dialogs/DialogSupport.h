@@ -7,6 +7,7 @@
 
 class QBoxLayout;
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +39,13 @@ void ReportBadNumber(QWidget* owner, const std::string& piece);
 // dialog's accept and reject; returns the OK button.
 QPushButton* AddOkCancel(QDialog* dialog, QBoxLayout* layout,
                          const QString& cancelCaption = QStringLiteral("&Cancel"));
+
+// A push button with an object name that tests and scripts find it by.
+QPushButton* NamedButton(const QString& caption, const char* name, QWidget* parent);
+// "&OK" and "&Cancel" at the right end of a row appended to `layout`.
+void AddOkCancelRow(QDialog* dialog, QBoxLayout* layout);
+// A framed square in which an item's picture is shown stretched.
+QLabel* PictureBox(const char* name, QWidget* parent);
 
 // The modified flag of a dialog: any edit, click or choice in a watched
 // control sets it; the entry operation clears it just before showing.

@@ -2,6 +2,7 @@
 #include "objects/controls/ObjectWidget.h"
 #include "objects/records/CustomCursors.h"
 #include "objects/records/ShortCommand.h"
+#include "objects/records/ShortCutText.h"
 #include "platform/CursorFiles.h"
 #include "player/AutoRunForm.h"
 #include "player/PageSurface.h"
@@ -19,6 +20,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <array>
 #include <map>
 
 namespace brelvane {
@@ -26,25 +28,50 @@ namespace brelvane {
 namespace {
 constexpr int kSeparatorWidth = 8;
 
-// Windows shortcut codes: a virtual key in the low byte, modifier bits above.
+// Stored shortcuts: a virtual key in the low byte, modifier bits above; a key
+// the designer has no name for is no shortcut.
 QKeySequence ShortcutOf(std::uint16_t code) {
-    if (code == 0) return {};
+    if (ShortCutToText(code).empty()) return {};
     const int key = code & 0xff;
     int qtKey = 0;
     if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
         qtKey = key;
     else if (key >= 0x70 && key <= 0x87)
         qtKey = Qt::Key_F1 + (key - 0x70);
-    else if (key == 0x2e)
-        qtKey = Qt::Key_Delete;
-    else if (key == 0x2d)
-        qtKey = Qt::Key_Insert;
+    else if (key >= 0x21 && key <= 0x28)
+        qtKey =
+            std::array{Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End,   Qt::Key_Home,
+                       Qt::Key_Left,   Qt::Key_Up,       Qt::Key_Right, Qt::Key_Down}[key - 0x21];
     else
-        return {};
+        switch (key) {
+        case 0x08:
+            qtKey = Qt::Key_Backspace;
+            break;
+        case 0x09:
+            qtKey = Qt::Key_Tab;
+            break;
+        case 0x0d:
+            qtKey = Qt::Key_Return;
+            break;
+        case 0x1b:
+            qtKey = Qt::Key_Escape;
+            break;
+        case 0x20:
+            qtKey = Qt::Key_Space;
+            break;
+        case 0x2d:
+            qtKey = Qt::Key_Insert;
+            break;
+        case 0x2e:
+            qtKey = Qt::Key_Delete;
+            break;
+        default:
+            return {};
+        }
     int modifiers = 0;
-    if (code & 0x2000) modifiers |= Qt::SHIFT;
-    if (code & 0x4000) modifiers |= Qt::CTRL;
-    if (code & 0x8000) modifiers |= Qt::ALT;
+    if (code & scShift) modifiers |= Qt::SHIFT;
+    if (code & scCtrl) modifiers |= Qt::CTRL;
+    if (code & scAlt) modifiers |= Qt::ALT;
     return QKeySequence(qtKey | modifiers);
 }
 

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QPushButton>
 #include <map>
 #include <set>
 
@@ -274,6 +275,14 @@ struct PropertyRowsTest : ::testing::Test, SurfaceFixture {
                         return;
                     }
                     if (ChangeInSmallEditor(dialog)) return;
+                    // The item editors: one item more.
+                    auto* add = dialog->findChild<QPushButton*>("AddRootButton");
+                    if (!add) add = dialog->findChild<QPushButton*>("AddButton");
+                    if (add && !qobject_cast<TFontForm*>(dialog)) {
+                        add->click();
+                        static_cast<QDialog*>(dialog)->accept();
+                        return;
+                    }
                     auto* form = qobject_cast<TFontForm*>(dialog);
                     if (!form) static_cast<QDialog*>(dialog)->reject();
                     ASSERT_NE(form, nullptr);

@@ -9,6 +9,12 @@
 #include "dialogs/ColorPalette.h"
 #include "dialogs/ImageEditorForm.h"
 #include "dialogs/SelectColorForm.h"
+#include "dialogs/ColumnPanelForm.h"
+#include "dialogs/ItemActionPanel.h"
+#include "dialogs/ListItemsForm.h"
+#include "dialogs/MenuEditorForm.h"
+#include "dialogs/ToolButtonsForm.h"
+#include "objects/records/ItemListPayloads.h"
 #include "player/AutoRunForm.h"
 #include "project/ClipboardObjects.h"
 #include "project/PageStream.h"
@@ -19,6 +25,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -200,6 +207,55 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     });
     cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("BackImage"));
     EXPECT_EQ(cells.Shown("BackImage"), "[PNGImage]");
+    // The sub page's menu bar, status bar and tool bar through their editors.
+    f.Select(1);
+    cells.Editor.ComboBox1Change(0);
+    OnNextDialog([](QWidget* dialog) {
+        auto* menu = static_cast<TMenuEditorForm*>(dialog);
+        menu->AddRootButton()->click();
+        menu->CaptionEdit()->selectAll();
+        QTest::keyClicks(menu->CaptionEdit(), "Help");
+        menu->AddSubButton()->click();
+        menu->CaptionEdit()->selectAll();
+        QTest::keyClicks(menu->CaptionEdit(), "About");
+        menu->ShortCutBox()->setCurrentIndex(menu->ShortCutBox()->findText("F1"));
+        auto* actions = menu->ActionPanel()->ActionList();
+        actions->setCurrentIndex(actions->findText("Show Message"));
+        menu->ActionPanel()->FileBox()->lineEdit()->setText("Made with Brelvane");
+        menu->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("MenuBarItems"));
+    EXPECT_EQ(cells.Shown("MenuBarItems"), "[Items]");
+    OnNextDialog([](QWidget* dialog) {
+        auto* panels = static_cast<TColumnPanelForm*>(dialog);
+        panels->AddButton()->click();
+        panels->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("StatusBarPanels"));
+    OnNextDialog([](QWidget* dialog) {
+        auto* buttons = static_cast<TToolButtonsForm*>(dialog);
+        buttons->AddButton()->click();
+        buttons->AddSeparatorButton()->click();
+        buttons->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("ToolBarButtons"));
+    EXPECT_EQ(cells.Shown("ToolBarButtons"), "[Buttons]");
+    // Back on the main page, a list box and its items.
+    f.Select(0);
+    f.Form->Action("ToolButton_ListBox")->trigger();
+    QTest::mouseClick(image, Qt::LeftButton, {}, {360, 40});
+    ASSERT_EQ(surface.ObjectCount(), 4);
+    cells.Editor.ComboBox1Change(4);
+    OnNextDialog([](QWidget* dialog) {
+        auto* items = static_cast<TListItemsForm*>(dialog);
+        items->AddButton()->click();
+        items->AddButton()->click();
+        items->CaptionEdit()->selectAll();
+        QTest::keyClicks(items->CaptionEdit(), "Second");
+        items->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("Items"));
+    EXPECT_EQ(cells.Shown("Items"), "[Items]");
     const QImage designed = surface.Image1();
     ASSERT_TRUE(f.Form->Save1Click());
     f.Form->CreateTargetFile();
@@ -262,7 +318,7 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     // The main page as placed on the surface, and the copy the clipboard held.
     TPageRecord main;
     ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Main Page"), main, TPageReadMode::Build, {}));
-    ASSERT_EQ(main.Objects.size(), 3u);
+    ASSERT_EQ(main.Objects.size(), 4u);
     EXPECT_EQ(main.Caption, "E2E");
     EXPECT_TRUE(main.FadeIn);
     EXPECT_EQ(main.FadeInStep, 128);
@@ -278,6 +334,29 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
         EXPECT_EQ(main.Objects[i]->Props.Name, name);
         EXPECT_EQ(main.Objects[i]->Payload->Left, left) << name;
         EXPECT_EQ(main.Objects[i]->Payload->Top, top) << name;
+    }
+    const auto& listBox = static_cast<const TListBoxPayload&>(*main.Objects[3]->Payload);
+    ASSERT_EQ(listBox.Items.size(), 2u);
+    EXPECT_EQ(listBox.Items[1].Caption, "Second");
+    TPageRecord sub;
+    ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Sub Page"), sub, TPageReadMode::Build, {}));
+    ASSERT_EQ(sub.MenuBar.size(), 1u);
+    EXPECT_EQ(sub.MenuBar[0].Caption, "Help");
+    ASSERT_EQ(sub.MenuBar[0].Items.size(), 1u);
+    EXPECT_EQ(sub.MenuBar[0].Items[0].ShortCut, 0x70);
+    ASSERT_EQ(sub.StatusPanels.size(), 1u);
+    EXPECT_EQ(sub.StatusPanels[0].Text, "New Panel");
+    ASSERT_EQ(sub.ToolButtons.size(), 2u);
+    EXPECT_TRUE(sub.ToolButtons[1].Separator);
+    // The pages as the tool shows them carry them too.
+    for (const auto& [page, shown] :
+         {std::pair{"Sub Page", "\"About\""}, std::pair{"Sub Page", "\"New Panel\""},
+          std::pair{"Sub Page", "\"New Button\""}, std::pair{"Main Page", "\"Second\""}}) {
+        const auto pageJson = f.Root.File("page.json");
+        ASSERT_EQ(Shell(std::string("'") + BRELVANE_TOOL + "' page '" +
+                        SourcePagePath(f.Base, page) + "' > '" + pageJson + "'"),
+                  0);
+        EXPECT_NE(TextOf(pageJson).find(shown), std::string::npos) << page << shown;
     }
     const auto clipped = ReadClipboardObjects(*clipboard);
     EXPECT_FALSE(clipped.Damaged);

@@ -1,7 +1,9 @@
 #include "player/PlayerProject.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -94,6 +96,34 @@ TEST(MenuBar, ItemsWithSubItemsAndSeparators) {
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0]->text(), "&Open");
     EXPECT_TRUE(items[1]->isSeparator());
+}
+
+TEST(MenuBar, StoredShortcutsBecomeKeySequences) {
+    PlayerProject project;
+    auto page = TestPage("Main", pkMainPage);
+    TMenuItem file;
+    file.Caption = "File";
+    const std::pair<std::uint16_t, QKeySequence> cases[] = {
+        {0x4041, QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {0x6070, QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F1)},
+        {0x8008, QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+        {0x402e, QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+        {0x40ff, QKeySequence()},
+    };
+    for (const auto& [code, keys] : cases) {
+        TMenuItem item;
+        item.Caption = "Item";
+        item.ShortCut = code;
+        file.Items.push_back(item);
+    }
+    page.MenuBar = {file};
+    project.AddPage(page);
+    TAutoRunForm form;
+    ASSERT_TRUE(form.BuildPage("Main", TPageReadMode::Build));
+    const auto items = form.MenuBar()->actions()[0]->menu()->actions();
+    ASSERT_EQ(items.size(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(items[int(i)]->shortcut(), cases[i].second) << i;
 }
 
 } // namespace
