@@ -11,14 +11,9 @@ constexpr std::array kPending{
     TPendingCommand{"ProjectOptions1", "project options dialog"},
     TPendingCommand{"ToolButton_ProjectOptions", "project options dialog"},
     TPendingCommand{"CDIcon1", "picture dialog"},
-    TPendingCommand{"GetPage1", "template library"},
-    TPendingCommand{"ToolButton_LoadFromTemplate", "template library"},
-    TPendingCommand{"PageTemplate1", "template library"},
-    TPendingCommand{"ObjectTemplate1", "template library"},
     TPendingCommand{"BackGroundColor1", "colour dialog"},
-    TPendingCommand{"SetVisibleTrueInGroup1", "groups"},
-    TPendingCommand{"SetVisibleFalseInGroup1", "groups"},
-    TPendingCommand{"GroupList1", "groups"},
+    TPendingCommand{"SetVisibleTrueInGroup1", "group chooser"},
+    TPendingCommand{"SetVisibleFalseInGroup1", "group chooser"},
 };
 
 constexpr std::array kPendingRowDialogs{
