@@ -147,6 +147,7 @@ bool RenameTemplate(const std::string& folder, const std::string& oldName,
 }
 
 void DeletePreviewFile(const std::string& folder, const std::string& name) {
+    if (!IsPlainFileName(name)) return;
     std::error_code ignored;
     fs::remove(PreviewPathOf(folder, name), ignored);
 }
