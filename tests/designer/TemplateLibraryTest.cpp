@@ -1,4 +1,5 @@
 #include "designer/TemplateLibrary.h"
+
 #include "storage/ProjectIndex.h"
 #include "storage/StorageTestSupport.h"
 

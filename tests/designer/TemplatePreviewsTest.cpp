@@ -1,6 +1,7 @@
+#include "designer/TemplatePreviews.h"
+
 #include "designer/DesignerFixture.h"
 #include "designer/TemplateLibrary.h"
-#include "designer/TemplatePreviews.h"
 #include "objects/records/AutoObject.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/ObjectStream.h"
@@ -26,14 +27,14 @@ TPageRecord FixedPage() {
     page.BackColor = RGB(0x20, 0x30, 0x60);
     page.GradientColor = RGB(0xf0, 0xa0, 0x40);
     page.GradientStyle = 1;
-    auto& block = static_cast<TShapePayload&>(
-        *AddObjectRecord(page.Objects, okShape, 20, 30)->Payload);
+    auto& block =
+        static_cast<TShapePayload&>(*AddObjectRecord(page.Objects, okShape, 20, 30)->Payload);
     block.Width = 120;
     block.Height = 60;
     block.FillColor = RGB(0xff, 0xff, 0x00);
     block.BorderWidth = 3;
-    auto& round = static_cast<TShapePayload&>(
-        *AddObjectRecord(page.Objects, okShape, 150, 100)->Payload);
+    auto& round =
+        static_cast<TShapePayload&>(*AddObjectRecord(page.Objects, okShape, 150, 100)->Payload);
     round.Width = round.Height = 70;
     round.Shape = 2;
     round.FillColor = RGB(0x00, 0xa0, 0x40);
@@ -106,8 +107,7 @@ TEST(PagePreview, ATemplateThatCannotBeReadGetsOneErrorAndNoPreviewFile) {
 TEST(ObjectPreview, ASmallObjectIsNotEnlargedAndSitsInTheMiddle) {
     PreviewFixture f;
     TAutoObjects objects;
-    auto& shape =
-        static_cast<TShapePayload&>(*AddObjectRecord(objects, okShape, 70, 90)->Payload);
+    auto& shape = static_cast<TShapePayload&>(*AddObjectRecord(objects, okShape, 70, 90)->Payload);
     shape.Width = 40;
     shape.Height = 20;
     shape.FillColor = RGB(0xff, 0, 0);
