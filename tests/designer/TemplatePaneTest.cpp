@@ -173,16 +173,7 @@ TEST(TemplatePane, AnItemDraggedOntoThePageIsDroppedThereAsOneUndoStep) {
     auto& shape = f.Shape({10, 10, 30, 30});
     ASSERT_TRUE(SaveObjectFile(group + "/Shape001", shape));
     f.Pane().FillTemplatePane(f.Library());
-    auto& list = *f.Pane().ListView2();
-    std::unique_ptr<QMimeData> data(list.model()->mimeData({list.model()->index(0, 0)}));
-    ASSERT_NE(data, nullptr);
-    ASSERT_TRUE(data->hasFormat(kTemplateMimeType));
-    // As a drag does: it enters the page, which takes it, and is dropped there.
-    QDragEnterEvent enter(QPoint(201, 103), Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QCoreApplication::sendEvent(f.Image(), &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(201, 103), Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QCoreApplication::sendEvent(f.Image(), &drop);
+    ASSERT_TRUE(DragTemplateItem(f.Pane(), 0, f.Image(), {201, 103}));
     ASSERT_EQ(f.Objects().size(), 2u);
     EXPECT_EQ(f.Objects()[1]->Props.Name, "Shape2");
     EXPECT_EQ(BoundsOf(*f.Objects()[1]), (TBounds{200, 104, 30, 30}));
