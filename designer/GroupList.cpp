@@ -125,6 +125,11 @@ void TGroupList::GroupBoxClick(std::size_t index) {
     emit DesignViewChanged();
 }
 
+void TGroupList::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    emit Shown();
+}
+
 void TGroupList::ShowAll() {
     if (auto* objects = currentObjects_ ? currentObjects_() : nullptr)
         for (auto& object : *objects)

@@ -41,6 +41,11 @@ public:
 signals:
     // The design view must be drawn anew: controls were shown or hidden.
     void DesignViewChanged();
+    // The pane became visible.
+    void Shown();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void GroupBoxClick(std::size_t index);

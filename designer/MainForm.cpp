@@ -44,6 +44,7 @@ namespace brelvane {
 
 namespace {
 constexpr int kLeftPaneWidth = 201;
+constexpr int kGroupListHeight = 140;
 
 // Object tool bar: button name, hint and the kind it adds, in tool bar order.
 struct TObjectButton {
@@ -342,6 +343,12 @@ void TMainForm::BuildPanes() {
     connect(scrollBox5_, &TGroupList::DesignViewChanged, this, &TMainForm::DesignViewChanged);
     splitter2->setStretchFactor(0, 1);
     left->addWidget(splitter2);
+    connect(scrollBox5_, &TGroupList::Shown, splitter2, [splitter2] {
+        // Shown for the first time, the pane gets a height of its own.
+        const auto sizes = splitter2->sizes();
+        if (sizes.size() == 2 && sizes[1] < kGroupListHeight)
+            splitter2->setSizes({std::max(sizes[0] - kGroupListHeight, 0), kGroupListHeight});
+    });
     panel2_->resize(kLeftPaneWidth, panel2_->height());
 
     auto* right = new QWidget(horizontal);
@@ -386,7 +393,7 @@ void TMainForm::BuildPanes() {
             [this] { statusPanel0_->setFixedWidth(panel2_->width()); });
 
     pageControl2_ = new TTemplatePane(Library(), currentObjects, vertical);
-    pageControl2_->setMinimumHeight(80);
+    pageControl2_->setMinimumHeight(112);
     vertical->setStretchFactor(0, 1);
     setCentralWidget(vertical);
 }

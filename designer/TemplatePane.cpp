@@ -128,6 +128,7 @@ void TTemplatePane::ShowTemplateGroup() {
     listView2_->setUpdatesEnabled(false);
     listView2_->clear();
     sheet_->layout()->addWidget(listView2_);
+    listView2_->show();
     listView2_->GroupFolder = GroupFolder();
     listView2_->Group = Group();
     for (const auto& name : TemplateItems(listView2_->GroupFolder)) {

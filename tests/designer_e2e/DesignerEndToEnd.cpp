@@ -364,6 +364,7 @@ TEST(DesignerEndToEnd, TemplatesAndGroupsReachTheSavedPageAndThePlayer) {
     EXPECT_FALSE(IsShown(*objects[0]));
     EXPECT_TRUE(IsShown(*objects[1]));
     if (out) {
+        QCoreApplication::processEvents();
         f.Form->grab().save(QString(out) + "/group-list.png");
         f.Form->TemplatePane().grab().save(QString(out) + "/template-pane.png");
     }
