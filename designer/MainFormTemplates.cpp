@@ -56,7 +56,8 @@ void TMainForm::RebuildGroupList() {
 }
 
 void TMainForm::DesignViewChanged() {
-    if (auto* model = host_->Model()) model->RenderBackground();
+    // The page's background picture does not depend on which controls are
+    // shown, so only the surface is painted anew.
     editForm_->SyncSurface();
     Edit1Click();
 }
