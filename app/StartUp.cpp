@@ -15,6 +15,7 @@
 #include "platform/SpecialFolders.h"
 #include "platform/WindowEffects.h"
 #include "player/AutoRunForm.h"
+#include "player/HintStyle.h"
 #include "player/PlayerEnvironment.h"
 #include "player/StartSequence.h"
 #include "render/AnsiText.h"
@@ -94,6 +95,7 @@ bool StartPlayer(TProcessState& state) {
     environment.IsNtPlatform = state.IsNtPlatform;
     environment.CanFade = state.CanFade;
     const auto& settings = state.Project.Settings;
+    if (settings.Hint && settings.Hint->UseCustomizedHint) InstallHintStyle(settings.Hint.get());
     if (!settings.ApplicationTitle.empty()) {
         environment.ApplicationTitle = settings.ApplicationTitle;
         QApplication::setApplicationName(FromAnsi(settings.ApplicationTitle));

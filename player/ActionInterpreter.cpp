@@ -5,6 +5,7 @@
 #include "platform/MessageBoxes.h"
 #include "player/AutoRunForm.h"
 #include "player/CopyThenOpen.h"
+#include "player/LaunchSlideShowForm.h"
 #include "player/MediaObjects.h"
 #include "player/ObjectActions.h"
 #include "player/PlayerEnvironment.h"
@@ -123,13 +124,18 @@ bool Run(TAutoRunForm& page, const TCommand& command) {
     case atLastStep:
         RunMediaCommand(page.Page().Objects, command.ActionType, command.ActionFile);
         return true;
+    case atShowPicture:
+        return ShowPicture(&page, command.ActionFile);
+    case atLaunchMediaFile:
+        return LaunchMediaFile(&page, command.ActionFile);
+    case atLaunchSlideShow:
+        return LaunchSlideShow(&page, command.ActionFile);
     case atMinimize:
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->isVisible()) window->showMinimized();
         return true;
     default:
-        // None, unknown types, and the full-screen viewer, which is not
-        // built yet: nothing is done, so nothing succeeded.
+        // None and unknown types: nothing is done, so nothing succeeded.
         return false;
     }
 }

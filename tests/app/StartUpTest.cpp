@@ -3,6 +3,7 @@
 #include "app/Cleanup.h"
 #include "app/ErrorBoxes.h"
 #include "app/ProjectData.h"
+#include "player/HintStyle.h"
 #include "project/PageSource.h"
 #include "storage/LittleEndian.h"
 #include "storage/StorageTestSupport.h"
@@ -61,6 +62,26 @@ TEST_F(PlayerStart, ProjectSourceWinsOverTargetFile) {
     ASSERT_EQ(state.Project.Pages.size(), 1u);
     EXPECT_EQ(state.Project.Pages[0]->Name, "FromSource");
     EXPECT_TRUE(errors.Messages().empty());
+}
+
+TEST_F(PlayerStart, CustomizedHintIsInstalledWhenTheProjectAsks) {
+    fs::create_directory(base.File("AutoRunSource"));
+    auto index = IndexWithPages({{"Main", pkMainPage}});
+    ASSERT_TRUE(SaveIndexFile(base.File("AutoRunSource/AutoRun.src"), index));
+    auto plain = PlayerIn(base.Path());
+    EXPECT_TRUE(StartPlayer(plain));
+    EXPECT_EQ(InstalledHintStyle(), nullptr);
+
+    index.Settings.Hint->UseCustomizedHint = true;
+    index.Settings.Hint->Direction = 3;
+    index.Settings.Hint->ShowPause = 150;
+    ASSERT_TRUE(SaveIndexFile(base.File("AutoRunSource/AutoRun.src"), index));
+    auto custom = PlayerIn(base.Path());
+    EXPECT_TRUE(StartPlayer(custom));
+    ASSERT_NE(InstalledHintStyle(), nullptr);
+    EXPECT_EQ(InstalledHintStyle()->Hint().Settings().Direction, 3);
+    EXPECT_EQ(InstalledHintStyle()->ShowTimer().interval(), 150);
+    InstallHintStyle(nullptr);
 }
 
 TEST_F(PlayerStart, ProjectSourceIsFoundInAnyCase) {

@@ -26,5 +26,7 @@ int RunAviFramesCommand(const std::vector<std::string>& args);
 int RunPublishCommand(const std::vector<std::string>& args);
 int RunDialogCommand(const std::vector<std::string>& args);
 int RunSlideShowCommand(const std::vector<std::string>& args);
+int RunHintCommand(const std::vector<std::string>& args);
+int RunViewerPictureCommand(const std::vector<std::string>& args);
 
 } // namespace brelvane

@@ -1,5 +1,6 @@
 #include "DemoMediaPage.h"
 
+#include "objects/records/ActionArguments.h"
 #include "objects/records/AutoObject.h"
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/MediaPayload.h"
@@ -92,13 +93,15 @@ TAutoObject& Place(TPageRecord& page, std::uint8_t kind, QRect bounds, const cha
     return *object;
 }
 
-// A button that sends `type` to the object named `target`.
-void CommandButton(TPageRecord& page, const char* caption, std::uint8_t type, const char* target,
-                   int left, int top) {
+// A button that runs action `type` on `target` (an object's name or a file).
+TButtonPayload& CommandButton(TPageRecord& page, const char* caption, std::uint8_t type,
+                              const std::string& target, int left, int top) {
     auto* object = AddObjectRecord(page.Objects, okButton, left, top);
-    static_cast<TButtonPayload&>(*object->Payload).Caption = caption;
+    auto& button = static_cast<TButtonPayload&>(*object->Payload);
+    button.Caption = caption;
     object->Props.ActionType = type;
     object->Props.ActionFile = target;
+    return button;
 }
 } // namespace
 
@@ -132,6 +135,21 @@ TPageRecord MediaPage() {
     CommandButton(page, "Next", atNext, "Slides", 110, 310);
     CommandButton(page, "Pause clip", atPause, "Clip", 380, 210);
     CommandButton(page, "Stop clip", atStop, "Clip", 470, 210);
+    // The full-screen viewer on the same files; any key or click returns.
+    TSlideShowArgument fullScreen;
+    fullScreen.Folder = std::string("\\") + kSlidesFolder;
+    fullScreen.Loop = true;
+    fullScreen.TransitionStyle = 0;
+    fullScreen.ImageStyle = 3;
+    fullScreen.Step = 4;
+    fullScreen.StepDelay = 20;
+    fullScreen.Interval = 2;
+    CommandButton(page, "Picture", atShowPicture, "\\Media\\Slides\\Slide 1.png", 20, 345).Hint =
+        "The first slide full screen";
+    CommandButton(page, "Clip", atLaunchMediaFile, kClipFile, 110, 345).Hint =
+        "The clip full screen";
+    CommandButton(page, "Show", atLaunchSlideShow, ComposeSlideShow(fullScreen), 200, 345).Hint =
+        "The slides full screen, in a loop";
     auto* ok = AddObjectRecord(page.Objects, okButton, 500, 330);
     static_cast<TButtonPayload&>(*ok->Payload).Caption = "OK";
     static_cast<TButtonPayload&>(*ok->Payload).ButtonType = btOK;

@@ -163,6 +163,7 @@ void AddMenuButtons(TPageRecord& page) {
         button.NormalFont.Size = 12;
         button.MouseOverFont.Size = 12;
         button.MouseDownFont.Size = 12;
+        button.Hint = entry.comment;
         auto& props = page.Objects.back()->Props;
         props.ActionType = entry.action.ActionType;
         props.ActionFile = entry.action.ActionFile;
@@ -178,6 +179,7 @@ void AddPreviewAndToggles(TPageRecord& page) {
     auto& preview = Add<TImagePayload>(page, okImage, 300, 140);
     preview.ImageNormal = Badge(QColor(120, 200, 120), 160);
     preview.Width = preview.Height = 160;
+    preview.Hint = "The badge of the button under the pointer";
     page.Objects.back()->Props.Name = "Preview";
     // Its own pop-up menu, in place of the page's.
     TMenuItem more;
@@ -513,6 +515,13 @@ int RunMakeDemoCommand(const std::vector<std::string>& args) {
 
     TProjectIndex index;
     index.Settings.ApplicationTitle = "Brelvane Demo";
+    // Hints show in the project's own balloon, below and right of the pointer.
+    auto& hint = *index.Settings.Hint;
+    hint.UseCustomizedHint = true;
+    hint.Direction = 2;
+    hint.BackStyle = 2;
+    hint.Color = RGB(0xff, 0xff, 0xe0);
+    hint.GradientColor = RGB(0xff, 0xc8, 0x60);
     if (notebook) {
         // The main page and its sub pages as tabs of one window.
         index.Settings.ApplicationStyle = 1;

@@ -1,5 +1,6 @@
 // brelvane-tool slideshow: the order and settings a slide show gives the
 // pictures of a folder, and the frames of its first transition.
+#include "CommandOptions.h"
 #include "Commands.h"
 #include "objects/controls/SlidePicture.h"
 #include "objects/records/SlideShowConfig.h"
@@ -8,7 +9,6 @@
 #include "storage/ErrorReport.h"
 
 #include <QDir>
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -21,13 +21,6 @@ namespace {
 constexpr const char* kUsage =
     "usage: brelvane-tool slideshow WORKFOLDER OUT_DIR [--size WxH] [--style N] [--step N] "
     "[--delay MS] [--interval MS] [--image-style N] [--seed N]\n";
-
-std::optional<long long> Number(const std::string& text) {
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 struct TShowOptions {
     std::string Folder;
@@ -56,14 +49,12 @@ std::optional<TShowOptions> ParseOptions(const std::vector<std::string>& args, s
         const auto& name = args[i];
         const auto& text = args[i + 1];
         if (name == "--size") {
-            const auto x = text.find('x');
-            const auto w = x == std::string::npos ? std::nullopt : Number(text.substr(0, x));
-            const auto h = x == std::string::npos ? std::nullopt : Number(text.substr(x + 1));
-            if (!w || !h || *w < 1 || *h < 1 || *w > 8192 || *h > 8192) {
+            const auto size = SizeOption(text);
+            if (!size) {
                 error = "--size wants WIDTHxHEIGHT, each 1 to 8192, not \"" + text + "\"\n";
                 return std::nullopt;
             }
-            options.Size = QSize(static_cast<int>(*w), static_cast<int>(*h));
+            options.Size = *size;
             continue;
         }
         const auto value = Number(text);

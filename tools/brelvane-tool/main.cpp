@@ -66,6 +66,15 @@ const std::map<std::string, Command>& CommandTable() {
           "[--interval MS] [--image-style N] [--seed N]  print a folder's show as JSON and "
           "write its first transition as frame-001.png ...",
           true}},
+        {"hint",
+         {brelvane::RunHintCommand,
+          "hint OUT.png --text T --mouse X,Y --screen WxH [--direction N] [--backstyle N] "
+          "[--shadow S]  draw a hint balloon over a test pattern, print its window as JSON",
+          true}},
+        {"viewer-picture",
+         {brelvane::RunViewerPictureCommand,
+          "viewer-picture FILE OUT.png --screen WxH  draw what the full-screen viewer shows",
+          true}},
         {"rtf",
          {brelvane::RunRtfCommand,
           "rtf IN [OUT]        print rich text as JSON, or write it again as RTF to OUT"}},
