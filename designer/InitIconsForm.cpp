@@ -54,6 +54,24 @@ void Show(TInitIconsForm* progress) {
 void Step(QProgressBar* bar, int by = 1) {
     bar->setValue(bar->value() + by);
 }
+
+// Renders the preview of every template of `folder` anew, counting on the
+// "Current:" bar up to the number of items less `shortBy`; returns how many
+// could be rendered.
+int RenderFolder(TInitIconsForm& form, TPreviewSource& previews, const std::string& folder,
+                 int shortBy, TInitIconsForm* progress) {
+    const auto items = TemplateItems(folder);
+    form.ProgressBar2->setRange(0, std::max(static_cast<int>(items.size()) - shortBy, 0));
+    form.ProgressBar2->setValue(0);
+    int rendered = 0;
+    for (const auto& name : items) {
+        form.Label2->setText(QString::fromStdString(name));
+        Step(form.ProgressBar2);
+        Show(progress);
+        if (!previews.Render(folder, name).isNull()) ++rendered;
+    }
+    return rendered;
+}
 } // namespace
 
 TInitIconsForm::TInitIconsForm(QWidget* owner) : QDialog(owner) {
@@ -101,31 +119,16 @@ TInstallationReport InstallationRun(const std::string& programPath,
         form.Label1->setText("Page -> " +
                              QString::fromUtf8(kPageTemplateTabs[tab].data(),
                                                static_cast<int>(kPageTemplateTabs[tab].size())));
-        const auto folder = library.PagesFolder(static_cast<int>(tab));
-        const auto items = TemplateItems(folder);
-        form.ProgressBar2->setRange(0, static_cast<int>(items.size()));
-        form.ProgressBar2->setValue(0);
-        for (const auto& name : items) {
-            form.Label2->setText(QString::fromStdString(name));
-            Step(form.ProgressBar2);
-            Show(progress);
-            if (!pages.Render(folder, name).isNull()) ++report.PagePreviews;
-        }
+        report.PagePreviews +=
+            RenderFolder(form, pages, library.PagesFolder(static_cast<int>(tab)), 0, progress);
     }
 
     TPreviewSource objects(TTemplateKind::Object);
     for (const auto& group : groups) {
         form.Label1->setText("Object -> " + QString::fromStdString(group));
-        const auto folder = library.GroupFolder(group);
-        const auto items = TemplateItems(folder);
-        form.ProgressBar2->setRange(0, std::max(static_cast<int>(items.size()) - 1, 0));
-        form.ProgressBar2->setValue(0);
-        for (const auto& name : items) {
-            form.Label2->setText(QString::fromStdString(name));
-            Step(form.ProgressBar2);
-            Show(progress);
-            if (!objects.Render(folder, name).isNull()) ++report.ObjectPreviews;
-        }
+        // This bar's maximum is one short of the items.
+        report.ObjectPreviews +=
+            RenderFolder(form, objects, library.GroupFolder(group), 1, progress);
         Step(form.ProgressBar1);
     }
 

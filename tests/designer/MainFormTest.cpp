@@ -62,7 +62,7 @@ TEST(MainForm, NewPageDialogDisablesKindsThatExistAndNeverOffersTheMainPage) {
     EXPECT_FALSE(form.KindButton(pkScreenBackground)->isEnabled());
     EXPECT_TRUE(form.KindButton(pkExitForm)->isEnabled());
     EXPECT_TRUE(form.KindButton(pkSubPage)->isChecked());
-    EXPECT_FALSE(form.SourceButton(TNewPageSource::Template)->isEnabled());
+    EXPECT_TRUE(form.SourceButton(TNewPageSource::Template)->isEnabled());
 }
 
 TEST(MainForm, TheMainPageCannotBeDeletedAndDeletingTheLastSubPageSelectsItsNeighbour) {

@@ -19,8 +19,8 @@ public:
         Put(name, AnsiToUtf8(value));
     }
     void Field(const char* name, const TPicture& value) override {
-        Put(name, {{"class", std::string(PictureClassName(value.Kind))},
-                   {"size", value.Data.size()}});
+        Put(name,
+            {{"class", std::string(PictureClassName(value.Kind))}, {"size", value.Data.size()}});
     }
     void BeginRecord(const char* name) override { open_.emplace_back(name, json::object()); }
     void EndRecord() override { Close(); }

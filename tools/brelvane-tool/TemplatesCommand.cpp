@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "DemoPictures.h"
 #include "objects/records/AutoObject.h"
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/ImagePayload.h"
@@ -10,7 +11,6 @@
 #include "project/PageStream.h"
 #include "storage/ProjectIndex.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -48,14 +48,6 @@ constexpr TPageTemplate kPageTemplates[] = {
 
 template <class Payload> Payload& Add(TAutoObjects& objects, std::uint8_t kind, int left, int top) {
     return static_cast<Payload&>(*AddObjectRecord(objects, kind, left, top)->Payload);
-}
-
-TPicture PngPicture(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return {TPictureKind::Png, {bytes.begin(), bytes.end()}};
 }
 
 // A vertical two-colour background picture.
