@@ -1,7 +1,8 @@
 #include "app/Cleanup.h"
 
+#include "storage/FileSystem.h"
+
 #include <filesystem>
-#include <system_error>
 
 namespace brelvane {
 
@@ -16,13 +17,13 @@ void AddCleanupFile(std::vector<std::string>& list, const std::string& file) {
 void RunCleanup(const std::vector<std::string>& list) {
     for (auto entry = list.rbegin(); entry != list.rend(); ++entry) {
         if (entry->empty()) continue;
-        // A folder goes only when it is empty, and only as a folder entry;
-        // failures are left as they are.
-        const std::filesystem::path path(entry->substr(1));
+        const auto path = NativePath(entry->substr(1));
+        // Each entry removes only its own kind: a folder only when empty.
         std::error_code ignored;
-        const bool folder =
+        const bool isFolder =
             std::filesystem::is_directory(std::filesystem::symlink_status(path, ignored));
-        if (entry->front() == (folder ? 'D' : 'F')) std::filesystem::remove(path, ignored);
+        if ((entry->front() == 'D' && isFolder) || (entry->front() == 'F' && !isFolder))
+            std::filesystem::remove(path, ignored);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/FirstRunFolders.h"
 
 #include "storage/ErrorReport.h"
+#include "storage/FileSystem.h"
 
 #include <algorithm>
 #include <array>
@@ -51,7 +52,7 @@ void CopyFolderTree(const std::string& source, const std::string& target) {
         if (it->is_directory(entryError)) {
             CopyIntoNewFolder(it->path().string(), to);
         } else {
-            fs::copy_file(it->path(), to, fs::copy_options::overwrite_existing, entryError);
+            CopyFileOver(Utf8Path(it->path()), to);
         }
     }
 }

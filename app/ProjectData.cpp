@@ -6,6 +6,7 @@
 #include "project/TargetFile.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
+#include "storage/FileSystem.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -21,8 +22,8 @@ bool LoadTargetFile(TProcessState& state) {
 bool CopyProgram(const std::string& program, const std::string& copy) {
     namespace fs = std::filesystem;
     std::error_code error;
-    fs::copy_file(program, copy, fs::copy_options::overwrite_existing, error);
-    if (!error) fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add, error);
+    if (!CopyFileOver(program, copy)) return false;
+    fs::permissions(NativePath(copy), fs::perms::owner_write, fs::perm_options::add, error);
     errno = error.value();
     return !error;
 }

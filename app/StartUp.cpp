@@ -9,6 +9,7 @@
 #include "designer/MainForm.h"
 #include "designer/PickerDialogs.h"
 #include "designer/ProSplashForm.h"
+#include "platform/BundledRuntime.h"
 #include "platform/IniFile.h"
 #include "platform/Media.h"
 #include "platform/SingleInstance.h"
@@ -133,6 +134,7 @@ int RunProgram(int argc, char** argv) {
     // shares its drawing context with the program's windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     platform::PrepareMediaOutput();
+    platform::UseBundledRuntime(platform::RunningProgramFolder(), platform::TempFolder());
     QApplication application(argc, argv);
     // Fades and shadows need a desktop that blends windows.
     state.IsNtPlatform = state.CanFade = platform::DesktopBlendsWindows();

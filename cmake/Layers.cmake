@@ -4,6 +4,18 @@
 
 set(BRELVANE_LAYER_ROOT "${CMAKE_BINARY_DIR}/layers")
 
+# Sources for one system only end in _posix.cpp or _win.cpp; the other
+# system's are dropped from a globbed list.
+function(brelvane_system_sources list_var)
+    set(sources ${${list_var}})
+    if(WIN32)
+        list(FILTER sources EXCLUDE REGEX "_posix\\.cpp$")
+    else()
+        list(FILTER sources EXCLUDE REGEX "_win\\.cpp$")
+    endif()
+    set(${list_var} ${sources} PARENT_SCOPE)
+endfunction()
+
 function(brelvane_publish_headers layer dir)
     file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/${dir}/*.h")
     set(published "${BRELVANE_LAYER_ROOT}/${layer}/${dir}")
@@ -22,12 +34,7 @@ function(brelvane_layer target)
     set(sources "")
     foreach(dir IN LISTS ARG_DIRS)
         file(GLOB dir_sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/${dir}/*.cpp")
-        # One file of a platform pair builds: *_win.cpp for Windows, *_posix.cpp elsewhere.
-        if(WIN32)
-            list(FILTER dir_sources EXCLUDE REGEX "_posix\\.cpp$")
-        else()
-            list(FILTER dir_sources EXCLUDE REGEX "_win\\.cpp$")
-        endif()
+        brelvane_system_sources(dir_sources)
         list(APPEND sources ${dir_sources})
         brelvane_publish_headers(${target} ${dir})
     endforeach()

@@ -2,20 +2,24 @@
 
 #include "project/PageStream.h"
 #include "storage/FilePaths.h"
+#include "storage/FileSystem.h"
 #include "storage/Transfer.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <system_error>
+#include <utility>
 #include <vector>
 
 namespace brelvane {
 
 namespace {
-// Names that differ only in case may be one file: files are compared as files.
-bool IsOneOf(const std::string& path, const std::vector<std::string>& files) {
-    return std::any_of(files.begin(), files.end(), [&](const std::string& file) {
-        std::error_code error;
+// The saved project's files, compared as files: two names may be one file (a
+// file system blind to case, a link).
+using TKeptFiles = std::vector<std::filesystem::path>;
+
+bool IsKept(const std::filesystem::path& path, const TKeptFiles& kept) {
+    std::error_code error;
+    return std::any_of(kept.begin(), kept.end(), [&](const auto& file) {
         return std::filesystem::equivalent(path, file, error);
     });
 }
@@ -33,10 +37,10 @@ bool SavePage(const TDesignerProject& project, int index, const std::string& tar
 
 // Removes the page file of `name` unless it is one of the saved project's files.
 void RemoveStalePage(const std::string& baseFolder, const std::string& name,
-                     const std::vector<std::string>& kept) {
-    const auto path = ResolvePath(SourcePagePath(baseFolder, name));
+                     const TKeptFiles& kept) {
+    const auto path = NativePath(ResolvePath(SourcePagePath(baseFolder, name)));
     std::error_code error;
-    if (std::filesystem::exists(path, error) && !IsOneOf(path, kept))
+    if (std::filesystem::exists(path, error) && !IsKept(path, kept))
         std::filesystem::remove(path, error);
 }
 } // namespace
@@ -67,9 +71,9 @@ bool SaveProjectFiles(TDesignerProject& project, const std::string& baseFolder,
     if (!SaveIndexFile(indexPath, project.Index)) return false;
 
     // The index is written: from here on the saved project is the new one.
-    std::vector<std::string> kept{indexPath};
+    TKeptFiles kept{NativePath(indexPath)};
     for (const auto& entry : project.Index.Pages)
-        kept.push_back(ResolvePath(SourcePagePath(baseFolder, entry->Name)));
+        kept.push_back(NativePath(ResolvePath(SourcePagePath(baseFolder, entry->Name))));
     for (auto it = project.DeletedPages.rbegin(); it != project.DeletedPages.rend(); ++it)
         RemoveStalePage(baseFolder, (*it)->Name, kept);
     project.DeletedPages.clear();

@@ -6,8 +6,8 @@
 #include "designer/WaitCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
-#include "project/SelfContained.h"
 #include "publish/FolderPublish.h"
+#include "publish/LaunchingExecutable.h"
 #include "storage/AnsiCodePage.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
@@ -42,15 +42,16 @@ bool RefusedInsideBase(const std::string& path, const std::string& baseFolder) {
 } // namespace
 
 TProgramRunner ProgramRunner(std::shared_ptr<platform::ProcessLauncher> launcher,
-                             std::function<bool()> keepGoing) {
-    return [launcher, keepGoing](const std::vector<std::string>& args) {
+                             std::function<bool()> keepGoing,
+                             std::function<void(const QString&)> outputLine) {
+    return [launcher, keepGoing, outputLine](const std::vector<std::string>& args) {
         platform::ProcessRequest request;
         request.Program = QString::fromStdString(args.front());
         for (std::size_t i = 1; i < args.size(); ++i)
             request.Arguments << QString::fromStdString(args[i]);
         request.Folder =
             QString::fromStdString(std::filesystem::path(args.front()).parent_path().string());
-        const auto outcome = launcher->RunWhile(request, keepGoing);
+        const auto outcome = launcher->RunWhile(request, keepGoing, outputLine);
         if (!outcome.Started) return kProgramNotStarted;
         return outcome.Cancelled ? kProgramCancelled : outcome.ExitCode;
     };
@@ -155,13 +156,19 @@ void TPublishForm::Publish() {
 bool TPublishForm::Burn() {
     if (!services_.SaveStep()) return false;
     SetBusy(true);
+    int status = kProgramNotStarted;
     {
         WaitCursor wait;
-        // The burner's own failures are its to show.
-        ProgramRunner(services_.Launcher)({BurnerPath(), services_.BaseFolder});
+        // The burner shows its own failures; one that did not finish keeps
+        // the dialog open.
+        status = ProgramRunner(services_.Launcher)({BurnerPath(), services_.BaseFolder});
     }
     SetBusy(false);
-    return true;
+    if (status == kProgramNotStarted) {
+        errno = ENOENT;
+        ReportFileError(kDiscImageError, BurnerPath());
+    }
+    return status == 0;
 }
 
 bool TPublishForm::MakeDiscImage() {
@@ -170,13 +177,21 @@ bool TPublishForm::MakeDiscImage() {
         !services_.SaveStep())
         return false;
     SetBusy(true);
-    // No share of the work is known: the window only shows that it goes on.
-    QProgressDialog progress("Writing the disc image...", "Cancel", 0, 0, this);
+    QProgressDialog progress("Writing the disc image...", "Cancel", 0, kProgressSteps, this);
     progress.setObjectName("PublishProgress");
     progress.setWindowModality(Qt::WindowModal);
+    progress.setValue(0);
     QTimer::singleShot(kProgressDelayMs, &progress, &QWidget::show);
-    const auto run = ProgramRunner(services_.Launcher, [&] { return !progress.wasCanceled(); });
-    const auto result = WriteDiscImage(services_.BaseFolder, *image, services_.Title, run);
+    const auto run = ProgramRunner(
+        services_.Launcher, [&] { return !progress.wasCanceled(); },
+        [&](const QString& line) {
+            // The image program tells its share done in its progress lines.
+            if (const auto percent = ProgressPercent(line.toStdString()))
+                progress.setValue(
+                    std::min(int(*percent * kProgressSteps / 100), kProgressSteps - 1));
+        });
+    const auto result =
+        WriteDiscImage(services_.BaseFolder, services_.RuntimeFolder, *image, services_.Title, run);
     progress.close();
     SetBusy(false);
     return result == TPublishResult::Done;
@@ -189,7 +204,9 @@ bool TPublishForm::MakeSingleExecutable() {
         return false;
     {
         WaitCursor wait;
-        if (!WriteSelfContainedExecutable(services_.BaseFolder, *path)) return false;
+        if (!WriteLaunchingExecutable(
+                {services_.BaseFolder, services_.LauncherProgram, services_.RuntimeFolder}, *path))
+            return false;
     }
     if (platform::AskYesNo(this, "Executable File", "Executable file created, launch it?",
                            platform::TMessageIcon::Information)) {
@@ -211,13 +228,15 @@ bool TPublishForm::CopyToFolder() {
     progress.setObjectName("PublishProgress");
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressDelayMs);
-    const auto result = PublishFolder(
-        services_.BaseFolder, destination, [&](std::uint64_t done, std::uint64_t total) {
-            const auto step = total == 0 ? kProgressSteps : int(done * kProgressSteps / total);
-            progress.setValue(std::min(step, kProgressSteps - 1));
-            QCoreApplication::processEvents();
-            return !progress.wasCanceled();
-        });
+    const auto result =
+        PublishFolder(services_.BaseFolder, destination, services_.RuntimeFolder,
+                      [&](std::uint64_t done, std::uint64_t total) {
+                          const auto step =
+                              total == 0 ? kProgressSteps : int(done * kProgressSteps / total);
+                          progress.setValue(std::min(step, kProgressSteps - 1));
+                          QCoreApplication::processEvents();
+                          return !progress.wasCanceled();
+                      });
     progress.close();
     SetBusy(false);
     return result == TPublishResult::Done;

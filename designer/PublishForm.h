@@ -21,16 +21,21 @@ class ProcessLauncher;
 
 // Runs programs through `launcher`, the windows repainting meanwhile, until
 // they end or `keepGoing` says no; a program given with a folder starts in
-// that folder.
+// that folder. With `outputLine` their output lines go there.
 TProgramRunner ProgramRunner(
     std::shared_ptr<platform::ProcessLauncher> launcher,
-    std::function<bool()> keepGoing = [] { return true; });
+    std::function<bool()> keepGoing = [] { return true; },
+    std::function<void(const QString&)> outputLine = {});
 
 // What the publish dialog needs of the designer.
 struct TPublishServices {
     std::string ProgramPath;
     std::string ProgramFolder;
     std::string BaseFolder;
+    // Every target carries the player's libraries in this folder.
+    std::string RuntimeFolder;
+    // The front of a single executable, which unpacks and runs the player.
+    std::string LauncherProgram;
     // The project's title, the label of a disc image.
     std::string Title;
     // Saves the project and writes its target file; false when either failed

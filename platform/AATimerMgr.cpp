@@ -1,10 +1,13 @@
 #include "platform/AATimerMgr.h"
 
+#include "platform/TimerResolution.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QMetaObject>
 #include <QObject>
 #include <algorithm>
+#include <optional>
 
 namespace brelvane::platform {
 
@@ -42,7 +45,12 @@ void TAATimerThread::Wake() {
 void TAATimerThread::Run() {
     // Asked outside our lock: the list's lock is never taken under it.
     bool running = manager_.AnyRunning();
+    std::optional<TFineTimerResolution> fineResolution;
     for (;;) {
+        if (running && !fineResolution)
+            fineResolution.emplace();
+        else if (!running)
+            fineResolution.reset();
         {
             std::unique_lock lock(mutex_);
             const auto wakes = [this] { return stop_ || woken_; };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <memory>
 #include <string>
 
@@ -15,32 +13,10 @@ public:
     virtual bool HasViewerFor(const std::string& extension) = 0;
 };
 
-// Where the desktop keeps its associations (the XDG base directories).
-struct TXdgFolders {
-    QString ConfigHome;
-    QStringList ConfigDirs;
-    QString DataHome;
-    QStringList DataDirs;
-    // Lower-case names from XDG_CURRENT_DESKTOP, for "<name>-mimeapps.list".
-    QStringList CurrentDesktops;
+// The system's own answer (DesktopFileTypes_posix.h, RegistryFileTypes_win.cpp).
+std::unique_ptr<FileTypes> CreateSystemFileTypes();
 
-    // The folders the environment names, with the XDG defaults for the unset ones.
-    static TXdgFolders FromEnvironment();
-};
-
-// The desktop's answer: the extension's MIME type from the shared MIME
-// database, then an installed application for that type (or one it
-// inherits from) named by a mimeapps.list or declaring it in its .desktop file.
-class DesktopFileTypes final : public FileTypes {
-public:
-    explicit DesktopFileTypes(TXdgFolders folders);
-    bool HasViewerFor(const std::string& extension) override;
-
-private:
-    TXdgFolders folders_;
-};
-
-// The process-wide file types: the desktop's unless replaced.
+// The process-wide file types: the system's unless replaced.
 FileTypes& CurrentFileTypes();
 // Installs `fileTypes` and returns the previous one (tests).
 std::unique_ptr<FileTypes> SetFileTypes(std::unique_ptr<FileTypes> fileTypes);

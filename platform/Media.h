@@ -23,7 +23,11 @@ public:
 
 using SoundChannelFactory = std::function<std::unique_ptr<SoundChannel>()>;
 
-// Channels come from the installed factory: Qt Multimedia by default, a fake
+// The system's own channel: Qt Multimedia (QtSoundChannel_posix.cpp), the
+// multimedia control interface on Windows (MciSoundChannel_win.cpp).
+std::unique_ptr<SoundChannel> CreateSystemSoundChannel();
+
+// Channels come from the installed factory: the system's by default, a fake
 // in tests (so no audio device or media back end is needed there).
 std::unique_ptr<SoundChannel> CreateSoundChannel();
 // Installs `factory` and returns the previous one.
@@ -72,7 +76,11 @@ using MediaDeviceFactory = std::function<std::unique_ptr<MediaDevice>()>;
 // as Xvfb after the first frame.
 void PrepareMediaOutput();
 
-// Devices come from the installed factory: Qt Multimedia by default, a fake in tests.
+// The system's own device: Qt Multimedia (QtMediaDevice_posix.cpp), the
+// multimedia control interface on Windows (MciMediaDevice_win.cpp).
+std::unique_ptr<MediaDevice> CreateSystemMediaDevice();
+
+// Devices come from the installed factory: the system's by default, a fake in tests.
 std::unique_ptr<MediaDevice> CreateMediaDevice();
 MediaDeviceFactory SetMediaDeviceFactory(MediaDeviceFactory factory);
 

@@ -1,3 +1,4 @@
+#include "platform/BundledRuntime.h"
 #include "platform/Shell.h"
 
 #include <QEventLoop>
@@ -14,6 +15,7 @@ constexpr int kSignalled = 255;
 void Prepare(QProcess& process, const ProcessRequest& request) {
     process.setProgram(request.Program);
     process.setArguments(request.Arguments);
+    process.setProcessEnvironment(ChildEnvironment());
     if (!request.Folder.isEmpty()) process.setWorkingDirectory(request.Folder);
 }
 
@@ -41,16 +43,21 @@ public:
     }
 
     std::optional<int> RunToEnd(const ProcessRequest& request) override {
-        const auto outcome = RunWhile(request, [] { return true; });
+        const auto outcome = RunWhile(request, [] { return true; }, {});
         if (!outcome.Started) return std::nullopt;
         return outcome.ExitCode;
     }
 
-    RunOutcome RunWhile(const ProcessRequest& request,
-                        const std::function<bool()>& keepGoing) override {
+    RunOutcome RunWhile(const ProcessRequest& request, const std::function<bool()>& keepGoing,
+                        const std::function<void(const QString&)>& outputLine) override {
         QProcess process;
         Prepare(process, request);
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.setProcessChannelMode(outputLine ? QProcess::MergedChannels
+                                                 : QProcess::ForwardedChannels);
+        QObject::connect(&process, &QProcess::readyRead, [&] {
+            while (process.canReadLine())
+                outputLine(QString::fromLocal8Bit(process.readLine()).trimmed());
+        });
         QEventLoop loop;
         QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
         RunOutcome outcome;
@@ -74,7 +81,8 @@ public:
 };
 } // namespace
 
-RunOutcome ProcessLauncher::RunWhile(const ProcessRequest& request, const std::function<bool()>&) {
+RunOutcome ProcessLauncher::RunWhile(const ProcessRequest& request, const std::function<bool()>&,
+                                     const std::function<void(const QString&)>&) {
     const auto code = RunToEnd(request);
     return {code.has_value(), false, code.value_or(0)};
 }

@@ -55,8 +55,11 @@ public:
     virtual std::optional<int> RunToEnd(const ProcessRequest& request) = 0;
     // As RunToEnd, asking `keepGoing` every tenth of a second meanwhile; a no
     // ends the program. Launchers that cannot end a program run it to its end.
+    // With `outputLine`, each line the program writes (either stream) goes
+    // there instead of to ours.
     virtual RunOutcome RunWhile(const ProcessRequest& request,
-                                const std::function<bool()>& keepGoing);
+                                const std::function<bool()>& keepGoing,
+                                const std::function<void(const QString&)>& outputLine);
 };
 
 // The launcher over QProcess.
@@ -83,30 +86,10 @@ public:
     virtual int ExecuteAndWait(const ShellRequest& request, bool waitForEnd, int& exitCode) = 0;
 };
 
-// The desktop's shell: executables and scripts run directly, documents,
-// folders and addresses go to the desktop's opener (xdg-open), printable
-// files to the print spooler (lp).
-class DesktopShell final : public Shell {
-public:
-    explicit DesktopShell(std::unique_ptr<ProcessLauncher> launcher);
-    int Execute(const ShellRequest& request) override;
-    int ExecuteAndWait(const ShellRequest& request, bool waitForEnd, int& exitCode) override;
+// The system's own shell (DesktopShell_posix.h, WindowsShell_win.cpp).
+std::unique_ptr<Shell> CreateSystemShell();
 
-    // The program the request comes down to, or the failure code.
-    int Resolve(const ShellRequest& request, ProcessRequest& process);
-
-private:
-    int ResolveOpen(const QString& file, const ShellRequest& request, ProcessRequest& process);
-    int ResolveAddress(const QString& address, ProcessRequest& process);
-    int ResolvePrint(const QString& file, ProcessRequest& process);
-    int ResolveExplore(const QString& folder, ProcessRequest& process);
-    // The desktop's opener for `mimeType`, or the failure code.
-    int Opener(const QString& mimeType, const QString& target, ProcessRequest& process);
-
-    std::unique_ptr<ProcessLauncher> launcher_;
-};
-
-// The process-wide shell: a DesktopShell over QProcess unless replaced.
+// The process-wide shell: the system's unless replaced.
 Shell& CurrentShell();
 // Installs `shell` and returns the previous one (tests).
 std::unique_ptr<Shell> SetShell(std::unique_ptr<Shell> shell);

@@ -1,7 +1,6 @@
 #include "platform/SingleInstance.h"
 
 #include <QLocalSocket>
-#include <unistd.h>
 
 namespace brelvane::platform {
 
@@ -11,7 +10,7 @@ constexpr int kTimeoutMs = 1000;
 } // namespace
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent)
-    : QObject(parent), serverName_(name + "-" + QString::number(::getuid())) {}
+    : QObject(parent), serverName_(PerUserName(name)) {}
 
 bool SingleInstance::ActivateRunningInstance() const {
     QLocalSocket socket;
@@ -32,11 +31,19 @@ bool SingleInstance::Listen(std::function<void()> onActivate) {
     }
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* client = server_.nextPendingConnection()) {
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
+            // The request may come with the connection, or be seen only as the
+            // other side hangs up (Windows' pipes): it is read whenever it is there.
+            const auto answer = [this, client] {
+                if (client->bytesAvailable() == 0) return;
                 if (client->readAll().startsWith("activate") && onActivate_) onActivate_();
                 client->disconnectFromServer();
+            };
+            connect(client, &QLocalSocket::readyRead, this, answer);
+            connect(client, &QLocalSocket::disconnected, this, [answer, client] {
+                answer();
+                client->deleteLater();
             });
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+            answer();
         }
     });
     return true;

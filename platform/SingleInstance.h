@@ -7,6 +7,10 @@
 
 namespace brelvane::platform {
 
+// `name` with the user's identity added, so that each user has a name of their
+// own (SingleInstance_posix.cpp, _win.cpp).
+QString PerUserName(const QString& name);
+
 // The designer runs once per user: a second start asks the first to come to
 // the front and ends. A local socket stands in for looking up the window.
 class SingleInstance : public QObject {

@@ -1,37 +1,27 @@
 #include "platform/SpecialFolders.h"
 
+#include "platform/SystemFolders.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
 namespace brelvane::platform {
 
 namespace {
+// With slashes, as the program keeps paths on every system.
 std::string WithoutTrailingSeparator(QString path) {
+    path = QDir::fromNativeSeparators(path);
     while (path.size() > 1 && path.endsWith('/'))
         path.chop(1);
-    return QDir::toNativeSeparators(path).toStdString();
+    return path.toStdString();
 }
-
-// Where a special folder lies on a freedesktop.org desktop.
-enum class TBase {
-    None,       // no counterpart: virtual folders, Windows' own folders
-    User,       // the user's folder of a standard location, plus a sub-folder
-    System,     // the first system-wide folder of a standard location, plus a sub-folder
-};
-
-struct TFolderRow {
-    const char* Name;
-    int Csidl;
-    TBase Base = TBase::None;
-    QStandardPaths::StandardLocation Location = QStandardPaths::HomeLocation;
-    const char* Sub = "";
-};
 
 using Q = QStandardPaths;
 
-// Names and CSIDL numbers as Windows publishes them, in index order, with
-// the desktop folder each one stands for here. Common (all users) folders are
-// the system-wide XDG folders; the applications menu stands for the Start menu.
+// Names and CSIDL numbers as Windows publishes them, in index order, with the
+// folder each one stands for on a freedesktop.org desktop (Windows asks its
+// shell instead). Common (all users) folders are the system-wide XDG folders;
+// the applications menu stands for the Start menu.
 const TFolderRow kRows[kSpecialFolderCount] = {
     {"Desktop", 0, TBase::User, Q::DesktopLocation},
     {"Internet", 1},
@@ -92,28 +82,11 @@ const TFolderRow kRows[kSpecialFolderCount] = {
     {"ComputersNearMe", 61},
 };
 
-QString Writable(QStandardPaths::StandardLocation location) {
-    return QStandardPaths::writableLocation(location);
-}
-
-// The first folder of the location that is not the user's own.
-QString SystemWide(QStandardPaths::StandardLocation location) {
-    const auto user = Writable(location);
-    for (const auto& folder : QStandardPaths::standardLocations(location))
-        if (folder != user) return folder;
-    return {};
-}
-
-QString DesktopFolder(const TFolderRow& row) {
-    const QString base = row.Base == TBase::User     ? Writable(row.Location)
-                         : row.Base == TBase::System ? SystemWide(row.Location)
-                                                     : QString();
-    return base.isEmpty() ? base : base + row.Sub;
-}
 } // namespace
 
 std::string DocumentsFolder() {
-    return WithoutTrailingSeparator(Writable(QStandardPaths::DocumentsLocation));
+    return WithoutTrailingSeparator(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 std::string TempFolder() {
@@ -136,7 +109,7 @@ int SpecialFolderCsidl(int index) {
 
 std::string SpecialFolderPath(int index) {
     if (index < 0 || index >= kSpecialFolderCount) return {};
-    const auto folder = DesktopFolder(kRows[index]);
+    const auto folder = SystemFolder(kRows[index]);
     return folder.isEmpty() ? std::string() : WithoutTrailingSeparator(folder);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/WebEngine.h"
 
+#include "platform/BundledRuntime.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QPluginLoader>
@@ -22,7 +24,9 @@ EngineSlot& Slot() {
 }
 
 WebEngine* LoadPlugin() {
-    QStringList folders{QCoreApplication::applicationDirPath()};
+    // Beside the program, or in the runtime folder a published player carries.
+    const QDir program(QCoreApplication::applicationDirPath());
+    QStringList folders{program.path(), program.filePath(QString(kRuntimeFolderName) + "/lib")};
     const QString extra = qEnvironmentVariable("BRELVANE_PLUGIN_DIR");
     if (!extra.isEmpty()) folders << extra;
     for (const QString& folder : folders) {

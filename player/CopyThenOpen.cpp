@@ -9,7 +9,9 @@
 #include "storage/AnsiCodePage.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
+#include "storage/FileSystem.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -41,8 +43,9 @@ bool Confirmed(QWidget* owner, const TCopyThenOpenArgument& argument) {
 bool CopyOne(const fs::path& from, const fs::path& to) {
     std::error_code error;
     fs::create_directories(to.parent_path(), error);
-    if (!error) fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
-    if (error) ShowError("\"" + to.string() + "\", " + error.message() + ".");
+    if (!error && !CopyFileOver(Utf8Path(from), Utf8Path(to)))
+        error = std::error_code(errno, std::generic_category());
+    if (error) ShowError("\"" + Utf8Path(to) + "\", " + error.message() + ".");
     return !error;
 }
 
@@ -69,9 +72,10 @@ std::string UnmappedFolderText(const std::string& token) {
 
 bool TreeComplete(const std::string& source, const std::string& target) {
     std::error_code error;
-    for (fs::recursive_directory_iterator entry(source, error), end; !error && entry != end;
+    const auto from = NativePath(source);
+    for (fs::recursive_directory_iterator entry(from, error), end; !error && entry != end;
          entry.increment(error))
-        if (!fs::exists(fs::path(target) / fs::relative(entry->path(), source))) return false;
+        if (!fs::exists(NativePath(target) / fs::relative(entry->path(), from))) return false;
     return !error;
 }
 
@@ -88,13 +92,14 @@ bool CopyThenOpen(QWidget* owner, const std::string& packed) {
     const auto target = ResolvePath(special.empty() ? argument.Target : special);
     const auto source = BaseResolved(argument.Source);
     if (FileExists(source)) {
-        const auto copy = fs::path(target) / fs::path(source).filename();
+        const auto copy = NativePath(target) / NativePath(source).filename();
         if (argument.Overwrite || !fs::exists(copy)) {
-            if (!Confirmed(owner, argument) || !CopyOne(source, copy)) return false;
+            if (!Confirmed(owner, argument) || !CopyOne(NativePath(source), copy)) return false;
         }
     } else if (FolderExists(source)) {
         if (argument.Overwrite || !TreeComplete(source, target)) {
-            if (!Confirmed(owner, argument) || !CopyTree(source, target, argument.Overwrite))
+            if (!Confirmed(owner, argument) ||
+                !CopyTree(NativePath(source), NativePath(target), argument.Overwrite))
                 return false;
         }
     } else {

@@ -3,6 +3,7 @@
 #include "player/ShellErrors.h"
 #include "player/WaitWindow.h"
 #include "storage/ErrorReport.h"
+#include "storage/FileSystem.h"
 
 #include <filesystem>
 
@@ -35,8 +36,7 @@ bool RunAndWait(const std::string& verb, const std::string& file, const std::str
                 int& code, int show, bool /*waitForInputIdle*/, bool waitForEnd,
                 const std::string& folder) {
     // A desktop has no "idle for input" state to wait for; the end is what counts.
-    const auto workingFolder =
-        folder.empty() ? std::filesystem::path(file).parent_path().string() : folder;
+    const auto workingFolder = folder.empty() ? Utf8Path(NativePath(file).parent_path()) : folder;
     int exitCode = 0;
     code = platform::CurrentShell().ExecuteAndWait({verb, file, params, workingFolder, show},
                                                    waitForEnd, exitCode);

@@ -2,6 +2,7 @@
 
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
+#include "storage/FileSystem.h"
 #include "storage/ProjectIndex.h"
 #include "storage/SaveFile.h"
 #include "storage/Transfer.h"
@@ -15,16 +16,20 @@ namespace brelvane {
 namespace {
 constexpr unsigned kExecutableMode = 0755;
 
-// The file name of a root file as it is on disk when it exists in another case.
-// `mode` 0 leaves the file's mode as the file system made it.
+// `mode` 0 leaves the file's mode as the file system made it; systems without
+// mode bits take what they can of it.
 void SetFileMode(const std::string& path, unsigned mode) {
     if (mode == 0) return;
     std::error_code error;
-    std::filesystem::permissions(path, static_cast<std::filesystem::perms>(mode & 07777),
-                                 std::filesystem::perm_options::replace, error);
-    if (error) throw StreamError("cannot set the mode of " + path);
+    std::filesystem::permissions(NativePath(path), static_cast<std::filesystem::perms>(mode & 07777),
+                                 error);
+    if (error) {
+        errno = error.value();
+        throw StreamError("cannot set the mode of " + path);
+    }
 }
 
+// The file name of a root file as it is on disk when it exists in another case.
 std::string RootFile(const std::string& baseFolder, const std::string& name) {
     return ResolvePath(baseFolder + "/" + name);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "storage/ByteStream.h"
+#include "storage/FileSystem.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace brelvane {
 
@@ -23,10 +26,19 @@ inline constexpr char kPackageSkippedFile[] = "autorun.exe";
 // The package must end within the 32-bit offsets of a self-contained executable.
 inline constexpr std::uint64_t kLargestExecutable = 0xffffffffu;
 
-// Appends the package of `folder`. Refuses, before writing anything, a
+// Entries packed at the top of a package beside the folder's own, each as
+// (name in the package, path to read it from); not subject to the rules of
+// left-out names.
+struct TPackageAdditions {
+    std::vector<std::pair<std::string, std::string>> Folders;
+    std::vector<std::pair<std::string, std::string>> Files;
+};
+
+// Appends the package of `folder`, with `additions`. Refuses, before writing anything, a
 // package that would end past 4 GB in the stream or hold a file of 2 GB or
 // more; a file or folder that cannot be read is reported with 1083 and its path.
-bool WritePackage(TStream& stream, const std::string& folder);
+bool WritePackage(TStream& stream, const std::string& folder,
+                  const TPackageAdditions& additions = {});
 
 // Told about every folder and file as soon as unpacking made it, parent
 // folders before what they hold, so that removing them in reverse order
@@ -50,7 +62,5 @@ bool ReadPackage(TStream& stream, const std::string& folder, const TUnpackListen
 // Appends the first `size` bytes of a file in block copies; throws StreamError
 // (errno set) when the file cannot be opened or ends early.
 void AppendFileContent(TStream& stream, const std::string& path, std::uint64_t size);
-// The size of a file; throws StreamError when it cannot be found.
-std::uint64_t SizeOfFile(const std::string& path);
 
 } // namespace brelvane

@@ -1,14 +1,11 @@
 #include "project/Package.h"
-#include "project/PosixFile.h"
 #include "storage/ErrorReport.h"
+#include "storage/FileSystem.h"
 #include "storage/LittleEndian.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 namespace brelvane {
@@ -39,19 +36,6 @@ std::string ReadEntryName(TStream& stream) {
     return name;
 }
 
-// An existing folder is used as it is; anything else in its place fails.
-bool MakeFolder(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (fs::create_directory(path, error)) {
-        fs::permissions(path, fs::perms(0755), fs::perm_options::replace, error);
-        return true;
-    }
-    if (!error && fs::symlink_status(path, error).type() == fs::file_type::directory) return true;
-    errno = error ? error.value() : EEXIST;
-    return false;
-}
-
 void Tell(const std::function<void(const std::string&)>& listener, const std::string& path) {
     if (listener) listener(path);
 }
@@ -66,7 +50,8 @@ public:
         const auto folders = ReadCount(kSmallestFolderEntry);
         for (std::int32_t i = 0; i < folders; ++i) {
             const auto path = folder + "/" + ReadEntryName(stream_);
-            if (!MakeFolder(path)) {
+            // An existing folder is used as it is; anything else in its place fails.
+            if (MakeFolder(path) == TFolderMade::Failed) {
                 ReportFileError(kUnpackFolderError, path);
                 return false;
             }
@@ -94,7 +79,7 @@ private:
 
     void UnpackFile(const std::string& path) {
         // Never write through a link that is already there.
-        TPosixFile file(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW);
+        TNativeFile file(path, TNativeFile::Mode::CreateNoFollow);
         Tell(listener_.FileMade, path);
         const auto size = ReadField<std::int32_t>(stream_);
         if (size < 0 || static_cast<std::uint64_t>(size) > Remaining())

@@ -1,14 +1,10 @@
 #include "project/Package.h"
-#include "project/PosixFile.h"
 #include "storage/ErrorReport.h"
+#include "storage/FileSystem.h"
 #include "storage/LittleEndian.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <dirent.h>
-#include <fcntl.h>
-#include <memory>
-#include <sys/stat.h>
 #include <vector>
 
 namespace brelvane {
@@ -22,6 +18,8 @@ constexpr std::uint64_t kLargestFile = 0x7fffffff;
 // package too large for its fields is refused up front.
 struct TListing {
     std::string Name;
+    // Where the entry is read from.
+    std::string Source;
     std::uint64_t Size = 0;
     std::vector<TListing> Folders;
     std::vector<TListing> Files;
@@ -32,21 +30,6 @@ class PackageRefused : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-enum class TEntryKind { Folder, File, Other };
-
-// Links to folders are not followed (they could lead back up the tree); links
-// to files are packed as the files. Devices, pipes and sockets are left out.
-TEntryKind KindOf(const std::string& path, const dirent& entry) {
-    if (entry.d_type == DT_DIR) return TEntryKind::Folder;
-    if (entry.d_type == DT_REG) return TEntryKind::File;
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return TEntryKind::Other;
-    struct stat info {};
-    if (entry.d_type == DT_UNKNOWN && ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-        return TEntryKind::Folder;
-    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return TEntryKind::File;
-    return TEntryKind::Other;
-}
 
 std::uint64_t PackageLength(const TListing& folder) {
     std::uint64_t length = 8;
@@ -73,41 +56,54 @@ public:
 
     TListing List(const std::string& path) {
         current_ = path;
-        std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
-        if (!dir) throw StreamError("cannot list " + path);
         TListing listing;
-        errno = 0;
-        while (const dirent* entry = ::readdir(dir.get())) {
-            const std::string name = entry->d_name;
+        // Links to folders are not followed: they could lead back up the tree.
+        for (const auto& [name, kind] : ListFolder(path)) {
             const auto child = path + "/" + name;
-            if (name == "." || name == "..") continue;
-            const auto kind = KindOf(child, *entry);
             if (kind == TEntryKind::Folder && name != kPackageSkippedFolder) {
                 listing.Folders.push_back(List(child));
                 listing.Folders.back().Name = name;
+                listing.Folders.back().Source = child;
             } else if (kind == TEntryKind::File && name != kPackageSkippedFile) {
                 current_ = child;
-                listing.Files.push_back({name, SizeOfFile(child), {}, {}});
+                listing.Files.push_back({name, child, SizeOfFile(child), {}, {}});
                 if (listing.Files.back().Size > kLargestFile)
                     throw PackageRefused("\"" + child +
                                          "\" is larger than 2 GB, more than a package can hold.");
             }
             current_ = path;
-            errno = 0;
         }
-        if (errno != 0) throw StreamError("cannot list " + path);
         return listing;
     }
 
-    void Write(const TListing& folder, const std::string& path) {
+    // Entries named like an addition give way to it; additions follow the
+    // folder's own entries.
+    void Add(TListing& listing, const TPackageAdditions& additions) {
+        const auto replaced = [](std::vector<TListing>& entries, const std::string& name) {
+            std::erase_if(entries, [&](const TListing& entry) { return entry.Name == name; });
+        };
+        for (const auto& [name, source] : additions.Folders) {
+            replaced(listing.Folders, name);
+            listing.Folders.push_back(List(source));
+            listing.Folders.back().Name = name;
+            listing.Folders.back().Source = source;
+        }
+        for (const auto& [name, source] : additions.Files) {
+            replaced(listing.Files, name);
+            current_ = source;
+            listing.Files.push_back({name, source, SizeOfFile(source), {}, {}});
+        }
+    }
+
+    void Write(const TListing& folder) {
         WriteField(stream_, Count(folder.Folders));
         for (const auto& sub : folder.Folders) {
             WriteName(stream_, sub.Name);
-            Write(sub, path + "/" + sub.Name);
+            Write(sub);
         }
         WriteField(stream_, Count(folder.Files));
         for (const auto& file : folder.Files) {
-            current_ = path + "/" + file.Name;
+            current_ = file.Source;
             WriteName(stream_, file.Name);
             WriteField(stream_, static_cast<std::int32_t>(file.Size));
             AppendFileContent(stream_, current_, file.Size);
@@ -122,15 +118,9 @@ private:
 };
 } // namespace
 
-std::uint64_t SizeOfFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) throw StreamError("cannot find " + path);
-    return static_cast<std::uint64_t>(info.st_size);
-}
-
 void AppendFileContent(TStream& stream, const std::string& path, std::uint64_t size) {
     thread_local std::vector<std::uint8_t> buffer(kBlockSize);
-    TPosixFile file(path, O_RDONLY);
+    TNativeFile file(path, TNativeFile::Mode::Read);
     while (size > 0) {
         const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(size, kBlockSize));
         const auto got = file.ReadUpTo(buffer.data(), wanted);
@@ -144,15 +134,16 @@ void AppendFileContent(TStream& stream, const std::string& path, std::uint64_t s
     }
 }
 
-bool WritePackage(TStream& stream, const std::string& folder) {
+bool WritePackage(TStream& stream, const std::string& folder, const TPackageAdditions& additions) {
     TPacker packer(stream);
     try {
-        const auto listing = packer.List(folder);
+        auto listing = packer.List(folder);
+        packer.Add(listing, additions);
         if (stream.Position() + PackageLength(listing) + 4 > kLargestExecutable)
             throw PackageRefused("The package of \"" + folder +
                                  "\" is larger than 4 GB, more than a self-contained "
                                  "executable can hold.");
-        packer.Write(listing, folder);
+        packer.Write(listing);
         return true;
     } catch (const PackageRefused& refused) {
         ShowError(refused.what());

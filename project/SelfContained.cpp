@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <memory>
-#include <sys/stat.h>
 
 namespace brelvane {
 
@@ -27,16 +26,19 @@ std::string MakePackageFolder(const std::string& tempFolder) {
     for (int n = 0; n < kPackageFolderTries; ++n) {
         auto folder = tempFolder + "/" + kPackageFolderPrefix + std::to_string(n);
         // Made in one step, so a folder that appears meanwhile is never shared.
-        if (::mkdir(folder.c_str(), 0700) == 0) return folder;
-        if (errno != EEXIST) return {};
+        const auto made = MakeFolder(folder, true);
+        if (made == TFolderMade::Made) return folder;
+        if (made == TFolderMade::Failed && errno != EEXIST) return {};
     }
     errno = EEXIST;
     return {};
 }
 
-bool WriteSelfContainedExecutable(const std::string& baseFolder, const std::string& path) {
+bool WriteSelfContainedExecutable(const std::string& baseFolder, const std::string& path,
+                                  const std::string& chosenPlayer) {
     std::unique_ptr<TFileStream> out;
-    const auto player = ResolvePath(baseFolder + "/" + kPackageSkippedFile);
+    const auto player =
+        chosenPlayer.empty() ? ResolvePath(baseFolder + "/" + kPackageSkippedFile) : chosenPlayer;
     const bool copied = FileTransfer(kPublishExecutableError, path, [&] {
         out = std::make_unique<TFileStream>(path, TFileStream::Mode::Create);
         return FileTransfer(kPublishExecutableError, player, [&] {
@@ -51,9 +53,7 @@ bool WriteSelfContainedExecutable(const std::string& baseFolder, const std::stri
         WriteField(*out, static_cast<std::int32_t>(static_cast<std::uint32_t>(start)));
         out->Close();
         // The copy runs as the player did: keep its permission to be executed.
-        struct stat info {};
-        if (::stat(player.c_str(), &info) != 0 || ::chmod(path.c_str(), info.st_mode & 07777) != 0)
-            throw StreamError("cannot give the executable the player's mode");
+        CopyPermissions(player, path);
         return true;
     });
 }

@@ -17,10 +17,12 @@ enum : int {
 // "" (errno set) when no such folder could be made.
 std::string MakePackageFolder(const std::string& tempFolder);
 
-// The base folder's "autorun.exe", then the package of the base folder, then
-// the player's length as int32. A player that cannot be copied is reported
-// with 1083; the package writer reports its own failures.
-bool WriteSelfContainedExecutable(const std::string& baseFolder, const std::string& path);
+// The player (the base folder's "autorun.exe" unless another is named, e.g.
+// the Windows build for a Linux-made project), then the package of the base
+// folder, then the player's length as int32. A player that cannot be copied is
+// reported with 1083; the package writer reports its own failures.
+bool WriteSelfContainedExecutable(const std::string& baseFolder, const std::string& path,
+                                  const std::string& player = {});
 
 // Finds the package through the last four bytes of `executable` and unpacks
 // it into `folder`. Damage and files that cannot be written are reported with

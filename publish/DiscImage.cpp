@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <regex>
 
 namespace brelvane {
 
@@ -13,6 +14,17 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr std::size_t kLongestLabel = 32;
+
+// A path as the target or source of a graft point, where '=' and '\\' are
+// escaped with a backslash.
+std::string GraftPath(const std::string& path) {
+    std::string escaped;
+    for (const char c : path) {
+        if (c == '=' || c == '\\') escaped.push_back('\\');
+        escaped.push_back(c);
+    }
+    return escaped;
+}
 } // namespace
 
 std::string DiscVolumeLabel(const std::string& title) {
@@ -27,11 +39,11 @@ std::string DiscVolumeLabel(const std::string& title) {
 }
 
 std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
+                                          const std::string& runtimeFolder,
                                           const std::string& imagePath, const std::string& label) {
     return {"xorriso",
             "-as",
             "mkisofs",
-            "-quiet",
             "-R",
             "-J",
             "-joliet-long",
@@ -41,22 +53,36 @@ std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
             kProjectSourceFolder,
             "-o",
             imagePath,
-            baseFolder};
+            "-graft-points",
+            "/=" + GraftPath(baseFolder),
+            "/" + std::string(kPublishedRuntimeFolder) + "/=" + GraftPath(runtimeFolder)};
 }
 
-TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& imagePath,
-                              const std::string& title, const TProgramRunner& run) {
+std::optional<double> ProgressPercent(const std::string& line) {
+    static const std::regex update(R"(UPDATE\s*:.*?(\d{1,3}(?:\.\d+)?)%)");
+    std::smatch match;
+    if (!std::regex_search(line, match, update)) return std::nullopt;
+    const double percent = std::stod(match[1]);
+    if (percent > 100) return std::nullopt;
+    return percent;
+}
+
+TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& runtimeFolder,
+                              const std::string& imagePath, const std::string& title,
+                              const TProgramRunner& run) {
     if (IsInsideFolder(imagePath, baseFolder)) {
         errno = EINVAL;
         ReportFileError(kPublishInsideBaseError, imagePath);
         return TPublishResult::Failed;
     }
+    if (!RuntimeFolderFound(runtimeFolder)) return TPublishResult::Failed;
     const fs::path target(imagePath);
     const auto temporary =
         (target.parent_path() / ("." + target.filename().string() + ".publishing")).string();
     std::error_code error;
     fs::remove(temporary, error);
-    const auto status = run(DiscImageCommand(baseFolder, temporary, DiscVolumeLabel(title)));
+    const auto status =
+        run(DiscImageCommand(baseFolder, runtimeFolder, temporary, DiscVolumeLabel(title)));
     if (status == 0 && fs::is_regular_file(temporary, error)) {
         fs::rename(temporary, imagePath, error);
         if (!error) return TPublishResult::Done;

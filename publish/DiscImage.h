@@ -3,6 +3,7 @@
 #include "publish/ProgramRun.h"
 #include "publish/PublishErrors.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,15 +14,24 @@ namespace brelvane {
 std::string DiscVolumeLabel(const std::string& title);
 
 // The xorriso command that writes an ISO 9660 image of the base folder with
-// Rock Ridge (modes kept) and Joliet names, without the project source.
+// Rock Ridge (modes kept) and Joliet names, without the project source, with
+// `runtimeFolder` as its "AutoRunRuntime". Its progress lines go to the
+// program's output for a caller to show.
 std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
+                                          const std::string& runtimeFolder,
                                           const std::string& imagePath, const std::string& label);
+
+// The share done, 0 to 100, that a progress line of xorriso reports
+// ("xorriso : UPDATE :  45.12% done", "... Writing: 1024s 12.5% fifo ...").
+std::optional<double> ProgressPercent(const std::string& line);
 
 // Writes the image under a temporary name beside `imagePath` and renames it
 // into place only when the program succeeded, so a failed or cancelled run
 // leaves the previous image. An image inside the base folder is refused
-// (kPublishInsideBaseError); a failed run is reported with kDiscImageError.
-TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& imagePath,
-                              const std::string& title, const TProgramRunner& run);
+// (kPublishInsideBaseError), so is a missing runtime folder
+// (kPublishRuntimeMissingError); a failed run is reported with kDiscImageError.
+TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& runtimeFolder,
+                              const std::string& imagePath, const std::string& title,
+                              const TProgramRunner& run);
 
 } // namespace brelvane

@@ -45,27 +45,39 @@ bool MakeFolder(const fs::path& folder) {
 } // namespace
 
 TPublishResult PublishFolder(const std::string& baseFolder, const std::string& destination,
-                             const TPublishProgress& progress) {
+                             const std::string& runtimeFolder, const TPublishProgress& progress) {
     if (IsInsideFolder(destination, baseFolder)) {
         errno = EINVAL;
         ReportFileError(kPublishInsideBaseError, destination);
         return TPublishResult::Failed;
     }
-    TPublishTree tree;
-    if (!CollectPublishTree(baseFolder, tree) || !MakeFolder(destination))
+    if (!RuntimeFolderFound(runtimeFolder)) return TPublishResult::Failed;
+    // The runtime is copied as one more folder of the base folder's.
+    TPublishTree tree, runtime;
+    if (!CollectPublishTree(baseFolder, tree) || !CollectPublishTree(runtimeFolder, runtime) ||
+        !MakeFolder(destination))
         return TPublishResult::Failed;
-    const fs::path base(baseFolder);
     const fs::path target(destination);
+    const std::uint64_t total = tree.TotalBytes + runtime.TotalBytes;
     std::uint64_t done = 0;
-    for (const auto& entry : tree.Entries) {
-        if (progress && !progress(done, tree.TotalBytes)) return TPublishResult::Cancelled;
-        const bool copied = entry.Folder ? MakeFolder(target / entry.Path)
-                                         : CopyOneFile(base / entry.Path, target / entry.Path);
-        if (!copied) return TPublishResult::Failed;
-        done += entry.Size;
-    }
-    if (progress) progress(done, tree.TotalBytes);
+    const auto copyTree = [&](const TPublishTree& from, const fs::path& source,
+                              const fs::path& to) {
+        for (const auto& entry : from.Entries) {
+            if (progress && !progress(done, total)) return TPublishResult::Cancelled;
+            const bool copied = entry.Folder ? MakeFolder(to / entry.Path)
+                                             : CopyOneFile(source / entry.Path, to / entry.Path);
+            if (!copied) return TPublishResult::Failed;
+            done += entry.Size;
+        }
+        return TPublishResult::Done;
+    };
+    const auto runtimeTarget = target / kPublishedRuntimeFolder;
+    auto result = copyTree(tree, baseFolder, target);
+    if (result == TPublishResult::Done)
+        result = MakeFolder(runtimeTarget) ? copyTree(runtime, runtimeFolder, runtimeTarget)
+                                           : TPublishResult::Failed;
+    if (result != TPublishResult::Done) return result;
+    if (progress) progress(done, total);
     return TPublishResult::Done;
 }
-
 } // namespace brelvane

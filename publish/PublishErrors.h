@@ -12,6 +12,8 @@ enum : int {
     kPublishFileError = 1102,
     // The disc image program cannot start, fails or leaves no image.
     kDiscImageError = 1103,
+    // The runtime folder a published player needs is not beside the program.
+    kPublishRuntimeMissingError = 1104,
 };
 
 // How a publishing run ended; a cancelled one leaves no partial file behind.

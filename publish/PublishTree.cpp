@@ -2,6 +2,7 @@
 
 #include "publish/PublishErrors.h"
 #include "storage/ErrorReport.h"
+#include "storage/FilePaths.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -57,6 +58,13 @@ bool Walk(const fs::path& base, const fs::path& relative, TPublishTree& tree,
     return true;
 }
 } // namespace
+
+bool RuntimeFolderFound(const std::string& runtimeFolder) {
+    if (FolderExists(runtimeFolder)) return true;
+    errno = ENOENT;
+    ReportFileError(kPublishRuntimeMissingError, runtimeFolder);
+    return false;
+}
 
 bool CollectPublishTree(const std::string& baseFolder, TPublishTree& tree) {
     tree = {};

@@ -25,6 +25,12 @@ struct TPublishTree {
 
 // The name skipped at every depth.
 inline constexpr char kProjectSourceFolder[] = "AutoRunSource";
+// The folder every published copy gets with the libraries its player needs.
+inline constexpr char kPublishedRuntimeFolder[] = "AutoRunRuntime";
+
+// Whether the runtime folder a published copy needs exists; reported with
+// kPublishRuntimeMissingError and its path when not.
+bool RuntimeFolderFound(const std::string& runtimeFolder);
 
 // Walks `baseFolder` (symbolic links followed, each folder once). A folder
 // that cannot be read is reported with kPublishFolderError; false then.

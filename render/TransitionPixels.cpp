@@ -73,8 +73,14 @@ std::pair<int, int> InsideRun(const Turn& t, int y, int from, int to, int W, int
 } // namespace
 
 // Built also for AVX2, chosen at load time where the processor has it: the blend is
-// arithmetic-bound and the wider vectors halve it.
-__attribute__((target_clones("avx2", "default"))) void Fade(TransitionFrame& f) {
+// arithmetic-bound and the wider vectors halve it. Windows programs have no such
+// load-time choice (ifunc), so they get the one plain build.
+#if defined(__ELF__)
+#define BRELVANE_AVX2_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define BRELVANE_AVX2_CLONES
+#endif
+BRELVANE_AVX2_CLONES void Fade(TransitionFrame& f) {
     const float oldWeight = static_cast<float>(100 - f.P);
     const float newWeight = static_cast<float>(f.P);
     const int W = f.W;

@@ -1,13 +1,12 @@
 #include "storage/ByteStream.h"
 
+#include "storage/FileSystem.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace brelvane {
 
@@ -97,83 +96,49 @@ void TMemoryStream::Seek(std::uint64_t position) {
 }
 
 namespace {
-int OpenFlags(TFileStream::Mode mode) {
+TNativeFile::Mode NativeMode(TFileStream::Mode mode) {
     switch (mode) {
     case TFileStream::Mode::Read:
-        return O_RDONLY;
+        return TNativeFile::Mode::Read;
     case TFileStream::Mode::Create:
-        return O_RDWR | O_CREAT | O_TRUNC;
+        return TNativeFile::Mode::Create;
     case TFileStream::Mode::ReadWrite:
-        return O_RDWR;
+        return TNativeFile::Mode::ReadWrite;
     }
-    return O_RDONLY;
+    return TNativeFile::Mode::Read;
 }
 } // namespace
 
-TFileStream::TFileStream(const std::string& path, Mode mode) : buffer_(kBufferSize) {
-    fd_ = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0644);
-    if (fd_ < 0) throw StreamError("cannot open " + path);
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0) {
-        const int saved = errno;
-        ::close(fd_);
-        errno = saved;
-        throw StreamError("cannot stat " + path);
-    }
-    if (S_ISDIR(info.st_mode)) {
-        ::close(fd_);
-        errno = EISDIR;
-        throw StreamError("is a folder: " + path);
-    }
-    fileSize_ = static_cast<std::uint64_t>(info.st_size);
+TFileStream::TFileStream(const std::string& path, Mode mode)
+    : file_(std::make_unique<TNativeFile>(path, NativeMode(mode))), buffer_(kBufferSize) {
+    fileSize_ = file_->Size();
 }
 
 TFileStream::~TFileStream() {
-    if (fd_ < 0) return;
+    if (!file_) return;
     try {
         Flush();
     } catch (const StreamError&) {
         // Callers that care about the last bytes call Close() and see the error.
     }
-    ::close(fd_);
 }
 
 void TFileStream::Close() {
-    if (fd_ < 0) return;
+    if (!file_) return;
     Flush();
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) throw StreamError("close failed");
+    const auto file = std::move(file_);
+    file->Close();
 }
 
 std::size_t TFileStream::RawRead(void* target, std::size_t count) {
-    std::size_t done = 0;
-    auto* out = static_cast<std::uint8_t*>(target);
-    while (done < count) {
-        const ssize_t n = ::read(fd_, out + done, count - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw StreamError("read failed");
-        }
-        if (n == 0) break;
-        done += static_cast<std::size_t>(n);
-    }
+    const std::size_t done = file_->ReadUpTo(target, count);
     filePosition_ += done;
     return done;
 }
 
 void TFileStream::RawWrite(const void* source, std::size_t count) {
-    std::size_t done = 0;
-    const auto* in = static_cast<const std::uint8_t*>(source);
-    while (done < count) {
-        const ssize_t n = ::write(fd_, in + done, count - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw StreamError("write failed");
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    filePosition_ += done;
+    file_->WriteAll(source, count);
+    filePosition_ += count;
     fileSize_ = std::max(fileSize_, filePosition_);
 }
 
@@ -185,7 +150,7 @@ void TFileStream::DropReadBuffer() {
     // Step the descriptor back over bytes that were buffered but not consumed.
     const std::uint64_t logical = Position();
     readStart_ = readEnd_ = 0;
-    if (::lseek(fd_, static_cast<off_t>(logical), SEEK_SET) < 0) throw StreamError("seek failed");
+    file_->Seek(logical);
     filePosition_ = logical;
 }
 
@@ -243,7 +208,7 @@ void TFileStream::Flush() {
 
 void TFileStream::Sync() {
     Flush();
-    if (::fsync(fd_) != 0) throw StreamError("sync failed");
+    file_->Sync();
 }
 
 std::uint64_t TFileStream::Position() const {
@@ -257,7 +222,7 @@ std::uint64_t TFileStream::Size() const {
 void TFileStream::Seek(std::uint64_t position) {
     Flush();
     readStart_ = readEnd_ = 0;
-    if (::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) throw StreamError("seek failed");
+    file_->Seek(position);
     filePosition_ = position;
 }
 

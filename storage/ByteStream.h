@@ -13,6 +13,8 @@
 
 namespace brelvane {
 
+class TNativeFile;
+
 // Raised by the stream when a transfer cannot be completed; block operations
 // catch it and report it with their own error code.
 class StreamError : public std::runtime_error {
@@ -117,7 +119,7 @@ private:
     std::size_t position_ = 0;
 };
 
-// Buffered stream over a file descriptor.
+// Buffered stream over an open file.
 class TFileStream final : public TStream {
 public:
     enum class Mode { Read, Create, ReadWrite };
@@ -147,8 +149,8 @@ private:
     void RawWrite(const void* source, std::size_t count);
 
     static constexpr std::size_t kBufferSize = 64 * 1024;
-    int fd_ = -1;
-    std::uint64_t filePosition_ = 0; // position of the descriptor
+    std::unique_ptr<TNativeFile> file_; // null once closed
+    std::uint64_t filePosition_ = 0;    // position of the open file
     std::uint64_t fileSize_ = 0;
     std::vector<std::uint8_t> buffer_;
     std::size_t readStart_ = 0; // unread bytes: buffer_[readStart_, readEnd_)

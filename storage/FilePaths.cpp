@@ -1,5 +1,7 @@
 #include "storage/FilePaths.h"
 
+#include "storage/FileSystem.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -21,7 +23,7 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 std::string FindNoCase(const fs::path& folder, const std::string& name) {
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const auto entry = it->path().filename().string();
+        const auto entry = Utf8Path(it->path().filename());
         if (EqualNoCase(entry, name)) return entry;
     }
     return "";
@@ -32,13 +34,13 @@ std::string ResolvePath(const std::string& path) {
     std::string slashed = path;
     std::replace(slashed.begin(), slashed.end(), '\\', '/');
     std::error_code error;
-    if (fs::exists(slashed, error)) return slashed;
+    if (fs::exists(NativePath(slashed), error)) return slashed;
 
     fs::path resolved;
-    const fs::path input(slashed);
+    const fs::path input = NativePath(slashed);
     auto part = input.begin();
     for (; part != input.end(); ++part) {
-        const auto name = part->string();
+        const auto name = Utf8Path(*part);
         const fs::path exact = resolved / *part;
         if (name.empty() || name == "/" || name == "." || name == ".." ||
             fs::exists(exact, error)) {
@@ -47,21 +49,24 @@ std::string ResolvePath(const std::string& path) {
         }
         const auto match = FindNoCase(resolved.empty() ? fs::path(".") : resolved, name);
         if (match.empty()) break;
-        resolved /= match;
+        resolved /= NativePath(match);
     }
     for (; part != input.end(); ++part)
         resolved /= *part;
-    return resolved.string();
+    // Joined with the system's separator; given back with slashes, as taken.
+    auto result = Utf8Path(resolved);
+    std::replace(result.begin(), result.end(), '\\', '/');
+    return result;
 }
 
 bool FileExists(const std::string& path) {
     std::error_code error;
-    return fs::is_regular_file(ResolvePath(path), error);
+    return fs::is_regular_file(NativePath(ResolvePath(path)), error);
 }
 
 bool FolderExists(const std::string& path) {
     std::error_code error;
-    return fs::is_directory(ResolvePath(path), error);
+    return fs::is_directory(NativePath(ResolvePath(path)), error);
 }
 
 std::string BaseRelativePath(const std::string& base, const std::string& relative) {

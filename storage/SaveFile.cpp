@@ -1,10 +1,9 @@
 #include "storage/SaveFile.h"
 
+#include "storage/FileSystem.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace brelvane {
 
@@ -16,7 +15,8 @@ public:
     ~TemporaryFile() {
         if (!kept_) {
             const int saved = errno;
-            std::remove(path_.c_str());
+            std::error_code ignored;
+            std::filesystem::remove(NativePath(path_), ignored);
             errno = saved;
         }
     }
@@ -29,18 +29,10 @@ private:
     std::string path_;
     bool kept_ = false;
 };
-
-std::string ReserveTemporaryName(const std::string& path) {
-    std::string pattern = path + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) throw StreamError("cannot create a temporary file beside " + path);
-    ::close(fd);
-    return pattern;
-}
 } // namespace
 
 bool SaveFileAtomically(const std::string& path, const std::function<bool(TStream&)>& write) {
-    TemporaryFile temporary(ReserveTemporaryName(path));
+    TemporaryFile temporary(CreateFileBeside(path));
     {
         TFileStream stream(temporary.Path(), TFileStream::Mode::Create);
         if (!write(stream)) return false;
@@ -48,11 +40,9 @@ bool SaveFileAtomically(const std::string& path, const std::function<bool(TStrea
         stream.Sync();
         stream.Close();
     }
-    // mkstemp makes the file private; give it the mode the old file had.
-    struct stat old {};
-    ::chmod(temporary.Path().c_str(), ::stat(path.c_str(), &old) == 0 ? old.st_mode & 07777 : 0644);
-    if (std::rename(temporary.Path().c_str(), path.c_str()) != 0)
-        throw StreamError("cannot replace " + path);
+    // The temporary file is private; give it the permissions the old file had.
+    CopyPermissions(path, temporary.Path());
+    RenameOver(temporary.Path(), path);
     temporary.Keep();
     return true;
 }

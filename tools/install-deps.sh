@@ -16,6 +16,9 @@ packages=(
     binutils gcc-mingw-w64-i686 gcc-mingw-w64-x86-64 icoutils python3-pefile
     # Disc images: xorriso writes them, isoinfo (genisoimage) checks them in tests.
     xorriso genisoimage
+    # The published player's runtime folder: patchelf points its helper programs
+    # at it; tests play it in a bubblewrap sandbox that hides the host's Qt.
+    patchelf bubblewrap
 )
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 export DEBIAN_FRONTEND=noninteractive

@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --parallel "$(nproc)" --target Brelvane
+# The designer publishes with the runtime folder, the launcher and CDBurner beside it.
+cmake --build build --parallel "$(nproc)" --target Brelvane AutoRunRuntime AutoRunLauncher CDBurner
 rm -rf build/sample
 cp -r samples/Demo build/sample
 if [ "${1:-}" = "--play" ]; then

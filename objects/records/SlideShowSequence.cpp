@@ -1,5 +1,7 @@
 #include "objects/records/SlideShowSequence.h"
 
+#include "storage/FileSystem.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -31,9 +33,10 @@ bool IsSlidePicture(const std::string& name) {
 std::vector<std::string> FileNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(NativePath(folder), error), end; !error && it != end;
+         it.increment(error)) {
         std::error_code kindError;
-        if (it->is_regular_file(kindError)) names.push_back(it->path().filename().string());
+        if (it->is_regular_file(kindError)) names.push_back(Utf8Path(it->path().filename()));
     }
     return names;
 }
@@ -58,7 +61,7 @@ std::vector<std::string> ListSlidePictures(const std::string& folder) {
 std::string FindSlideShowConfig(const std::string& folder) {
     const auto wanted = Lower("SlideShowEx.cfg");
     for (const auto& name : FileNames(folder))
-        if (Lower(name) == wanted) return (fs::path(folder) / name).string();
+        if (Lower(name) == wanted) return folder + "/" + name;
     return {};
 }
 

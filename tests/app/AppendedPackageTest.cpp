@@ -5,7 +5,7 @@
 #include "project/SelfContained.h"
 #include "project/TargetFile.h"
 
-#include <cstdlib>
+#include <QByteArray>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
@@ -15,18 +15,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The variable that names the system's temporary folder.
+#ifdef _WIN32
+constexpr char kTemporaryVariable[] = "TMP";
+#else
+constexpr char kTemporaryVariable[] = "TMPDIR";
+#endif
+
 // Points the system's temporary folder somewhere else while alive.
 class TemporaryFolderOverride {
 public:
     explicit TemporaryFolderOverride(const std::string& folder) {
-        if (const char* old = std::getenv("TMPDIR")) saved_ = old;
-        ::setenv("TMPDIR", folder.c_str(), 1);
+        if (qEnvironmentVariableIsSet(kTemporaryVariable))
+            saved_ = qgetenv(kTemporaryVariable).toStdString();
+        qputenv(kTemporaryVariable, QByteArray::fromStdString(folder));
     }
     ~TemporaryFolderOverride() {
         if (saved_)
-            ::setenv("TMPDIR", saved_->c_str(), 1);
+            qputenv(kTemporaryVariable, QByteArray::fromStdString(*saved_));
         else
-            ::unsetenv("TMPDIR");
+            qunsetenv(kTemporaryVariable);
     }
     TemporaryFolderOverride(const TemporaryFolderOverride&) = delete;
     TemporaryFolderOverride& operator=(const TemporaryFolderOverride&) = delete;

@@ -5,6 +5,7 @@
 #include "app/ProjectData.h"
 #include "player/HintStyle.h"
 #include "project/PageSource.h"
+#include "storage/FileSystem.h"
 #include "storage/LittleEndian.h"
 #include "storage/StorageTestSupport.h"
 
@@ -125,7 +126,7 @@ TEST_F(PlayerStart, DamagedIndexShowsOneNumberedErrorAndFails) {
 TEST_F(PlayerStart, ErrorBoxShowsUtf8PathsAsTheyAre) {
     const std::string folder = base.File("\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5"
                                          "\xD0\xBD\xD1\x82\xD1\x8B");
-    fs::create_directories(folder + "/AutoRunSource");
+    fs::create_directories(NativePath(folder + "/AutoRunSource"));
     ASSERT_TRUE(SaveIndexFile(folder + "/AutoRunSource/AutoRun.src",
                               IndexWithPages({{"Main", pkMainPage}})));
     auto state = PlayerIn(folder);

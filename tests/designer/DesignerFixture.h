@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDropEvent>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
@@ -155,6 +156,19 @@ struct DesignerFixture {
         Form = std::make_unique<TMainForm>(TDesignerPaths{program, Program, Program + "/Temp"},
                                            std::move(dialogs));
         Form->resize(1000, 800);
+    }
+    // The runtime folder publishing adds to every target, beside the program:
+    // the off-screen window plug-in, which a published player started with
+    // QT_QPA_PLATFORM=offscreen finds only there, and no libraries (the
+    // system's serve). Returns the folder.
+    std::string ProvideRuntime() {
+        const auto runtime = Program + "/AutoRunRuntime";
+        std::filesystem::create_directories(runtime + "/lib");
+        std::filesystem::create_directories(runtime + "/plugins/platforms");
+        const auto plugins = QLibraryInfo::path(QLibraryInfo::PluginsPath).toStdString();
+        std::filesystem::copy_file(plugins + "/platforms/libqoffscreen.so",
+                                   runtime + "/plugins/platforms/libqoffscreen.so");
+        return runtime;
     }
     ~DesignerFixture() {
         Form.reset();

@@ -198,6 +198,7 @@ TEST(PublishForm, OpensWithTheTargetsThisMachineOffers) {
 
 TEST(PublishForm, PublishesToAFolderAfterSaving) {
     PublishDialogFixture f;
+    const auto runtime = f.ProvideRuntime();
     const auto out = f.Root.File("Published");
     f.Dialogs->Folders.push_back(out + "/");
     f.Form->SetModified(true);
@@ -214,7 +215,23 @@ TEST(PublishForm, PublishesToAFolderAfterSaving) {
     EXPECT_EQ(ModeOf(out + "/autorun"), 0755u);
     EXPECT_EQ(ReadFileBytes(out + "/autorun.exe"), ReadFileBytes(f.Player));
     EXPECT_FALSE(fs::exists(out + "/AutoRunSource"));
+    EXPECT_EQ(ReadFileBytes(out + "/AutoRunRuntime/plugins/platforms/libqoffscreen.so"),
+              ReadFileBytes(runtime + "/plugins/platforms/libqoffscreen.so"));
     EXPECT_FALSE(f.Form->Project().ProjectModified);
+}
+
+TEST(PublishForm, WithoutTheRuntimeBesideTheProgramNothingIsPublished) {
+    PublishDialogFixture f;
+    const auto out = f.Root.File("Published");
+    f.Dialogs->Folders.push_back(out);
+    EXPECT_FALSE(f.Publish([](TPublishForm* form) {
+        form->FolderTarget()->setChecked(true);
+        QTest::mouseClick(form->OkButton(), Qt::LeftButton);
+    }));
+    ASSERT_EQ(f.Boxes.ErrorCount(), 1u);
+    EXPECT_NE(f.Boxes.Shown.back().find("1104"), std::string::npos);
+    EXPECT_NE(f.Boxes.Shown.back().find(f.Program + "/AutoRunRuntime"), std::string::npos);
+    EXPECT_FALSE(fs::exists(out));
 }
 
 TEST(PublishForm, AFolderInsideTheProjectIsRefusedAndTheDialogStays) {
@@ -243,8 +260,24 @@ TEST(PublishForm, TheBurnerGetsTheBaseFolderAndRunsInItsOwnFolder) {
     EXPECT_TRUE(fs::exists(f.Base + "/autorun.tgt"));
 }
 
-TEST(PublishForm, MakesASingleExecutableEndingWithThePlayersLength) {
+TEST(PublishForm, ABurnerThatDoesNotFinishKeepsTheDialogOpen) {
     PublishDialogFixture f;
+    WriteText(f.Program + "/CDBurner", "#!/bin/sh\nexit 1\n");
+    fs::permissions(f.Program + "/CDBurner", fs::perms(0755));
+    EXPECT_FALSE(f.Publish([](TPublishForm* form) {
+        EXPECT_TRUE(form->BurnTarget()->isChecked());
+        QTest::mouseClick(form->OkButton(), Qt::LeftButton);
+        EXPECT_TRUE(form->OkButton()->isEnabled());
+    }));
+    // The burner showed its own failure.
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u);
+}
+
+TEST(PublishForm, MakesASingleExecutableEndingWithTheLaunchersLength) {
+    PublishDialogFixture f;
+    f.ProvideRuntime();
+    const auto launcher = f.Program + "/AutoRunLauncher";
+    fs::copy_file(BRELVANE_LAUNCHER, launcher);
     const auto exe = f.Root.File("Demo.exe");
     f.SaveNames.push_back(exe);
     f.Boxes.Answers.push_back(platform::TAnswer::No);
@@ -255,12 +288,14 @@ TEST(PublishForm, MakesASingleExecutableEndingWithThePlayersLength) {
     ASSERT_EQ(f.Boxes.Shown.size(), 1u);
     EXPECT_EQ(f.Boxes.Shown.front(), "Executable File: Executable file created, launch it?");
     const auto bytes = ReadFileBytes(exe);
-    const auto player = fs::file_size(f.Player);
-    ASSERT_GT(bytes.size(), player + 4);
+    const auto front = ReadFileBytes(launcher);
+    ASSERT_GT(bytes.size(), front.size() + fs::file_size(f.Player) + 4);
+    EXPECT_TRUE(std::equal(front.begin(), front.end(), bytes.begin()));
     const std::uint32_t trailer = bytes[bytes.size() - 4] | bytes[bytes.size() - 3] << 8 |
                                   bytes[bytes.size() - 2] << 16 |
                                   std::uint32_t(bytes[bytes.size() - 1]) << 24;
-    EXPECT_EQ(trailer, player);
+    EXPECT_EQ(trailer, front.size());
+    EXPECT_EQ(ModeOf(exe), 0755u);
 }
 
 // Puts a folder first on the search path while alive.
@@ -279,25 +314,29 @@ private:
 
 TEST(PublishForm, ACancelledImageLeavesNoFileAndTheDialogOpen) {
     PublishDialogFixture f;
+    f.ProvideRuntime();
     // A disc image program that starts its image and never ends by itself.
     const auto bin = f.Root.File("bin");
     fs::create_directories(bin);
     WriteText(bin + "/xorriso", "#!/bin/sh\nwhile [ \"$1\" != -o ]; do shift; done\n"
-                                "echo partial > \"$2\"\nexec sleep 30\n");
+                                "echo partial > \"$2\"\n"
+                                "echo 'xorriso : UPDATE :  40.00% done' >&2\nexec sleep 30\n");
     fs::permissions(bin + "/xorriso", fs::perms(0755));
     SearchPathFirst path(bin);
     const auto image = f.Root.File("disc.iso");
     f.SaveNames.push_back(image);
     bool progressShown = false;
+    int shownValue = -1;
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(f.Publish([&](TPublishForm* form) {
         ASSERT_TRUE(form->BurnTarget()->isChecked());
         auto cancel = std::make_shared<std::function<void()>>();
-        *cancel = [form, cancel, &progressShown] {
+        *cancel = [form, cancel, &progressShown, &shownValue] {
             auto* progress = form->findChild<QProgressDialog*>("PublishProgress");
-            if (progress && progress->isVisible()) {
+            if (progress && progress->isVisible() && progress->value() > 0) {
                 progressShown = true;
+                shownValue = progress->value() * 100 / progress->maximum();
                 progress->cancel();
                 return;
             }
@@ -307,6 +346,8 @@ TEST(PublishForm, ACancelledImageLeavesNoFileAndTheDialogOpen) {
         QTest::mouseClick(form->OkButton(), Qt::LeftButton);
     }));
     EXPECT_TRUE(progressShown);
+    // The share the image program told.
+    EXPECT_EQ(shownValue, 40);
     EXPECT_LT(clock.elapsed(), 15000);
     EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
     EXPECT_FALSE(fs::exists(image));

@@ -430,8 +430,10 @@ bool PublishThrough(DesignerFixture& f, const char* target) {
     return closed;
 }
 
-TEST(DesignerEndToEnd, SavedProjectPublishedToAFolderAndAnImagePlays) {
+TEST(DesignerEndToEnd, SavedProjectPublishedToAFolderAnImageAndOneExecutablePlays) {
     DesignerFixture f(BRELVANE_PROGRAM);
+    f.ProvideRuntime();
+    fs::copy_file(BRELVANE_LAUNCHER, f.Program + "/AutoRunLauncher");
     f.NewProject();
     f.AddPage();
     f.Form->Host().Model()->Page().Caption = "Published";
@@ -479,7 +481,9 @@ TEST(DesignerEndToEnd, SavedProjectPublishedToAFolderAndAnImagePlays) {
     ASSERT_EQ(::stat((folder + "/autorun").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0755u);
     EXPECT_FALSE(fs::exists(folder + "/AutoRunSource"));
-    // Without the source the published player plays the target file.
+    EXPECT_TRUE(fs::exists(folder + "/AutoRunRuntime/plugins/platforms/libqoffscreen.so"));
+    // Without the source the published player plays the target file, with
+    // the window plug-in that only its runtime folder holds.
     EXPECT_TRUE(RunsFor(folder + "/autorun.exe", folder, 3));
 
     // The image, read by isoinfo rather than by the program that wrote it.
@@ -497,6 +501,26 @@ TEST(DesignerEndToEnd, SavedProjectPublishedToAFolderAndAnImagePlays) {
               0);
     EXPECT_EQ(ReadFileBytes(unpacked + "/autorun.tgt"), ReadFileBytes(f.Base + "/autorun.tgt"));
     EXPECT_TRUE(RunsFor(unpacked + "/autorun.exe", unpacked, 3));
+
+    // One executable: its launcher unpacks the player with its runtime into
+    // the temporary folder, plays, and leaves nothing there once stopped.
+    const auto exe = f.Root.File("Demo.exe");
+    f.Form->AskSaveFileName = [&](QWidget*, const QString& filter) -> std::optional<std::string> {
+        EXPECT_EQ(filter, "EXE Files (*.exe)|*.exe");
+        return exe;
+    };
+    f.Boxes.Answers.push_back(platform::TAnswer::No);
+    ASSERT_TRUE(PublishThrough(f, "ExecutableTarget"));
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+    const auto temp = f.Root.File("tmp");
+    fs::create_directories(temp);
+    const std::string savedTemp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+    ::setenv("TMPDIR", temp.c_str(), 1);
+    EXPECT_TRUE(RunsFor(exe, f.Root.Path(), 3));
+    savedTemp.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", savedTemp.c_str(), 1);
+    // Qt keeps its runtime folder there; no unpacked folder is left.
+    for (const auto& entry : fs::directory_iterator(temp))
+        EXPECT_NE(entry.path().filename().string().rfind("Brelvane", 0), 0u) << entry.path();
 }
 
 } // namespace

@@ -33,9 +33,11 @@ TEST(SlidePictures, MatchesTheExtensionsInAnyCaseAndSortsWithoutRegardToCase) {
                              "A.jpeg", "notes.txt", "png", "h.png.bak"})
         WriteFileBytes(folder.File(name), {1});
     std::filesystem::create_directory(folder.File("dir.png"));
-    EXPECT_EQ(ListSlidePictures(folder.Path()),
-              (std::vector<std::string>{"A.jpeg", "a.jpeg", "b.PNG", "C.Jpg", "d.bmp", "e.emf",
-                                        "f.WMF", "g.gif"}));
+    // Where names are blind to case (Windows) "A.jpeg" went into the file "a.jpeg".
+    std::vector<std::string> expected{"A.jpeg", "a.jpeg", "b.PNG", "C.Jpg",
+                                      "d.bmp",  "e.emf",  "f.WMF", "g.gif"};
+    if (std::filesystem::exists(folder.File("B.png"))) expected.erase(expected.begin());
+    EXPECT_EQ(ListSlidePictures(folder.Path()), expected);
     EXPECT_TRUE(ListSlidePictures(folder.File("missing")).empty());
 }
 

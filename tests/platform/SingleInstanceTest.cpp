@@ -1,6 +1,7 @@
 #include "platform/SingleInstance.h"
 
 #include "platform/GuiApplication.h"
+#include "platform/UnderWine.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,6 +16,8 @@ QString UniqueName() {
 }
 
 TEST(SingleInstance, NothingAnswersBeforeTheFirstInstanceListens) {
+    // Wine's named pipes connect, but the request never reaches the server.
+    if (test::UnderWine()) GTEST_SKIP() << "local sockets do not deliver under Wine";
     test::EnsureGuiApplication();
     const auto programName = UniqueName();
 

@@ -129,18 +129,19 @@ TEST(CopyThenOpen, ExistingTreeIsKeptAndOnlyMissingFilesAreAdded) {
     EXPECT_EQ(ReadFileBytes(f.Target.File("a.txt")), (Bytes{'a'}));
 }
 
+// "Drives" is a virtual folder: no path on any system.
 TEST(CopyThenOpen, UnmappedSpecialFolderCopiesNothingAndSaysWhich) {
     CopyFixture f;
     ErrorCollector errors;
     const auto before = fs::current_path();
     fs::current_path(f.Target.Path());
     const bool copied =
-        CopyThenOpen(nullptr, f.ArgumentTo("[ProgramFiles]", "setup.sh", true, "0", "setup.sh"));
+        CopyThenOpen(nullptr, f.ArgumentTo("[Drives]", "setup.sh", true, "0", "setup.sh"));
     fs::current_path(before);
     EXPECT_FALSE(copied);
     ASSERT_EQ(errors.Messages().size(), 1u);
-    EXPECT_EQ(errors.Messages()[0], UnmappedFolderText("[ProgramFiles]"));
-    EXPECT_NE(errors.Messages()[0].find("\"[ProgramFiles]\""), std::string::npos);
+    EXPECT_EQ(errors.Messages()[0], UnmappedFolderText("[Drives]"));
+    EXPECT_NE(errors.Messages()[0].find("\"[Drives]\""), std::string::npos);
     // No folder named after the token, no question first, nothing opened.
     EXPECT_TRUE(fs::is_empty(f.Target.Path()));
     EXPECT_TRUE(f.Asked.empty());

@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <unistd.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace brelvane::test {
 namespace {
@@ -33,7 +35,8 @@ Tree Unpacked(const Bytes& package, std::vector<std::string>* made = nullptr) {
     EXPECT_EQ(stream.Remaining(), 0u);
     if (made)
         for (auto& path : *made)
-            path = fs::relative(path, target.Path()).string() + (path.ends_with('/') ? "/" : "");
+            path = fs::relative(path, target.Path()).generic_string() +
+                   (path.ends_with('/') ? "/" : "");
     return TreeOf(target.Path());
 }
 
@@ -65,6 +68,9 @@ TEST(Package, ExactBytesOfSubFoldersBeforeFiles) {
 }
 
 TEST(Package, LeavesOutProjectSourceAndPlayerAtEveryDepthButKeepsOtherCases) {
+#ifdef _WIN32
+    GTEST_SKIP() << "names that differ only in case are one name on Windows";
+#endif
     TempFolder folder;
     const Tree kept{{"autorunsource/", {}},
                     {"autorunsource/notes.txt", {4}},
@@ -94,6 +100,8 @@ TEST(Package, ListenerHearsOfEveryFolderBeforeWhatItHolds) {
     EXPECT_EQ(made, expected);
 }
 
+#ifndef _WIN32
+// (Links and pipes of this kind need rights on Windows that tests do not have.)
 TEST(Package, LinksToFilesArePackedAndLinksToFoldersAndPipesAreNot) {
     TempFolder folder;
     MakeTree(folder.Path(), {{"real/file", {1, 2}}});
@@ -103,6 +111,7 @@ TEST(Package, LinksToFilesArePackedAndLinksToFoldersAndPipesAreNot) {
     EXPECT_EQ(Unpacked(PackageOf(folder.Path())),
               (Tree{{"link", {1, 2}}, {"real/", {}}, {"real/file", {1, 2}}}));
 }
+#endif
 
 TEST(Package, UnreadableFolderIsReportedWithItsPath) {
     ErrorCollector errors;
@@ -114,14 +123,14 @@ TEST(Package, UnreadableFolderIsReportedWithItsPath) {
 }
 
 // Sparse files give the sizes without the bytes.
-void MakeSparse(const std::string& path, off_t size) {
+void MakeSparse(const std::string& path, std::uintmax_t size) {
     WriteFileBytes(path, {});
-    ASSERT_EQ(::truncate(path.c_str(), size), 0);
+    fs::resize_file(NativePath(path), size);
 }
 
 TEST(Package, TooLargeForItsFieldsIsRefusedBeforeAnythingIsWritten) {
     TempFolder folder;
-    MakeSparse(folder.File("huge.iso"), off_t{1} << 31);
+    MakeSparse(folder.File("huge.iso"), std::uintmax_t{1} << 31);
     ErrorCollector errors;
     TMemoryStream stream;
     EXPECT_FALSE(WritePackage(stream, folder.Path()));
@@ -132,7 +141,7 @@ TEST(Package, TooLargeForItsFieldsIsRefusedBeforeAnythingIsWritten) {
 
     fs::remove(folder.File("huge.iso"));
     for (const char* name : {"a.iso", "b.iso", "c.iso"})
-        MakeSparse(folder.File(name), (off_t{3} << 29));
+        MakeSparse(folder.File(name), std::uintmax_t{3} << 29);
     errors.Clear();
     EXPECT_FALSE(WritePackage(stream, folder.Path()));
     EXPECT_EQ(stream.Size(), 0u);
@@ -221,12 +230,14 @@ TEST_F(Unpacking, FileInThePlaceOfAFolderIsReportedWithItsPath) {
     EXPECT_EQ(errors.Messages()[0], FileErrorText(EEXIST, kUnpackFolderError, target + "/taken"));
 }
 
+#ifndef _WIN32
 TEST_F(Unpacking, ExistingLinkIsNotWrittenThrough) {
     fs::create_symlink(parent.File("outside"), target + "/file");
     EXPECT_FALSE(Unpack(OneFilePackage("file", {1})));
     ExpectFailureWithCode(kLoadProjectDataError);
     EXPECT_FALSE(fs::exists(parent.File("outside")));
 }
+#endif
 
 TEST(SelfContained, PlayerThenPackageThenThePlayersLength) {
     TempFolder base, out;
@@ -246,6 +257,22 @@ TEST(SelfContained, PlayerThenPackageThenThePlayersLength) {
     ASSERT_TRUE(ReadAppendedPackage(path, out.File("unpacked"), {}));
     EXPECT_EQ(TreeOf(out.File("unpacked")),
               (Tree{{"autorun.tgt", {1, 2}}, {"media/", {}}, {"media/a", {3}}}));
+}
+
+TEST(SelfContained, ANamedPlayerGoesInFrontOfThePackage) {
+    TempFolder base, out;
+    const Bytes windowsPlayer{'M', 'Z', 0x90, 0, 3};
+    MakeTree(base.Path(), {{"autorun.exe", {1, 2, 3}}, {"autorun.tgt", {7}}});
+    WriteFileBytes(out.File("Brelvane.exe"), windowsPlayer);
+    const auto path = out.File("menu.exe");
+    ASSERT_TRUE(WriteSelfContainedExecutable(base.Path(), path, out.File("Brelvane.exe")));
+    EXPECT_EQ(ReadFileBytes(path), Executable(windowsPlayer, PackageOf(base.Path())));
+
+    ErrorCollector errors;
+    EXPECT_FALSE(WriteSelfContainedExecutable(base.Path(), path, out.File("missing.exe")));
+    ASSERT_EQ(errors.Messages().size(), 1u);
+    EXPECT_EQ(errors.Messages()[0],
+              FileErrorText(ENOENT, kPublishExecutableError, out.File("missing.exe")));
 }
 
 TEST(SelfContained, MissingPlayerIsReportedWithItsPath) {

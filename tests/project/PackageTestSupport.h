@@ -26,7 +26,7 @@ inline void MakeTree(const std::string& base, const Tree& tree) {
 inline Tree TreeOf(const std::string& base) {
     Tree tree;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(base)) {
-        const auto relative = std::filesystem::relative(entry.path(), base).string();
+        const auto relative = std::filesystem::relative(entry.path(), base).generic_string();
         if (entry.is_directory())
             tree[relative + "/"] = {};
         else

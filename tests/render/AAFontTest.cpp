@@ -7,6 +7,7 @@
 #include <QImage>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <set>
 
 namespace brelvane {
@@ -111,7 +112,10 @@ TEST_F(AAFontDrawing, EmptyTextMeasuresOnlyTheShadowAndDrawsNothing) {
     EXPECT_TRUE(InkBox(image, kPaper).isEmpty());
     EXPECT_EQ(font.TextWidth(QString()), 3);
     EXPECT_EQ(font.TextHeight(QString()), 5);
-    EXPECT_EQ(font.TextWidth(kText), TAAFont(&canvas).TextWidth(kText) + 3);
+    // Against plain text of the same quality: other factors round the extent differently.
+    TAAFont plain(&canvas);
+    plain.SetQuality(font.Quality());
+    EXPECT_EQ(font.TextWidth(kText), plain.TextWidth(kText) + 3);
     TAAFontEx detached;
     EXPECT_EQ(detached.TextWidth(kText), 0);
     EXPECT_NO_THROW(detached.TextOut(0, 0, kText));
@@ -294,7 +298,7 @@ TEST_F(AAFontDrawing, RotatedBoxEnclosesTheTurnedText) {
         turned.Angle = static_cast<std::int16_t>(angle);
         font.SetEffect(turned);
         const QRect box = Box(100, 10);
-        const double radians = angle * M_PI / 180;
+        const double radians = angle * std::numbers::pi / 180;
         // Less a hair the trigonometry leaves over at right angles.
         EXPECT_GE(box.width() + 1e-6,
                   std::abs(w * std::cos(radians)) + std::abs(h * std::sin(radians)));

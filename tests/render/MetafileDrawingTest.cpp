@@ -24,8 +24,9 @@ constexpr std::uint32_t kRed = 0x0000ff; // colour values: red in the low byte
 constexpr std::uint32_t kBlue = 0xff0000;
 
 // An enhanced metafile of 96 x 48 pixels (one inch by half an inch at 96
-// dpi): a red square on the left half and a blue one on the right half.
-Bytes EnhancedMetafile() {
+// dpi): a red square on the left half and a blue one on the right half, or
+// nothing there.
+Bytes EnhancedMetafile(bool blueHalf = true) {
     Bytes records;
     const auto record = [&](std::uint32_t type, std::initializer_list<std::uint32_t> fields) {
         Put32(records, type);
@@ -39,11 +40,13 @@ Bytes EnhancedMetafile() {
     record(kSelect, {1});
     record(kSelect, {kNullPen});
     record(kRectangle, {0, 0, 48, 48});
-    record(kCreateBrush, {2, 0, kBlue, 0});
-    record(kSelect, {2});
-    record(kRectangle, {48, 0, 96, 48});
+    if (blueHalf) {
+        record(kCreateBrush, {2, 0, kBlue, 0});
+        record(kSelect, {2});
+        record(kRectangle, {48, 0, 96, 48});
+    }
     record(kEof, {0, 16, 20});
-    constexpr std::uint32_t kRecords = 9;
+    const std::uint32_t kRecords = blueHalf ? 9 : 6;
 
     Bytes out;
     Put32(out, 1);                                   // header record
@@ -143,6 +146,19 @@ TEST(MetafileDrawing, EnhancedMetafileIsDrawnAtItsStoredSize) {
 
 TEST(MetafileDrawing, WindowsMetafileIsDrawnAtItsStoredSize) {
     ExpectRedAndBlueHalves({TPictureKind::Metafile, WindowsMetafile()});
+}
+
+TEST(MetafileDrawing, WhatTheRecordsLeaveUndrawnStaysTransparent) {
+    ErrorCollector errors;
+    const auto image = PictureImageOf({TPictureKind::Metafile, EnhancedMetafile(false)});
+    ASSERT_EQ(image->Size(), QSize(96, 48));
+    const QImage& frame = image->Frames[0];
+    for (const int y : {6, 24, 41})
+        for (const int x : {6, 24, 41}) {
+            ExpectColourNear(frame, x, y, Qt::red);
+            EXPECT_EQ(frame.pixelColor(x + 48, y).alpha(), 0) << x + 48 << "," << y;
+        }
+    EXPECT_TRUE(errors.Messages().empty());
 }
 
 TEST(MetafileDrawing, RecordsThatCannotBePlayedAreReportedOnce) {

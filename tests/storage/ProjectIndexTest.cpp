@@ -7,7 +7,9 @@
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 namespace brelvane {
 namespace {
@@ -230,7 +232,9 @@ TEST_F(IndexFileTest, SaveIntoAMissingFolderReports1072WithThePath) {
                                         " (Error Code: " + std::to_string(ENOENT) + "/1072).");
 }
 
+#ifndef _WIN32
 // Caps the size of files this process may write, so that writes fail with EFBIG.
+// (Windows has no such limit for a process.)
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
@@ -281,6 +285,7 @@ TEST_F(IndexFileTest, WriteFailingHalfWayKeepsTheOldFile) {
     EXPECT_EQ(test::ReadFileBytes(path), old);
     EXPECT_EQ(FilesInFolder(), 1u);
 }
+#endif
 
 TEST_F(IndexFileTest, AtomicSaveKeepsTheOldFileWhenTheWriterGivesUp) {
     const Bytes old{1, 2, 3};

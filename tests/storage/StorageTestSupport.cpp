@@ -1,10 +1,14 @@
 #include "StorageTestSupport.h"
 
+#include "storage/FileSystem.h"
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <random>
 
 namespace brelvane::test {
 
@@ -39,15 +43,28 @@ void ExpectOneError(const ErrorCollector& errors, int code) {
 }
 
 TempFolder::TempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "brelvane-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    // With slashes and no trailing one, as the program's own paths are.
+    auto parent = Utf8Path(std::filesystem::temp_directory_path());
+    std::replace(parent.begin(), parent.end(), '\\', '/');
+    while (parent.size() > 1 && parent.back() == '/')
+        parent.pop_back();
+    std::random_device seed;
+    std::mt19937 random(seed());
+    // Made in one step: a name some other test took meanwhile is passed over.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto path = parent + "/brelvane-test-" + std::to_string(random());
+        std::error_code error;
+        if (std::filesystem::create_directory(NativePath(path), error)) {
+            path_ = path;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot make a temporary folder in " + parent);
 }
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(NativePath(path_), ignored);
 }
 
 std::string TempFolder::File(std::string_view name) const {
@@ -55,12 +72,12 @@ std::string TempFolder::File(std::string_view name) const {
 }
 
 Bytes ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void WriteFileBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
 }

@@ -32,6 +32,21 @@ if(EXISTS "${OUT}/unpacked/AutoRunSource" OR EXISTS "${OUT}/unpacked/autorun.exe
     message(FATAL_ERROR "unpacked the wrong entries")
 endif()
 
+# Another player in front: its bytes, then the same package.
+file(WRITE "${OUT}/other-player.exe" "MZ other player")
+run(${TOOL} pack --player "${OUT}/other-player.exe" "${base}" "${OUT}/other.exe")
+file(READ "${OUT}/other-player.exe" player HEX)
+file(READ "${OUT}/other.exe" front LIMIT 15 HEX)
+if(NOT front STREQUAL player)
+    message(FATAL_ERROR "pack --player put ${front} in front, not ${player}")
+endif()
+run(${TOOL} unpack "${OUT}/other.exe" "${OUT}/other-unpacked")
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${base}/autorun.tgt"
+                        "${OUT}/other-unpacked/autorun.tgt" RESULT_VARIABLE differs)
+if(NOT differs EQUAL 0)
+    message(FATAL_ERROR "autorun.tgt changed in the package behind another player")
+endif()
+
 # A package cut short: unpacking fails and takes away what it made.
 file(READ "${OUT}/menu.exe" bytes HEX)
 string(LENGTH "${bytes}" hex_length)

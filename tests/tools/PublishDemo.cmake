@@ -8,9 +8,18 @@ set(base "${OUT}/base")
 run(${TOOL} make-demo "${base}")
 file(WRITE "${base}/autorun.inf" "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n")
 
-run(${TOOL} publish "${base}" --folder "${OUT}/folder")
+# A runtime folder and a launcher of their own, small, in place of the
+# build's (the launcher is a stand-in here: only its bytes are checked).
+set(runtime "${OUT}/AutoRunRuntime")
+file(WRITE "${runtime}/lib/libQt6Core.so.6" "library")
+set(launcher "${OUT}/launcher")
+file(WRITE "${launcher}" "LAUNCHER")
+file(WRITE "${base}/autorun.exe" "player")
+
+run(${TOOL} publish "${base}" --folder "${OUT}/folder" --runtime "${runtime}")
 if(NOT EXISTS "${base}/autorun.tgt" OR NOT EXISTS "${OUT}/folder/autorun.tgt"
-   OR EXISTS "${OUT}/folder/AutoRunSource")
+   OR EXISTS "${OUT}/folder/AutoRunSource"
+   OR NOT EXISTS "${OUT}/folder/AutoRunRuntime/lib/libQt6Core.so.6")
     message(FATAL_ERROR "folder publish copied the wrong entries")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${base}/autorun.tgt"
@@ -19,13 +28,14 @@ if(NOT differs EQUAL 0)
     message(FATAL_ERROR "the published target file differs")
 endif()
 
-run(${TOOL} publish "${base}" --iso "${OUT}/demo.iso")
+run(${TOOL} publish "${base}" --iso "${OUT}/demo.iso" --runtime "${runtime}")
 execute_process(COMMAND isoinfo -d -i "${OUT}/demo.iso" OUTPUT_VARIABLE volume)
 if(NOT volume MATCHES "Volume id: BRELVANE_DEMO")
     message(FATAL_ERROR "image label: ${volume}")
 endif()
 execute_process(COMMAND isoinfo -R -f -i "${OUT}/demo.iso" OUTPUT_VARIABLE listing)
-if(listing MATCHES "AutoRunSource" OR NOT listing MATCHES "/autorun.tgt")
+if(listing MATCHES "AutoRunSource" OR NOT listing MATCHES "/autorun.tgt"
+   OR NOT listing MATCHES "/AutoRunRuntime/lib/libQt6Core.so.6")
     message(FATAL_ERROR "image holds: ${listing}")
 endif()
 execute_process(COMMAND isoinfo -R -i "${OUT}/demo.iso" -x /autorun.inf OUTPUT_VARIABLE inf)
@@ -34,8 +44,26 @@ if(NOT inf STREQUAL expected)
     message(FATAL_ERROR "autorun.inf in the image: ${inf}")
 endif()
 
+# One executable: the launcher in front, its length as the last four bytes.
+run(${TOOL} publish "${base}" --exe "${OUT}/demo.exe" --runtime "${runtime}" --launcher "${launcher}")
+file(READ "${OUT}/demo.exe" front LIMIT 8 HEX)
+file(SIZE "${OUT}/demo.exe" size)
+math(EXPR last "${size} - 4")
+file(READ "${OUT}/demo.exe" trailer OFFSET ${last} HEX)
+# "LAUNCHER" in hexadecimal.
+if(NOT front STREQUAL "4c41554e43484552" OR NOT trailer STREQUAL "08000000")
+    message(FATAL_ERROR "single executable: starts ${front}, ends ${trailer}")
+endif()
+# Without a runtime folder nothing is published.
+execute_process(COMMAND ${TOOL} publish "${base}" --exe "${OUT}/none.exe" --runtime "${OUT}/none"
+                        --launcher "${launcher}" RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(status EQUAL 0 OR NOT errors MATCHES "none\", .*Error Code: [0-9]+/1104" OR EXISTS "${OUT}/none.exe")
+    message(FATAL_ERROR "missing runtime: exit ${status}, ${errors}")
+endif()
+
 # Refused: a destination inside the base folder, and a bad option.
-execute_process(COMMAND ${TOOL} publish "${base}" --folder "${base}/again" RESULT_VARIABLE status
+execute_process(COMMAND ${TOOL} publish "${base}" --folder "${base}/again" --runtime "${runtime}"
+                RESULT_VARIABLE status
                 ERROR_VARIABLE errors)
 if(status EQUAL 0 OR NOT errors MATCHES "again\", .*Error Code: [0-9]+/1100" OR EXISTS "${base}/again")
     message(FATAL_ERROR "inside the base folder: exit ${status}, ${errors}")
@@ -44,4 +72,8 @@ execute_process(COMMAND ${TOOL} publish "${base}" --zip x RESULT_VARIABLE status
 if(NOT status EQUAL 2)
     message(FATAL_ERROR "unknown option: exit ${status}")
 endif()
-message("published the demo to a folder and an image")
+execute_process(COMMAND ${TOOL} publish "${base}" --folder a --iso b RESULT_VARIABLE status)
+if(NOT status EQUAL 2)
+    message(FATAL_ERROR "two targets: exit ${status}")
+endif()
+message("published the demo to a folder, an image and one executable")

@@ -34,9 +34,18 @@ int RunTargetCommand(const std::vector<std::string>& args) {
 }
 
 int RunPackCommand(const std::vector<std::string>& args) {
-    if (!Arguments(args, 2, "pack BASEFOLDER OUT")) return 2;
+    // "--player FILE" puts another player in front, e.g. the Windows build.
+    std::vector<std::string> paths;
+    std::string player;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--player" && i + 1 < args.size() && player.empty())
+            player = args[++i];
+        else
+            paths.push_back(args[i]);
+    }
+    if (!Arguments(paths, 2, "pack [--player FILE] BASEFOLDER OUT")) return 2;
     ErrorsToStderr errors;
-    return errors.ExitCode(WriteSelfContainedExecutable(args[0], args[1]));
+    return errors.ExitCode(WriteSelfContainedExecutable(paths[0], paths[1], player));
 }
 
 int RunUnpackCommand(const std::vector<std::string>& args) {

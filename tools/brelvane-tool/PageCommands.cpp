@@ -2,9 +2,9 @@
 #include "PageJson.h"
 #include "project/PageStream.h"
 #include "storage/ErrorReport.h"
+#include "storage/FileSystem.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace brelvane {
 
@@ -43,9 +43,7 @@ int RunRoundTripCommand(const std::vector<std::string>& args) {
     TMemoryStream out;
     if (!WritePage(out, page)) return 1;
     const auto bytes = out.View();
-    return ::write(STDOUT_FILENO, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size())
-               ? 0
-               : 1;
+    return WriteStandardOutput(bytes.data(), bytes.size()) ? 0 : 1;
 }
 
 } // namespace brelvane

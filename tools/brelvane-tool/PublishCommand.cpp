@@ -2,9 +2,11 @@
 // after its target file is written from the project source.
 #include "Commands.h"
 #include "ErrorsToStderr.h"
+#include "platform/BundledRuntime.h"
 #include "project/TargetFile.h"
 #include "publish/DiscImage.h"
 #include "publish/FolderPublish.h"
+#include "publish/LaunchingExecutable.h"
 #include "storage/AnsiCodePage.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
@@ -15,7 +17,18 @@
 namespace brelvane {
 
 namespace {
-constexpr char kUsage[] = "usage: brelvane-tool publish BASEFOLDER --folder DIR | --iso FILE\n";
+constexpr char kUsage[] =
+    "usage: brelvane-tool publish BASEFOLDER --folder DIR | --iso FILE | --exe FILE\n"
+    "                             [--runtime FOLDER] [--launcher FILE]\n"
+    "  the runtime folder and the launcher default to those beside Brelvane\n";
+
+// Brelvane lies beside the tool when installed, one folder up in the build tree.
+std::string BesideProgram(const std::string& name) {
+    const std::filesystem::path tool = platform::RunningProgramFolder();
+    for (const auto& folder : {tool, tool.parent_path()})
+        if (std::filesystem::exists(folder / "Brelvane")) return (folder / name).string();
+    return (tool / name).string();
+}
 
 // A base folder with its project source gets a fresh target file; one
 // without (published already) is taken as it is. The title labels an image.
@@ -39,16 +52,39 @@ bool PrepareBaseFolder(const std::string& base, std::string& title) {
 } // namespace
 
 int RunPublishCommand(const std::vector<std::string>& args) {
-    if (args.size() != 3 || (args[1] != "--folder" && args[1] != "--iso")) {
+    std::string target, output;
+    std::string runtime = BesideProgram(kPublishedRuntimeFolder);
+    std::string launcher = BesideProgram(kLauncherProgramName);
+    bool understood = args.size() % 2 == 1;
+    for (std::size_t i = 1; understood && i + 1 < args.size(); i += 2) {
+        const auto& option = args[i];
+        if (option == "--folder" || option == "--iso" || option == "--exe") {
+            understood = target.empty();
+            target = option;
+            output = args[i + 1];
+        } else if (option == "--runtime") {
+            runtime = args[i + 1];
+        } else if (option == "--launcher") {
+            launcher = args[i + 1];
+        } else {
+            understood = false;
+        }
+    }
+    if (!understood || target.empty()) {
         std::fprintf(stderr, "%s", kUsage);
         return 2;
     }
+    const auto& base = args[0];
     ErrorsToStderr errors;
     std::string title;
     auto result = TPublishResult::Failed;
-    if (PrepareBaseFolder(args[0], title))
-        result = args[1] == "--folder" ? PublishFolder(args[0], args[2])
-                                       : WriteDiscImage(args[0], args[2], title, RunProgram);
+    if (!PrepareBaseFolder(base, title)) return errors.ExitCode(false);
+    if (target == "--folder")
+        result = PublishFolder(base, output, runtime);
+    else if (target == "--iso")
+        result = WriteDiscImage(base, runtime, output, title, RunProgram);
+    else if (WriteLaunchingExecutable({base, launcher, runtime}, output))
+        result = TPublishResult::Done;
     return errors.ExitCode(result == TPublishResult::Done);
 }
 

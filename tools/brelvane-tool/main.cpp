@@ -41,10 +41,12 @@ const std::map<std::string, Command>& CommandTable() {
           "target-info FILE    print a target file's index as JSON"}},
         {"pack",
          {brelvane::RunPackCommand,
-          "pack BASEFOLDER OUT  append the base folder's package to its autorun.exe"}},
+          "pack [--player FILE] BASEFOLDER OUT  append the base folder's package to its\n"
+          "                    autorun.exe (or to FILE, e.g. build-win64/Brelvane.exe)"}},
         {"publish",
-         {brelvane::RunPublishCommand, "publish BASEFOLDER --folder DIR | --iso FILE  copy the "
-                                       "base folder or make a disc image"}},
+         {brelvane::RunPublishCommand,
+          "publish BASEFOLDER --folder DIR | --iso FILE | --exe FILE [--runtime FOLDER] "
+          "[--launcher FILE]  copy the base folder, make a disc image or one executable"}},
         {"unpack",
          {brelvane::RunUnpackCommand, "unpack EXE DIR      unpack a self-contained executable"}},
         {"transitions",

@@ -1,5 +1,4 @@
-#include "platform/Shell.h"
-
+#include "platform/DesktopShell_posix.h"
 #include "platform/SpecialFolders.h"
 #include "storage/StorageTestSupport.h"
 

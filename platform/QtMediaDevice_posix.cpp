@@ -109,10 +109,6 @@ private:
     bool stopped_ = false;
 };
 
-MediaDeviceFactory& Factory() {
-    static MediaDeviceFactory factory = [] { return std::make_unique<QtMediaDevice>(); };
-    return factory;
-}
 } // namespace
 
 void PrepareMediaOutput() {
@@ -122,13 +118,8 @@ void PrepareMediaOutput() {
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
 }
 
-std::unique_ptr<MediaDevice> CreateMediaDevice() {
-    return Factory()();
-}
-
-MediaDeviceFactory SetMediaDeviceFactory(MediaDeviceFactory factory) {
-    std::swap(factory, Factory());
-    return factory;
+std::unique_ptr<MediaDevice> CreateSystemMediaDevice() {
+    return std::make_unique<QtMediaDevice>();
 }
 
 } // namespace brelvane::platform

@@ -1,5 +1,4 @@
-#include "platform/FileTypes.h"
-
+#include "platform/DesktopFileTypes_posix.h"
 #include "storage/StorageTestSupport.h"
 
 #include <QDir>
