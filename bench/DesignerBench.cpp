@@ -11,16 +11,23 @@
 //   through the same temp-and-rename path,
 // - filling the property list for a link (the longest list) against filling a
 //   plain two-column table with as many text rows,
-// - one keystroke in a label's caption cell against one repaint of the surface.
+// - one keystroke in a label's caption cell against one repaint of the surface,
+// - listing a group of 200 object templates whose previews exist against
+//   decoding the same 200 bitmaps (and the listing renders no preview),
+// - ticking a group box of 200 objects against one sync of the surface.
 // Printed as ratios of the median runs.
 #include "designer/DesignerProject.h"
 #include "designer/EditForm.h"
+#include "designer/GroupList.h"
 #include "designer/MainForm.h"
 #include "designer/PageHost.h"
 #include "designer/PickerDialogs.h"
 #include "designer/PropertyEditor.h"
 #include "designer/SurfaceObjects.h"
+#include "designer/TemplateLibrary.h"
+#include "designer/TemplatePane.h"
 #include "objects/records/ObjectKinds.h"
+#include "objects/records/ObjectStream.h"
 #include "platform/Media.h"
 #include "player/AutoRunForm.h"
 #include "player/PageSurface.h"
@@ -29,6 +36,7 @@
 #include "project/PageStream.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QTabBar>
 #include <QTableWidget>
 #include <algorithm>
@@ -401,6 +409,48 @@ std::vector<Pair> Pairs() {
         removeNew();
     };
     pairs.push_back(keystroke);
+
+    auto& pane = designer->Form->TemplatePane();
+    const auto group = designer->Form->Library().GroupFolder("Bench");
+    Pair listing{"TemplateListing", "listing 200 templates with previews / decoding 200 BMPs", 1.5};
+    listing.Begin = [&pane, group] {
+        fs::create_directories(group);
+        const auto& objects = designer->Page().Objects;
+        for (int i = 0; i < kObjects; ++i)
+            Require(SaveObjectFile(group + "/" + UniqueTemplateName(group, "Object"),
+                                   *objects[static_cast<std::size_t>(i)]),
+                    "template written");
+        pane.FillTemplatePane(designer->Form->Library().ObjectsFolder());
+        Require(pane.Previews().Rendered() == kObjects, "previews made once");
+    };
+    listing.Measured = [&pane] {
+        pane.ShowTemplateGroup();
+        Require(pane.Previews().Rendered() == kObjects, "a listing with previews renders none");
+    };
+    listing.Reference = [group] {
+        for (const auto& name : TemplateItems(group)) {
+            const QImage preview(QString::fromStdString(PreviewPathOf(group, name)), "BMP");
+            benchmark::DoNotOptimize(preview.constBits());
+        }
+    };
+    listing.End = [group] { fs::remove_all(group); };
+    pairs.push_back(listing);
+
+    Pair tick{"GroupTick", "ticking a group box of 200 objects / one sync of the surface", 1.2};
+    tick.Begin = [] {
+        for (auto& object : designer->Page().Objects)
+            object->Props.GroupName = "G";
+        designer->Form->RebuildGroupList();
+    };
+    tick.Measured = [] { designer->Form->GroupList().Box("G")->click(); };
+    tick.Reference = [&surface] { surface.SyncSurface(); };
+    tick.End = [] {
+        designer->Form->GroupList().ShowAll();
+        for (auto& object : designer->Page().Objects)
+            object->Props.GroupName.clear();
+        designer->Form->RebuildGroupList();
+    };
+    pairs.push_back(tick);
     return pairs;
 }
 

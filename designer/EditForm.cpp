@@ -56,6 +56,10 @@ TEditForm::TEditForm(TPageHost& host, TSurfaceOwner& owner, QWidget* parent)
     connect(image1_, &TSurfaceImage::Pressed, this, &TEditForm::Image1MouseDown);
     connect(image1_, &TSurfaceImage::Moved, this, &TEditForm::Image1MouseMove);
     connect(image1_, &TSurfaceImage::Released, this, &TEditForm::Image1MouseUp);
+    connect(image1_, &TSurfaceImage::TemplateDropped, this,
+            [this](const std::string& path, const std::string& group, QPoint point) {
+                DropTemplate(path, group, point);
+            });
     edit1_ = new TKeySink(this);
     connect(edit1_, &TKeySink::DeletePressed, this, &TEditForm::DeleteSelected);
     connect(edit1_, &TKeySink::MoveRequested, this, &TEditForm::MoveSelection);

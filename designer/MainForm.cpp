@@ -2,13 +2,15 @@
 
 #include "designer/EditForm.h"
 #include "designer/GridSizeForm.h"
+#include "designer/GroupList.h"
 #include "designer/PageHost.h"
-#include "designer/PendingCommands.h"
 #include "designer/PickerDialogs.h"
 #include "designer/ProjectPickers.h"
 #include "designer/PropertyEditor.h"
+#include "designer/TemplatePane.h"
 #include "designer/TipsForm.h"
 #include "dialogs/RichEditorForm.h"
+#include "dialogs/SelectGroupForm.h"
 #include "objects/records/ObjectKinds.h"
 #include "objects/records/Payload.h"
 #include "platform/MessageBoxes.h"
@@ -43,6 +45,7 @@ namespace brelvane {
 
 namespace {
 constexpr int kLeftPaneWidth = 201;
+constexpr int kGroupListHeight = 140;
 
 // Object tool bar: button name, hint and the kind it adds, in tool bar order.
 struct TObjectButton {
@@ -114,13 +117,19 @@ TMainForm::TMainForm(TDesignerPaths paths, std::unique_ptr<TPickerDialogs> dialo
     settings_ = ReadDesignerSettings(paths_.IniPath());
     ReadFileVersion = [](const std::string& path) { return brelvane::ReadFileVersion(path); };
     AskSaveFileName = AskSaveFileNameOnDesktop;
+    ChooseGroups =
+        [](QWidget* owner, const QString& prompt,
+           const std::vector<std::string>& groups) -> std::optional<std::vector<std::string>> {
+        std::vector<std::string> chosen;
+        if (!SelectGroups(owner, prompt, groups, chosen)) return std::nullopt;
+        return chosen;
+    };
     designerVersion_ = ReadFileVersion(paths_.ProgramPath);
 
     richEditor_ = new TRichEditorForm(this);
     BuildPanes();
     BuildMenus();
     BuildToolBars();
-    DisablePendingCommands(*this);
     Action("DisplayGrid1")->setChecked(settings_.DisplayGrid);
     Action("SnapToGrid1")->setChecked(settings_.SnapToGrid);
 
@@ -146,6 +155,7 @@ void TMainForm::ReleasePage() {
 }
 
 void TMainForm::PropertyApplied(unsigned followUps) {
+    if (followUps & fuGroups) RebuildGroupList();
     if (followUps & (fuFrame | fuPageSize | fuBackground)) {
         editForm_->PageChanged();
         RepaintShadowPreview();
@@ -202,7 +212,7 @@ void TMainForm::BuildMenus() {
     AddCommand(page, "NewSubPage1", "Add Page...", QKeySequence("Ctrl+P"),
                &TMainForm::NewSubPage1Click);
     AddCommand(page, "DeleteSubPage1", "Delete Page...", {}, &TMainForm::DeleteSubPage1Click);
-    AddCommand(page, "GetPage1", "Load From Template...", {}, nullptr);
+    AddCommand(page, "GetPage1", "Load From Template...", {}, &TMainForm::GetPage1Click);
     AddCommand(page, "PreviewPage1", "Preview Page...", QKeySequence("Ctrl+R"),
                &TMainForm::PreviewPage);
 
@@ -212,16 +222,24 @@ void TMainForm::BuildMenus() {
     AddToggle(view, "Toolbar1", "Toolbar", toolBar1_);
     AddToggle(view, "Statusbar1", "Statusbar", statusBar1_);
     AddToggle(view, "PropertyEditor1", "Property Editor", panel2_);
-    AddToggle(view, "GroupList1", "Group List", nullptr);
+    AddToggle(view, "GroupList1", "Group List", scrollBox5_);
     AddToggle(view, "ObjectTemplates1", "Object Templates", pageControl2_);
 
     auto* tools = menuBar()->addMenu("&Tools");
-    AddCommand(tools, "PageTemplate1", "Page Template...", {}, nullptr);
+    AddCommand(tools, "PageTemplate1", "Page Template...", {}, &TMainForm::PageTemplate1Click);
     auto* objectTemplate = tools->addMenu("Object Template");
     objectTemplate->menuAction()->setObjectName("ObjectTemplate1");
-    for (const char* caption : {"Add Template Group...", "Delete Template Group...",
-                                "Add Selected Object To Group", "Delete Template Item"})
-        objectTemplate->addAction(caption);
+    const std::tuple<const char*, const char*, void (TTemplatePane::*)()> groupCommands[] = {
+        {"CreateNewLibPage1", "Add Template Group...", &TTemplatePane::CreateNewLibPage1Click},
+        {"DeleteLibPage1", "Delete Template Group...", &TTemplatePane::DeleteLibPage1Click},
+        {"SaveObjectToLib1", "Add Selected Object To Group", &TTemplatePane::SaveObjectToLib1Click},
+        {"DeleteTemplateItem1", "Delete Template Item", &TTemplatePane::DeleteTemplateItem1Click},
+    };
+    for (const auto& [name, caption, handler] : groupCommands) {
+        auto* action = objectTemplate->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, pageControl2_, handler);
+    }
     tools->addSeparator();
     AddCommand(tools, "DisplayGrid1", "Display Grid", {}, &TMainForm::ToggleDisplayGrid)
         ->setCheckable(true);
@@ -249,7 +267,7 @@ void TMainForm::BuildToolBars() {
         {"ToolButton_SaveAndPublish", "Save and Publish", "SaveandPublish1"},
         {nullptr, nullptr, nullptr},
         {"ToolButton_AddPage", "Add Page", "NewSubPage1"},
-        {"ToolButton_LoadFromTemplate", "Load Page From Template", nullptr},
+        {"ToolButton_LoadFromTemplate", "Load Page From Template", "GetPage1"},
         {"ToolButton_Preview", "Preview Page", "PreviewPage1"},
     };
     for (const auto& [name, hint, command] : buttons) {
@@ -320,11 +338,27 @@ void TMainForm::BuildPanes() {
     panel2_->setObjectName("Panel2");
     auto* left = new QVBoxLayout(panel2_);
     left->setContentsMargins(2, 2, 2, 2);
+    auto* splitter2 = new QSplitter(Qt::Vertical, panel2_);
+    splitter2->setObjectName("Splitter2");
+    splitter2->setChildrenCollapsible(false);
     propertyEditor_ = new TPropertyEditor(
         {*host_, project_, *pickers_, *this,
          [this](const std::string& name) { return RenamePage(name); }, richEditor_},
-        panel2_);
-    left->addWidget(propertyEditor_);
+        splitter2);
+    const auto currentObjects = [this]() -> TAutoObjects* {
+        return host_->Model() ? &host_->Model()->Page().Objects : nullptr;
+    };
+    scrollBox5_ = new TGroupList(currentObjects, splitter2);
+    scrollBox5_->hide();
+    connect(scrollBox5_, &TGroupList::DesignViewChanged, this, &TMainForm::DesignViewChanged);
+    splitter2->setStretchFactor(0, 1);
+    left->addWidget(splitter2);
+    connect(scrollBox5_, &TGroupList::Shown, splitter2, [splitter2] {
+        // Shown for the first time, the pane gets a height of its own.
+        const auto sizes = splitter2->sizes();
+        if (sizes.size() == 2 && sizes[1] < kGroupListHeight)
+            splitter2->setSizes({std::max(sizes[0] - kGroupListHeight, 0), kGroupListHeight});
+    });
     panel2_->resize(kLeftPaneWidth, panel2_->height());
 
     auto* right = new QWidget(horizontal);
@@ -357,6 +391,7 @@ void TMainForm::BuildPanes() {
             &TPropertyEditor::FillProperties);
     connect(editForm_, &TEditForm::ObjectsChanged, propertyEditor_,
             &TPropertyEditor::FillProperties);
+    connect(editForm_, &TEditForm::ObjectsChanged, this, &TMainForm::RebuildGroupList);
     connect(propertyEditor_, &TPropertyEditor::Applied, this, &TMainForm::PropertyApplied);
     connect(propertyEditor_, &TPropertyEditor::SelectionChosen, this, [this] {
         editForm_->RepaintSurface();
@@ -367,9 +402,8 @@ void TMainForm::BuildPanes() {
     connect(horizontal, &QSplitter::splitterMoved, this,
             [this] { statusPanel0_->setFixedWidth(panel2_->width()); });
 
-    pageControl2_ = new QWidget(vertical);
-    pageControl2_->setObjectName("PageControl2");
-    pageControl2_->setMinimumHeight(80);
+    pageControl2_ = new TTemplatePane(Library(), currentObjects, vertical);
+    pageControl2_->setMinimumHeight(112);
     vertical->setStretchFactor(0, 1);
     setCentralWidget(vertical);
 }

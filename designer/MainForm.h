@@ -4,6 +4,7 @@
 #include "designer/DesignerSettings.h"
 #include "designer/EditForm.h"
 #include "designer/NewPageForm.h"
+#include "designer/TemplateLibrary.h"
 #include "designer/UndoHistory.h"
 #include "project/PageRecord.h"
 
@@ -27,6 +28,7 @@ class QToolBar;
 
 namespace brelvane {
 
+class TGroupList;
 class TPageHost;
 class TPickerDialogs;
 class TProjectPickers;
@@ -34,6 +36,7 @@ class TPropertyEditor;
 class TRichEditorForm;
 class TProSplashForm;
 class TNewProjectForm;
+class TTemplatePane;
 
 // Where the designer lives and what it reads about itself.
 struct TDesignerPaths {
@@ -62,6 +65,12 @@ public:
     // file name or nothing out. Tests replace it.
     std::function<std::optional<std::string>(QWidget* owner, const QString& filter)>
         AskSaveFileName;
+
+    // The group chooser "Select Groups": given a prompt and the page's group
+    // names, the ticked names, or nothing when cancelled.
+    std::function<std::optional<std::vector<std::string>>(QWidget* owner, const QString& prompt,
+                                                          const std::vector<std::string>& groups)>
+        ChooseGroups;
 
     // The first showing: opens the project of `baseFolder` or asks for one.
     // False when the program ends (no project chosen, or the installation run).
@@ -92,6 +101,14 @@ public:
     // The PageName row of the property editor; false when the name is refused.
     bool RenamePage(const std::string& newName);
     void PreviewPage();
+    // Page > Load From Template: the page's content is replaced without a question.
+    void GetPage1Click();
+    // Tools > Page Template: the page template manager.
+    void PageTemplate1Click();
+    // The group list of the current page; Set Visible True/False In Group.
+    void RebuildGroupList();
+    void SetVisibleTrueInGroup1Click() { SetVisibleInGroup(true); }
+    void SetVisibleFalseInGroup1Click() { SetVisibleInGroup(false); }
     void ToggleDisplayGrid();
     void ToggleSnapToGrid();
     void GridSize();
@@ -141,6 +158,9 @@ public:
     TDesignerProject& Project() { return project_; }
     const TDesignerSettings& Settings() const { return settings_; }
     const TDesignerPaths& Paths() const { return paths_; }
+    TTemplateLibrary Library() const { return {paths_.ProgramFolder + "/Templates"}; }
+    TTemplatePane& TemplatePane() const { return *pageControl2_; }
+    TGroupList& GroupList() const { return *scrollBox5_; }
     TPageHost& Host() { return *host_; }
     TEditForm* EditForm() const { return editForm_; }
     TProjectPickers& Pickers() { return *pickers_; }
@@ -186,6 +206,13 @@ private:
     void WriteSettings();
     void AppendPageTab(const TAutoFormInfo& entry);
     void CenterPage(TPageRecord& page) const;
+    // A page template read into `page`, its unnamed objects named; false when
+    // it cannot be read (its error is reported).
+    bool ReadPageTemplate(const std::string& path, TPageRecord& page) const;
+    std::string PickPageTemplate(std::uint8_t kind);
+    void SetVisibleInGroup(bool value);
+    // Shown or hidden controls: the page's picture and the marks anew.
+    void DesignViewChanged();
     std::string WorkingCopy(const std::string& name) const;
 
     TDesignerPaths paths_;
@@ -206,7 +233,8 @@ private:
     // Made once here and reused by every rich-text row.
     TRichEditorForm* richEditor_ = nullptr;
     QTabBar* pageControl1_ = nullptr;
-    QWidget* pageControl2_ = nullptr;
+    TTemplatePane* pageControl2_ = nullptr;
+    TGroupList* scrollBox5_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;
     QLabel* image1_ = nullptr;
     TEditForm* editForm_ = nullptr;

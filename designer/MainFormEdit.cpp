@@ -43,8 +43,10 @@ void TMainForm::BuildEditMenu() {
     AddCommand(edit, "SendtoBack1", "Send to Back", {}, &TMainForm::SendtoBack1Click);
     AddCommand(edit, "SelectAll1", "Select All", {}, &TMainForm::SelectAll1Click);
     edit->addSeparator();
-    AddCommand(edit, "SetVisibleTrueInGroup1", "Set Visible True In Group...", {}, nullptr);
-    AddCommand(edit, "SetVisibleFalseInGroup1", "Set Visible False In Group...", {}, nullptr);
+    AddCommand(edit, "SetVisibleTrueInGroup1", "Set Visible True In Group...", {},
+               &TMainForm::SetVisibleTrueInGroup1Click);
+    AddCommand(edit, "SetVisibleFalseInGroup1", "Set Visible False In Group...", {},
+               &TMainForm::SetVisibleFalseInGroup1Click);
 
     // The same items without the group items; its Delete answers to Del.
     popupMenu1_ = new QMenu(this);

@@ -3,6 +3,7 @@
 #include "designer/NewPageForm.h"
 #include "designer/PageHost.h"
 #include "designer/PageNames.h"
+#include "designer/PagePreview.h"
 #include "designer/ProjectSaver.h"
 #include "designer/PropertyEditor.h"
 #include "designer/ShadowPreview.h"
@@ -70,6 +71,7 @@ void TMainForm::PageControl1Change() {
     UpdateEnvironment();
     if (!host_->Load(entry->Name)) project_.LockedPages.insert(entry);
     if (!entry->InDesignerTemp) CenterPage();
+    RebuildGroupList();
     editForm_->SyncSurface();
     editForm_->show();
     RepaintShadowPreview();
@@ -112,7 +114,10 @@ void TMainForm::NewSubPage1Click() {
     TNewPageForm form(this, [this](std::uint8_t kind) { return project_.HasKind(kind); });
     if (form.exec() != QDialog::Accepted) return;
     TPageRecord page;
-    if (form.Source() == TNewPageSource::Duplicate && host_->Model()) {
+    if (form.Source() == TNewPageSource::Template) {
+        const auto path = PickPageTemplate(form.Kind());
+        if (path.empty() || !ReadPageTemplate(path, page)) return;
+    } else if (form.Source() == TNewPageSource::Duplicate && host_->Model()) {
         TMemoryStream copy;
         if (!WritePage(copy, host_->Model()->Page())) return;
         copy.Seek(0);
@@ -201,14 +206,7 @@ void TMainForm::PreviewPage() {
     TMemoryStream stream;
     if (!WritePage(stream, host_->Model()->Page())) return;
     stream.Seek(0);
-    TAutoRunForm preview;
-    preview.TestRun = true;
-    if (!preview.BuildFromStream(stream, TPageReadMode::Build)) return;
-    if (preview.Page().PageKind == pkScreenBackground) {
-        preview.setWindowFlag(Qt::FramelessWindowHint);
-        preview.setWindowState(Qt::WindowMaximized);
-    }
-    preview.ShowModal();
+    ShowPagePreview(stream);
 }
 
 } // namespace brelvane

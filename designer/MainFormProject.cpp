@@ -1,4 +1,5 @@
 #include "designer/EditForm.h"
+#include "designer/InitIconsForm.h"
 #include "designer/MainForm.h"
 #include "designer/NewProjectForm.h"
 #include "designer/PageHost.h"
@@ -8,6 +9,7 @@
 #include "designer/ProjectPickers.h"
 #include "designer/ProjectSaver.h"
 #include "designer/PropertyEditor.h"
+#include "designer/TemplatePane.h"
 #include "designer/WaitCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -35,8 +37,10 @@ bool TMainForm::Start(const std::string& baseFolder, bool installationRun, TProS
         splash = nullptr;
     };
     if (installationRun) {
-        // The installation work itself comes with the template library.
         closeSplash();
+        TInitIconsForm progress(this);
+        progress.show();
+        InstallationRun(paths_.ProgramPath, paths_.ProgramFolder, &progress);
         return false;
     }
     project_.Index.Pages.clear();
@@ -58,6 +62,7 @@ bool TMainForm::Start(const std::string& baseFolder, bool installationRun, TProS
     }
     closeSplash();
     if (project_.BaseFolder.empty()) return false;
+    pageControl2_->FillTemplatePane(Library().ObjectsFolder());
     timer2_.start();
     if (!opened) return true; // Open has shown the project already
     editForm_->show();
@@ -99,10 +104,14 @@ void TMainForm::New1Click() {
 }
 
 bool TMainForm::RunNewProjectDialog(const std::string& folder) {
-    TNewProjectForm form(this, folder, [this](const std::string& preselect) {
-        std::string chosen = preselect;
-        return pickers_->BrowseFolder("Select Project Folder", {}, chosen) ? chosen : std::string();
-    });
+    TNewProjectForm form(
+        this, folder,
+        [this](const std::string& preselect) {
+            std::string chosen = preselect;
+            return pickers_->BrowseFolder("Select Project Folder", {}, chosen) ? chosen
+                                                                               : std::string();
+        },
+        [this](std::uint8_t kind) { return PickPageTemplate(kind); });
     if (form.exec() != QDialog::Accepted) return false;
     CreateProject(form);
     return true;
@@ -128,6 +137,9 @@ void TMainForm::CreateProject(const TNewProjectForm& form) {
         entry->Kind = row->Kind;
         entry->InDesignerTemp = true;
         TPageRecord page;
+        // A template that cannot be read gives a blank page (its error is shown).
+        if (const auto path = row->ChosenTemplate(); !path.empty() && !ReadPageTemplate(path, page))
+            page = TPageRecord();
         page.PageKind = row->Kind;
         page.PageName = page.Caption = entry->Name;
         CenterPage(page);

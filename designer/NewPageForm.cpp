@@ -43,11 +43,7 @@ TNewPageForm::TNewPageForm(QWidget* owner, const std::function<bool(std::uint8_t
     for (const auto& [source, caption] : sources) {
         auto* button = new QRadioButton(caption, createGroup);
         button->setChecked(source == TNewPageSource::Blank);
-        // Page templates come with the template library.
-        if (source == TNewPageSource::Template) {
-            button->setObjectName("SelectFromTemplates");
-            button->setEnabled(false);
-        }
+        if (source == TNewPageSource::Template) button->setObjectName("SelectFromTemplates");
         createLayout->addWidget(button);
         sources_.emplace_back(source, button);
     }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <filesystem>
 
 namespace brelvane {
 
@@ -26,8 +27,9 @@ void Tell(QWidget* owner, const QString& text) {
 } // namespace
 
 TNewProjectForm::TNewProjectForm(QWidget* owner, const std::string& folder,
-                                 std::function<std::string(const std::string&)> browse)
-    : QDialog(owner), browse_(std::move(browse)) {
+                                 std::function<std::string(const std::string&)> browse,
+                                 std::function<std::string(std::uint8_t)> pickTemplate)
+    : QDialog(owner), browse_(std::move(browse)), pickTemplate_(std::move(pickTemplate)) {
     setObjectName("NewProjectForm");
     setWindowTitle("New Project");
     auto* layout = new QVBoxLayout(this);
@@ -64,11 +66,20 @@ TNewProjectForm::TNewProjectForm(QWidget* owner, const std::string& folder,
         row.Blank = new QCheckBox("Blank Page", pagesGroup);
         row.Blank->setChecked(true);
         row.SelectTemplate = new QPushButton("Select Template...", pagesGroup);
-        // Page templates come with the template library.
-        row.SelectTemplate->setEnabled(false);
         row.TemplateName = new QLineEdit(pagesGroup);
         row.TemplateName->setReadOnly(true);
-        const auto sync = [&row] { row.Blank->setEnabled(row.Include->isChecked()); };
+        connect(row.SelectTemplate, &QPushButton::clicked, this, [this, &row] {
+            const auto path = pickTemplate_(row.Kind);
+            if (path.empty()) return;
+            row.TemplatePath = path;
+            row.TemplateName->setText(
+                QString::fromStdString(std::filesystem::path(path).filename().string()));
+            row.Blank->setChecked(false);
+        });
+        const auto sync = [&row] {
+            row.Blank->setEnabled(row.Include->isChecked());
+            row.SelectTemplate->setEnabled(row.Include->isChecked());
+        };
         connect(row.Include, &QCheckBox::toggled, this, sync);
         sync();
         const int line = static_cast<int>(i);
@@ -91,6 +102,10 @@ TNewProjectForm::TNewProjectForm(QWidget* owner, const std::string& folder,
     connect(buttons, &QDialogButtonBox::accepted, this, &TNewProjectForm::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+std::string TNewPageRow::ChosenTemplate() const {
+    return Blank->isChecked() ? std::string() : TemplatePath;
 }
 
 TNewPageRow& TNewProjectForm::Row(std::uint8_t kind) {

@@ -19,15 +19,19 @@ struct TNewPageRow {
     QPushButton* SelectTemplate = nullptr;
     QLineEdit* TemplateName = nullptr;
     std::string TemplatePath;
+    // The template the row starts from: none while "Blank Page" is ticked.
+    std::string ChosenTemplate() const;
 };
 
 // "New Project": the base folder and the pages to include.
 class TNewProjectForm : public QDialog {
     Q_OBJECT
 public:
-    // `browse` asks for a folder ("Select Project Folder"); empty when cancelled.
+    // `browse` asks for a folder ("Select Project Folder"), `pickTemplate` for
+    // a page template of a kind; each gives "" when cancelled.
     TNewProjectForm(QWidget* owner, const std::string& folder,
-                    std::function<std::string(const std::string& preselect)> browse);
+                    std::function<std::string(const std::string& preselect)> browse,
+                    std::function<std::string(std::uint8_t kind)> pickTemplate);
 
     std::string Folder() const;
     // The included rows in creation order: Main, Splash, Background,
@@ -42,6 +46,7 @@ private:
     QLineEdit* edit1_ = nullptr;
     std::array<TNewPageRow, 6> rows_;
     std::function<std::string(const std::string&)> browse_;
+    std::function<std::string(std::uint8_t)> pickTemplate_;
 };
 
 } // namespace brelvane

@@ -23,6 +23,7 @@ TPageHost::~TPageHost() {
 bool TPageHost::Load(const std::string& name) {
     Release();
     model_ = std::make_unique<TAutoRunForm>();
+    model_->TestRun = TestRun;
     const bool read = model_->BuildPage(name, TPageReadMode::Build);
     Adopt();
     return read;
@@ -30,6 +31,7 @@ bool TPageHost::Load(const std::string& name) {
 
 bool TPageHost::Load(TStream& stream) {
     auto model = std::make_unique<TAutoRunForm>();
+    model->TestRun = TestRun;
     if (!model->BuildFromStream(stream, TPageReadMode::Build)) return false;
     Release();
     model_ = std::move(model);

@@ -32,6 +32,10 @@ public:
     // Gives the panel back to its model and frees the model.
     void Release();
 
+    // Models built from now on behave as in the player (no grid, stored
+    // visibility applied): the host of a preview.
+    bool TestRun = false;
+
     TAutoRunForm* Model() const { return model_.get(); }
     QWidget* Box() const { return box_.get(); }
     // The panel's size: the page's client area as the player's window lays it out.

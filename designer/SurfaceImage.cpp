@@ -1,7 +1,9 @@
 #include "designer/SurfaceImage.h"
 
 #include "designer/SurfaceMarks.h"
+#include "designer/TemplatePane.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +15,7 @@ TSurfaceImage::TSurfaceImage(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Right presses select before the pop-up menu opens at the release.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
 }
 
 void TSurfaceImage::SetPicture(QImage picture) {
@@ -44,6 +47,19 @@ void TSurfaceImage::mouseMoveEvent(QMouseEvent* event) {
 
 void TSurfaceImage::mouseReleaseEvent(QMouseEvent* event) {
     emit Released(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void TSurfaceImage::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasFormat(kTemplateMimeType)) event->acceptProposedAction();
+}
+
+void TSurfaceImage::dropEvent(QDropEvent* event) {
+    const QByteArray data = event->mimeData()->data(kTemplateMimeType);
+    const int newline = data.indexOf('\n');
+    if (newline < 0) return;
+    event->acceptProposedAction();
+    emit TemplateDropped(data.left(newline).toStdString(), data.mid(newline + 1).toStdString(),
+                         event->position().toPoint());
 }
 
 } // namespace brelvane

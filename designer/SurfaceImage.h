@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <string>
 
 namespace brelvane {
 
@@ -22,12 +23,16 @@ signals:
     void Pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
     void Moved(QPoint point);
     void Released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
+    // An object template dragged from the template pane was dropped here.
+    void TemplateDropped(const std::string& path, const std::string& group, QPoint point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QImage picture_;

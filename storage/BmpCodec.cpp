@@ -324,4 +324,47 @@ TRasterImage DecodeIconDib(std::span<const std::uint8_t> data, std::uint64_t pix
     return std::move(image);
 }
 
+namespace {
+void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+} // namespace
+
+std::vector<std::uint8_t> EncodeBmp(const TRasterImage& image) {
+    constexpr std::uint32_t kHeaders = 14 + 40;
+    const auto width = static_cast<std::uint32_t>(std::max(image.Width, 0));
+    const auto height = static_cast<std::uint32_t>(std::max(image.Height, 0));
+    const std::uint32_t stride = (width * 3 + 3) / 4 * 4;
+    const std::uint32_t imageSize = stride * height;
+    std::vector<std::uint8_t> out;
+    out.reserve(kHeaders + imageSize);
+    out.push_back('B');
+    out.push_back('M');
+    PutLe(out, kHeaders + imageSize, 4);
+    PutLe(out, 0, 4); // reserved
+    PutLe(out, kHeaders, 4);
+    PutLe(out, 40, 4);
+    PutLe(out, width, 4);
+    PutLe(out, height, 4);
+    PutLe(out, 1, 2);  // planes
+    PutLe(out, 24, 2); // bits per pixel
+    PutLe(out, 0, 4);  // BI_RGB
+    PutLe(out, imageSize, 4);
+    PutLe(out, 0, 4); // pixels per metre, horizontal and vertical
+    PutLe(out, 0, 4);
+    PutLe(out, 0, 4); // colours used and important
+    PutLe(out, 0, 4);
+    for (std::uint32_t y = height; y-- > 0;) {
+        const auto* row = image.Row(static_cast<int>(y));
+        for (std::uint32_t x = 0; x < width; ++x) {
+            out.push_back(BlueOf(row[x]));
+            out.push_back(GreenOf(row[x]));
+            out.push_back(RedOf(row[x]));
+        }
+        out.resize(out.size() + (stride - width * 3), 0);
+    }
+    return out;
+}
+
 } // namespace brelvane

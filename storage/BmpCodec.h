@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace brelvane {
 
@@ -32,5 +33,9 @@ TRasterImage DecodeBmp(std::span<const std::uint8_t> file,
 // Failures name the format "ICO".
 TRasterImage DecodeIconDib(std::span<const std::uint8_t> dib,
                            std::uint64_t pixelLimit = kMaxPicturePixels);
+
+// A 24-bit Windows bitmap file of `image`: 14-byte file header, 40-byte info
+// header, rows bottom-up, each padded to four bytes; alpha is dropped.
+std::vector<std::uint8_t> EncodeBmp(const TRasterImage& image);
 
 } // namespace brelvane

@@ -5,6 +5,7 @@
 #include "designer/NewPageForm.h"
 #include "designer/NewProjectForm.h"
 #include "designer/PickerDialogs.h"
+#include "designer/TemplatePane.h"
 #include "platform/Media.h"
 #include "platform/MessageBoxes.h"
 #include "player/PlayerEnvironment.h"
@@ -13,8 +14,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTimer>
@@ -111,6 +114,21 @@ struct BoxLog {
 
 inline void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
+}
+
+// Drags item `row` of the template pane's list onto `target` at `at`, as a
+// mouse does: the drag enters, is taken and is dropped. False when the target
+// did not take it.
+inline bool DragTemplateItem(TTemplatePane& pane, int row, QWidget* target, QPoint at) {
+    auto& list = *pane.ListView2();
+    std::unique_ptr<QMimeData> data(list.model()->mimeData({list.model()->index(row, 0)}));
+    if (!data) return false;
+    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
 }
 
 // A designer beside a program folder of its own, with a base folder for projects.

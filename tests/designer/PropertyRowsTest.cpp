@@ -18,8 +18,8 @@
 
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 #include <map>
 #include <set>
 

@@ -1,18 +1,22 @@
 #include "designer/DesignerFixture.h"
 #include "designer/ExeFileInfoForm.h"
+#include "designer/GroupList.h"
+#include "designer/NewLibPageForm.h"
 #include "designer/PageHost.h"
 #include "designer/ProjectSaver.h"
 #include "designer/PropertyEditor.h"
 #include "designer/PublishForm.h"
+#include "designer/SelectPageForm.h"
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceImage.h"
+#include "designer/SurfaceObjects.h"
 #include "dialogs/ColorPalette.h"
-#include "dialogs/ImageEditorForm.h"
-#include "dialogs/SelectColorForm.h"
 #include "dialogs/ColumnPanelForm.h"
+#include "dialogs/ImageEditorForm.h"
 #include "dialogs/ItemActionPanel.h"
 #include "dialogs/ListItemsForm.h"
 #include "dialogs/MenuEditorForm.h"
+#include "dialogs/SelectColorForm.h"
 #include "dialogs/ToolButtonsForm.h"
 #include "objects/records/ItemListPayloads.h"
 #include "player/AutoRunForm.h"
@@ -23,6 +27,7 @@
 #include "storage/exe/FileVersion.h"
 #include "storage/exe/VersionStrings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,10 +35,12 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -88,7 +95,11 @@ struct PropertyCells {
         return Editor.CellEditor();
     }
     QLineEdit* Type(const char* caption, const char* text) {
-        auto* line = qobject_cast<QLineEdit*>(Open(caption));
+        auto* editor = Open(caption);
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        // Rows with suggestions edit in a drop-down's line.
+        if (auto* combo = qobject_cast<QComboBox*>(editor); combo && !line)
+            line = combo->lineEdit();
         EXPECT_NE(line, nullptr) << caption;
         if (!line) return nullptr;
         line->selectAll();
@@ -380,6 +391,124 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
             fs::copy(f.Root.File(folder), std::string(out) + "/" + folder,
                      fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         WriteFileBytes(std::string(out) + "/clipboard.bin", *clipboard);
+    }
+}
+
+TEST(DesignerEndToEnd, TemplatesAndGroupsReachTheSavedPageAndThePlayer) {
+    DesignerFixture f(BRELVANE_PROGRAM);
+    f.NewProject();
+    f.AddPage();
+    f.Select(0);
+    f.Form->show();
+    f.Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.Form.get()));
+    auto& surface = *f.Form->EditForm();
+    QWidget* image = surface.Image1Widget();
+    const auto out = std::getenv("BRELVANE_E2E_OUT");
+
+    // 1. The main page becomes a page template through the manager.
+    OnNextDialog([&](QWidget* dialog) {
+        auto* form = qobject_cast<TSelectPageForm*>(dialog);
+        ASSERT_NE(form, nullptr);
+        form->Button("Add")->click();
+        if (out) dialog->grab().save(QString(out) + "/page-template-manager.png");
+        form->Button("OK")->click();
+    });
+    f.Form->Action("PageTemplate1")->trigger();
+    const std::string normal = f.Program + "/Templates/Pages/Normal";
+    TMemoryStream mainPage;
+    ASSERT_TRUE(WritePage(mainPage, f.Form->Host().Model()->Page()));
+    EXPECT_EQ(ReadFileBytes(normal + "/001"), mainPage.Bytes());
+    EXPECT_EQ(fs::file_size(normal + "/Icons/001"), 36918u);
+
+    // 2. Button1 goes into a new group "E2E" as Button001.
+    f.Form->Action("ToolButton_Button")->trigger();
+    QTest::mouseClick(image, Qt::LeftButton, {}, {100, 37});
+    ASSERT_EQ(surface.SelectedCount(), 1);
+    OnNextDialog([](QWidget* dialog) {
+        auto* form = qobject_cast<TNewLibPageForm*>(dialog);
+        ASSERT_NE(form, nullptr);
+        QTest::keyClicks(form->Edit1(), "E2E");
+        form->accept();
+    });
+    f.Form->Action("CreateNewLibPage1")->trigger();
+    f.Form->Action("SaveObjectToLib1")->trigger();
+    auto& pane = f.Form->TemplatePane();
+    ASSERT_EQ(pane.Group(), "E2E");
+    ASSERT_EQ(pane.ListView2()->count(), 1);
+    EXPECT_EQ(pane.ListView2()->item(0)->text(), "Button001");
+    EXPECT_EQ(fs::file_size(f.Program + "/Templates/Objects/E2E/Icons/Button001"), 9270u);
+
+    // 3. Dropped twice on "Sub Page", with a label beside them.
+    f.Select(1);
+    ASSERT_TRUE(DragTemplateItem(pane, 0, image, {40, 40}));
+    ASSERT_TRUE(DragTemplateItem(pane, 0, image, {40, 100}));
+    f.Form->Action("ToolButton_Label")->trigger();
+    QTest::mouseClick(image, Qt::LeftButton, {}, {40, 200});
+    auto& objects = f.Form->Host().Model()->Page().Objects;
+    ASSERT_EQ(objects.size(), 3u);
+    EXPECT_EQ(objects[0]->Props.Name, "Button1");
+    EXPECT_EQ(objects[1]->Props.Name, "Button2");
+    EXPECT_EQ(objects[2]->Props.Name, "Label1");
+
+    // 4. Group names typed into the property list.
+    PropertyCells cells{f.Form->PropertyEditor()};
+    for (const auto& [row, group] : {std::pair{1, "G"}, std::pair{3, "H"}}) {
+        cells.Editor.ComboBox1Change(row);
+        cells.Type("GroupName", group);
+        cells.Leave();
+    }
+    auto& groups = f.Form->GroupList();
+    ASSERT_EQ(groups.Boxes().size(), 2u);
+
+    // 5. "G" hidden on the page, then all shown; its objects set invisible; saved.
+    f.Form->Action("GroupList1")->trigger();
+    groups.Box("G")->click();
+    EXPECT_FALSE(IsShown(*objects[0]));
+    EXPECT_TRUE(IsShown(*objects[1]));
+    if (out) {
+        QCoreApplication::processEvents();
+        f.Form->grab().save(QString(out) + "/group-list.png");
+        f.Form->TemplatePane().grab().save(QString(out) + "/template-pane.png");
+    }
+    groups.SpeedButton1()->click();
+    EXPECT_TRUE(IsShown(*objects[0]));
+    f.Form->ChooseGroups = [](QWidget*, const QString&, const std::vector<std::string>& names) {
+        EXPECT_EQ(names, (std::vector<std::string>{"G", "H"}));
+        return std::optional<std::vector<std::string>>(std::vector<std::string>{"G"});
+    };
+    f.Form->SetVisibleFalseInGroup1Click();
+    EXPECT_TRUE(IsShown(*objects[0])); // the design view stays
+    ASSERT_TRUE(f.Form->Save1Click());
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+
+    // 6. Saved: only Button1 is invisible, and the player draws it not.
+    TPageRecord sub;
+    ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Sub Page"), sub, TPageReadMode::Build, {}));
+    ASSERT_EQ(sub.Objects.size(), 3u);
+    EXPECT_FALSE(sub.Objects[0]->Props.Visible);
+    EXPECT_TRUE(sub.Objects[1]->Props.Visible);
+    EXPECT_TRUE(sub.Objects[2]->Props.Visible);
+    const auto png = f.Root.File("sub.png");
+    ASSERT_EQ(Shell(std::string("QT_QPA_PLATFORM=offscreen '") + BRELVANE_TOOL + "' render '" +
+                    f.Base + "' 'Sub Page' '" + png + "'"),
+              0);
+    const QImage played(QString::fromStdString(png));
+    ASSERT_FALSE(played.isNull());
+    const auto rectOf = [](const TAutoObject& object) {
+        const auto& p = *object.Payload;
+        return QRect(p.Left, p.Top, p.Width, p.Height);
+    };
+    // Where Button1 lies the page looks as it does further right, where nothing lies.
+    const auto emptyBeside = [&](const QRect& rect) {
+        return played.copy(rect) == played.copy(rect.translated(300, 0));
+    };
+    EXPECT_TRUE(emptyBeside(rectOf(*sub.Objects[0])));
+    EXPECT_FALSE(emptyBeside(rectOf(*sub.Objects[1])));
+    if (out) {
+        fs::create_directories(out);
+        fs::copy_file(png, std::string(out) + "/sub-page-played.png",
+                      fs::copy_options::overwrite_existing);
     }
 }
 

@@ -321,5 +321,49 @@ TEST(BmpCodec, PixelLimitIsHonoured) {
     EXPECT_THROW(DecodeBmp(file, 15), PictureDecodeError);
 }
 
+TEST(EncodeBmp, PreviewSizesGiveTheirFileLengthsAndHeaders) {
+    for (const auto& [width, height, length] :
+         {std::tuple{128, 96, 36918u}, std::tuple{64, 48, 9270u}, std::tuple{3, 2, 78u}}) {
+        const auto file = EncodeBmp(TRasterImage::Filled(width, height, Rgb(1, 2, 3)));
+        ASSERT_EQ(file.size(), length) << width;
+        const auto le32 = [&file](std::size_t at) {
+            return static_cast<std::uint32_t>(file[at] | file[at + 1] << 8 | file[at + 2] << 16 |
+                                              file[at + 3] << 24);
+        };
+        EXPECT_EQ(file[0], 'B');
+        EXPECT_EQ(file[1], 'M');
+        EXPECT_EQ(le32(2), length);
+        EXPECT_EQ(le32(10), 54u);
+        EXPECT_EQ(le32(14), 40u);
+        EXPECT_EQ(le32(18), static_cast<std::uint32_t>(width));
+        EXPECT_EQ(le32(22), static_cast<std::uint32_t>(height)); // positive: bottom-up
+        EXPECT_EQ(file[28], 24);
+        EXPECT_EQ(le32(30), 0u);
+    }
+}
+
+TEST(EncodeBmp, RowsAreStoredBottomUpPaddedAndReadBackAsWritten) {
+    auto image = TRasterImage::Filled(3, 2, Rgb(0, 0, 0));
+    image.Row(0)[0] = Rgb(0x11, 0x22, 0x33);
+    image.Row(1)[2] = Argb(0x80, 0x44, 0x55, 0x66);
+    const auto file = EncodeBmp(image);
+    // The first stored row is the bottom one, blue first; rows of 9 bytes get 3 of padding.
+    EXPECT_EQ(file[54 + 6], 0x66);
+    EXPECT_EQ(file[54 + 7], 0x55);
+    EXPECT_EQ(file[54 + 8], 0x44);
+    EXPECT_EQ(file[54 + 9], 0);
+    EXPECT_EQ(file[54 + 12], 0x33);
+    EXPECT_EQ(file[54 + 13], 0x22);
+    EXPECT_EQ(file[54 + 14], 0x11);
+    const auto decoded = DecodeBmp(file);
+    ASSERT_EQ(decoded.Width, 3);
+    ASSERT_EQ(decoded.Height, 2);
+    EXPECT_EQ(decoded.Pixel(0, 0), Rgb(0x11, 0x22, 0x33));
+    // Alpha is not stored: the pixel comes back opaque.
+    EXPECT_EQ(decoded.Pixel(2, 1), Rgb(0x44, 0x55, 0x66));
+    EXPECT_EQ(decoded.Pixel(1, 1), Rgb(0, 0, 0));
+}
+
+
 } // namespace
 } // namespace brelvane

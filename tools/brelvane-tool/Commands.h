@@ -11,6 +11,7 @@ int RunIndexCommand(const std::vector<std::string>& args);
 int RunPageCommand(const std::vector<std::string>& args);
 int RunRoundTripCommand(const std::vector<std::string>& args);
 int RunMakeDemoCommand(const std::vector<std::string>& args);
+int RunMakeTemplatesCommand(const std::vector<std::string>& args);
 int RunRenderCommand(const std::vector<std::string>& args);
 int RunTargetCommand(const std::vector<std::string>& args);
 int RunPackCommand(const std::vector<std::string>& args);

@@ -3,6 +3,7 @@
 #include "DemoListsPage.h"
 #include "DemoMediaPage.h"
 #include "DemoMetafile.h"
+#include "DemoPictures.h"
 #include "objects/records/AgreementPayload.h"
 #include "objects/records/AutoObject.h"
 #include "objects/records/ButtonPayload.h"
@@ -21,7 +22,6 @@
 #include "storage/ProjectIndex.h"
 #include "storage/StringBlock.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
@@ -30,14 +30,6 @@
 namespace brelvane {
 
 namespace {
-
-TPicture PngPicture(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return {TPictureKind::Png, {bytes.begin(), bytes.end()}};
-}
 
 // A round badge in the given colour, drawn in code so the demo needs no files.
 TPicture Badge(QColor colour, int size) {
