@@ -21,8 +21,9 @@ for plugins in /usr/lib/x86_64-linux-gnu/qt6 /usr/lib/x86_64-linux-gnu/gstreamer
     [ -d "$plugins" ] && hide+=(--tmpfs "$plugins")
 done
 
-sandbox=(bwrap --bind / / --dev /dev --proc /proc --bind "$folder" "$folder" "${hide[@]}"
-         --setenv HOME /tmp --setenv TMPDIR /tmp --unsetenv QT_PLUGIN_PATH --unsetenv LD_LIBRARY_PATH)
+sandbox=(bwrap --die-with-parent --bind / / --dev /dev --proc /proc --bind "$folder" "$folder" "${hide[@]}"
+         --setenv HOME /tmp --setenv TMPDIR /tmp --unsetenv QT_PLUGIN_PATH --unsetenv LD_LIBRARY_PATH
+         --setenv QT_QPA_PLATFORM xcb)
 
 # The program must not be able to load the hidden libraries from the host.
 if "${sandbox[@]}" sh -c 'cat /usr/lib/x86_64-linux-gnu/libQt6Core.so.6 /usr/lib/x86_64-linux-gnu/libicuuc.so.72' \
