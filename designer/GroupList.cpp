@@ -20,19 +20,7 @@ constexpr int kBoxWidth = 120;
 QWidget* ControlOf(const TAutoObject& object) {
     return dynamic_cast<QWidget*>(object.Control.get());
 }
-} // namespace
 
-std::vector<std::string> GroupNamesOf(const TAutoObjects& objects) {
-    std::vector<std::string> names;
-    for (const auto& object : objects) {
-        const auto& name = object->Props.GroupName;
-        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
-            names.push_back(name);
-    }
-    return names;
-}
-
-namespace {
 bool InGroups(const TAutoObject& object, const std::vector<std::string>& groups) {
     return std::find(groups.begin(), groups.end(), object.Props.GroupName) != groups.end();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/SelectGroupForm.h"
 #include "objects/records/AutoObject.h"
 
 #include <QWidget>
@@ -12,10 +13,6 @@ class QScrollArea;
 class QToolButton;
 
 namespace brelvane {
-
-// The distinct non-empty group names of a page's objects, in order of first
-// appearance, letter case counting.
-std::vector<std::string> GroupNamesOf(const TAutoObjects& objects);
 
 // Whether some object of the named groups has a stored Visible other than
 // `value`; then sets the stored Visible of every object of those groups.

@@ -27,17 +27,9 @@ TActionEditorForm::TActionEditorForm(QWidget* owner, const TActionContext& conte
     setWindowTitle("Action Editor");
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    actions_ = new QComboBox(this);
-    actions_->setObjectName("ActionList");
-    actions_->setMaxVisibleItems(16);
-    for (const int type : kOfferedActionTypes)
-        actions_->addItem(QString::fromLatin1(ActionTypeName(type)), type);
-    grid->addWidget(new QLabel("ClickAction:", this), 0, 0);
-    grid->addWidget(actions_, 0, 1, 1, 2);
-    file_ = new TActionFileField(this, context);
-    grid->addWidget(file_->Label(), 1, 0);
-    grid->addWidget(file_->Box(), 1, 1);
-    grid->addWidget(file_->Button(), 1, 2);
+    const auto rows = AddActionRows(this, grid, context);
+    actions_ = rows.Actions;
+    file_ = rows.File;
     layout->addLayout(grid);
     layout->addStretch();
     AddOkCancel(this, layout);

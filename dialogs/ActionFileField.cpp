@@ -12,6 +12,7 @@
 #include "storage/ProjectIndex.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -179,6 +180,21 @@ void TActionFileField::Browse() {
         box_->setEditText(ShownText(ShownFileField(type, text)));
     }
     emit Edited();
+}
+
+TActionRows AddActionRows(QWidget* owner, QGridLayout* grid, const TActionContext& context) {
+    auto* actions = new QComboBox(owner);
+    actions->setObjectName("ActionList");
+    actions->setMaxVisibleItems(16);
+    for (const int type : kOfferedActionTypes)
+        actions->addItem(QString::fromLatin1(ActionTypeName(type)), type);
+    grid->addWidget(new QLabel("ClickAction:", owner), 0, 0);
+    grid->addWidget(actions, 0, 1, 1, 2);
+    auto* file = new TActionFileField(owner, context);
+    grid->addWidget(file->Label(), 1, 0);
+    grid->addWidget(file->Box(), 1, 1);
+    grid->addWidget(file->Button(), 1, 2);
+    return {actions, file};
 }
 
 } // namespace brelvane

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -49,5 +50,13 @@ private:
     QComboBox* box_ = nullptr;
     QPushButton* button_ = nullptr;
 };
+
+// The first rows of an action dialog, put into rows 0 and 1 of `grid`:
+// "ClickAction:" with the offered action types, then the file field.
+struct TActionRows {
+    QComboBox* Actions;
+    TActionFileField* File;
+};
+TActionRows AddActionRows(QWidget* owner, QGridLayout* grid, const TActionContext& context);
 
 } // namespace brelvane

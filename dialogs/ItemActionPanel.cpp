@@ -42,18 +42,10 @@ TItemActionPanel::TItemActionPanel(const QString& title, QWidget* parent,
     layout->addLayout(fields_);
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
-    actions_ = new QComboBox(this);
-    actions_->setObjectName("ActionList");
-    actions_->setMaxVisibleItems(16);
-    for (const int type : kOfferedActionTypes)
-        actions_->addItem(QString::fromLatin1(ActionTypeName(type)), type);
+    const auto rows = AddActionRows(this, grid, context);
+    actions_ = rows.Actions;
+    file_ = rows.File;
     actions_->addItem(QString::fromLatin1(ActionTypeName(kActionGroupType)), kActionGroupType);
-    grid->addWidget(new QLabel("ClickAction:", this), 0, 0);
-    grid->addWidget(actions_, 0, 1, 1, 2);
-    file_ = new TActionFileField(this, context);
-    grid->addWidget(file_->Label(), 1, 0);
-    grid->addWidget(file_->Box(), 1, 1);
-    grid->addWidget(file_->Button(), 1, 2);
     closeAfter_ = new QCheckBox("Close After Action", this);
     closeAfter_->setObjectName("CloseAfterAction");
     grid->addWidget(closeAfter_, 2, 1, 1, 2);

@@ -7,8 +7,19 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace brelvane {
+
+std::vector<std::string> GroupNamesOf(const TAutoObjects& objects) {
+    std::vector<std::string> names;
+    for (const auto& object : objects) {
+        const auto& name = object->Props.GroupName;
+        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    }
+    return names;
+}
 
 TSelectGroupForm::TSelectGroupForm(QWidget* owner, const QString& prompt,
                                    const std::vector<std::string>& groups)

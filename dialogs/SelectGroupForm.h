@@ -1,5 +1,7 @@
 #pragma once
 
+#include "objects/records/AutoObject.h"
+
 #include <QDialog>
 #include <string>
 #include <vector>
@@ -9,6 +11,10 @@ class QListWidget;
 class QPushButton;
 
 namespace brelvane {
+
+// The distinct non-empty group names of a page's objects, in order of first
+// appearance, letter case counting.
+std::vector<std::string> GroupNamesOf(const TAutoObjects& objects);
 
 // "Select Groups": the page's group names to tick, under the caller's prompt.
 class TSelectGroupForm : public QDialog {

@@ -80,16 +80,6 @@ std::vector<TColumnRow> PanelRows(const TPageRecord& page) {
     return rows;
 }
 
-std::vector<std::string> GroupNames(const TAutoObjects& objects) {
-    std::vector<std::string> names;
-    for (const auto& object : objects) {
-        const auto& name = object->Props.GroupName;
-        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
-            names.push_back(name);
-    }
-    return names;
-}
-
 using DialogMaker = std::function<std::unique_ptr<QDialog>(const TActionContext&,
                                                            const TPageRecord&, const TSettings&)>;
 
@@ -227,7 +217,7 @@ const std::map<std::string, DialogMaker>& Dialogs() {
          [](const TActionContext&, const TPageRecord& page, const TSettings&) {
              return std::make_unique<TSelectGroupForm>(
                  nullptr, "Select Group to Set Visible Properties of Objects in it True",
-                 GroupNames(page.Objects));
+                 GroupNamesOf(page.Objects));
          }},
     };
     return dialogs;
