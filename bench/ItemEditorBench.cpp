@@ -4,13 +4,13 @@
 // stream copy of the items; the view item editor on a 5,000-node tree opened
 // and accepted after a change, against filling a QTreeWidget with the same
 // captions. Every benchmark runs three times and the fastest run counts.
+#include "BenchIcons.h"
 #include "FastestReporter.h"
 #include "dialogs/ListItemsForm.h"
 #include "dialogs/ViewItemsForm.h"
 #include "storage/ByteStream.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -25,15 +25,7 @@ constexpr int kItems = 5000;
 // 5 + 25 + 125 + 625 + 4,220 nodes: five levels of five children, the last cut.
 constexpr int kFanOut = 5;
 
-TPicture Icon(int index) {
-    QImage image(16, 16, QImage::Format_ARGB32);
-    image.fill(QColor::fromHsv(index * 40 % 360, 200, 220));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return {TPictureKind::Png, {bytes.begin(), bytes.end()}};
-}
+using bench::Icon;
 
 TListBoxPayload ManyItems() {
     TListBoxPayload list;

@@ -5,6 +5,7 @@
 // with the same captions and decoded icons; a shell list view of a folder of
 // 5,000 files to its first paint, against a bare QListView over a
 // QFileSystemModel. Every benchmark runs three times and the fastest run counts.
+#include "BenchIcons.h"
 #include "FastestReporter.h"
 #include "objects/controls/AuItemList.h"
 #include "objects/controls/AuShellViews.h"
@@ -15,7 +16,6 @@
 #include "storage/ByteStream.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QEventLoop>
 #include <QFileSystemModel>
 #include <QListView>
@@ -36,15 +36,7 @@ constexpr int kTreeLevels = 4;
 constexpr int kFiles = 5000;
 const QSize kViewSize(240, 600);
 
-TPicture Icon(int index) {
-    QImage image(16, 16, QImage::Format_ARGB32);
-    image.fill(QColor::fromHsv(index * 40 % 360, 200, 220));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return {TPictureKind::Png, {bytes.begin(), bytes.end()}};
-}
+using bench::Icon;
 
 QImage Decoded(const TPicture& picture) {
     return QImage::fromData(reinterpret_cast<const uchar*>(picture.Data.data()),

@@ -61,31 +61,32 @@ TPicture GradientPicture(QColor top, QColor bottom) {
     return PngPicture(image);
 }
 
-TPageRecord PageOf(const TPageTemplate& spec) {
+TPageRecord PageOf(const TPageTemplate& layout) {
     TPageRecord page;
-    page.PageName = spec.Name;
-    page.Caption = spec.Name;
-    page.PageKind = spec.Kind;
-    page.Width = spec.Width;
-    page.Height = spec.Height;
+    page.PageName = layout.Name;
+    page.Caption = layout.Name;
+    page.PageKind = layout.Kind;
+    page.Width = layout.Width;
+    page.Height = layout.Height;
     page.Position = 4;
     page.BorderStyle = 3;
     page.BorderIcons = biSystemMenu;
-    page.BackColor = spec.Colour;
-    page.GradientColor = spec.Gradient;
+    page.BackColor = layout.Colour;
+    page.GradientColor = layout.Gradient;
     page.GradientStyle = 1;
     auto& banner = Add<TShapePayload>(page.Objects, okShape, 20, 20);
-    banner.Width = spec.Width - 40;
+    banner.Width = layout.Width - 40;
     banner.Height = 50;
     banner.Shape = 1;
     banner.FillStyle = 3;
     banner.FillColor = RGB(0xff, 0xc0, 0x40);
     banner.GradientColor = RGB(0xc0, 0x40, 0x20);
     auto& title = Add<TLabelPayload>(page.Objects, okLabel, 36, 34);
-    title.Caption = spec.Name;
+    title.Caption = layout.Name;
     title.Effect.Transparent = true;
-    auto& button = Add<TButtonPayload>(page.Objects, okButton, spec.Width - 125, spec.Height - 45);
-    button.Caption = spec.Kind == pkExitForm ? "Exit" : "OK";
+    auto& button =
+        Add<TButtonPayload>(page.Objects, okButton, layout.Width - 125, layout.Height - 45);
+    button.Caption = layout.Kind == pkExitForm ? "Exit" : "OK";
     // Names are given when a page is made from the template.
     for (auto& object : page.Objects)
         object->Props.Name.clear();
@@ -171,10 +172,10 @@ int RunMakeTemplatesCommand(const std::vector<std::string>& args) {
     }
     const auto& root = args[0];
     try {
-        for (const auto& spec : kPageTemplates) {
-            const auto folder = root + "/Pages/" + spec.Tab;
+        for (const auto& layout : kPageTemplates) {
+            const auto folder = root + "/Pages/" + layout.Tab;
             std::filesystem::create_directories(folder);
-            if (!SavePageFile(folder + "/" + spec.Name, PageOf(spec))) return 1;
+            if (!SavePageFile(folder + "/" + layout.Name, PageOf(layout))) return 1;
         }
         for (const auto& group : kObjectGroups)
             if (!WriteGroup(root + "/Objects/" + group.Name, group)) return 1;
