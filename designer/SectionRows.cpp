@@ -6,6 +6,7 @@
 #include "designer/SurfaceObjects.h"
 #include "dialogs/ActionEditorForm.h"
 #include "dialogs/MenuEditorForm.h"
+#include "dialogs/SelectGroupForm.h"
 #include "objects/records/ObjectKinds.h"
 #include "project/PageRecord.h"
 
@@ -191,10 +192,8 @@ void AddVisibilityRows(TRowContext& context, bool checkGroup, TPropertyRows& row
     rows.push_back(BoolRow("Visible", props.Visible, "Props.Visible"));
     rows.push_back(BoolRow("Enabled", props.Enabled, "Props.Enabled"));
     QStringList groups;
-    for (const auto& object : context.Page.Objects) {
-        const QString group = FromAnsi(object->Props.GroupName);
-        if (!group.isEmpty() && !groups.contains(group)) groups << group;
-    }
+    for (const auto& name : GroupNamesOf(context.Page.Objects))
+        groups << FromAnsi(name);
     TPropertyRow group = SuggestRow("GroupName", props.GroupName, groups, "Props.GroupName");
     group.FollowUps = fuGroups;
     rows.push_back(std::move(group));
