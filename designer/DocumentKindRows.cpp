@@ -60,9 +60,9 @@ void TextBoxRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows)
 void RichTextRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& box = PayloadOf<TRichTextPayload>(object);
     const auto& content = box.RichText;
-    TPropertyRow row = DialogRow("RichText", TRowDialog::RichText,
-                                 [&content] { return Placeholder(!content.empty(), "RichText"); },
-                                 {At("RichText")});
+    TPropertyRow row =
+        DialogRow("RichText", [&content] { return Placeholder(!content.empty(), "RichText"); },
+                  {At("RichText")});
     if (auto* editor = context.RichEditor)
         row.Open = [&box, editor](const std::function<void()>& beforeChange) {
             // The stored bytes stay as they are unless the editor changed them.

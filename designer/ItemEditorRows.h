@@ -15,7 +15,6 @@ TActionContext PageActionContext(const TRowContext& context);
 // takes the copy only when the editor reports a change.
 template <class T, class Edit>
 TPropertyRow EditorRow(TPropertyRow row, TRowContext& context, T& field, Edit edit) {
-    if (row.Editor != TRowEditor::Dialog) return row;
     row.Open = [&context, &field, edit](const std::function<void()>& beforeChange) {
         const TActionContext actions = PageActionContext(context);
         T copy = field;

@@ -1,5 +1,7 @@
+#include "designer/ItemEditorRows.h"
 #include "designer/KindRowBuilders.h"
 #include "designer/PropertyRows.h"
+#include "dialogs/ActionFileEditForm.h"
 #include "objects/records/AgreementPayload.h"
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/EditPayload.h"
@@ -37,7 +39,7 @@ void AddEffectRows(TAAEffect& effect, const std::string& prefix, const QString& 
     gradient.Caption = hot + "GradientStyle";
     gradient.Editor = TRowEditor::Choice;
     gradient.Fields = {path("Gradual.Enabled"), path("Gradual.Style")};
-    gradient.Choices = ChoiceTexts(kEffectGradientStyles);
+    gradient.Choices = [] { return ChoiceTexts(kEffectGradientStyles); };
     gradient.Text = [&gradual] {
         return ChoiceText(kEffectGradientStyles, gradual.Enabled ? gradual.Style : -1);
     };
@@ -124,7 +126,7 @@ void ImageRows(TRowContext&, TAutoObject& object, TPropertyRows& rows) {
     style.Caption = "ImageStyle";
     style.Editor = TRowEditor::Choice;
     style.Fields = {At("AutoSize"), At("Center"), At("Stretch")};
-    style.Choices = ChoiceTexts(kImageStyles);
+    style.Choices = [] { return ChoiceTexts(kImageStyles); };
     style.Text = [&image] {
         const TImageStyle shown = image.Stretch    ? isStretch
                                   : image.Center   ? isCenter
@@ -256,6 +258,30 @@ void EditRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     rows.push_back(TextRow("FailedCaption", edit.FailedCaption, At("FailedCaption")));
 }
 
+// The file a checked option opens when its page is submitted, edited as one
+// entry of a file list.
+TPropertyRow SelectForOpenRunRow(TRowContext& context, TCommand& props) {
+    TPropertyRow row =
+        DialogRow("SelectForOpen/Run",
+                  [&props] { return Placeholder(!props.SelectForOpenRun.empty(), "Settings"); },
+                  {"Props.SelectForOpenRun", "Props.SelectForOpenRunParams",
+                   "Props.SelectForOpenRunDir", "Props.SelectForOpenRunWait"});
+    row.Open = [&context, &props](const std::function<void()>& beforeChange) {
+        const bool waits = props.SelectForOpenRunWait == "Y";
+        TFileListEntry entry{props.SelectForOpenRun, props.SelectForOpenRunParams,
+                             props.SelectForOpenRunDir, waits};
+        if (!EditFileEntry(context.DialogOwner, PageActionContext(context), entry)) return false;
+        beforeChange();
+        props.SelectForOpenRun = entry.File;
+        props.SelectForOpenRunParams = entry.Parameters;
+        props.SelectForOpenRunDir = entry.Folder;
+        // An unchanged flag keeps its stored text, whatever an older version wrote.
+        if (entry.Wait != waits) props.SelectForOpenRunWait = entry.Wait ? "Y" : " ";
+        return true;
+    };
+    return row;
+}
+
 void AgreementRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& option = PayloadOf<TAgreementPayload>(object);
     rows.push_back(TextRow("Caption", option.Caption, At("Caption")));
@@ -268,12 +294,7 @@ void AgreementRows(TRowContext& context, TAutoObject& object, TPropertyRows& row
     rows.push_back(BoolRow("NeedCheck", option.NeedCheck, At("NeedCheck")));
     rows.push_back(TextRow("ErrorMessage", option.ErrorMessage, At("ErrorMessage")));
     rows.push_back(TextRow("ErrorCaption", option.ErrorCaption, At("ErrorCaption")));
-    auto& props = object.Props;
-    rows.push_back(
-        DialogRow("SelectForOpen/Run", TRowDialog::FileEntry,
-                  [&props] { return Placeholder(!props.SelectForOpenRun.empty(), "Settings"); },
-                  {"Props.SelectForOpenRun", "Props.SelectForOpenRunParams",
-                   "Props.SelectForOpenRunDir", "Props.SelectForOpenRunWait"}));
+    rows.push_back(SelectForOpenRunRow(context, object.Props));
 }
 
 void SimpleTextRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {

@@ -14,15 +14,14 @@
 namespace brelvane {
 
 namespace {
-template <class List>
-TPropertyRow ItemsRow(TRowDialog dialog, const std::vector<List>& items, const char* field) {
-    return DialogRow("Items", dialog, [&items] { return Placeholder(!items.empty(), "Items"); },
+template <class List> TPropertyRow ItemsRow(const std::vector<List>& items, const char* field) {
+    return DialogRow("Items", [&items] { return Placeholder(!items.empty(), "Items"); },
                      {At(field)});
 }
 
 // Items, font, colour and the sizes the list box and the drop-down list share.
 template <class P> void AddItemListRows(TRowContext& context, P& list, TPropertyRows& rows) {
-    rows.push_back(EditorRow(ItemsRow(TRowDialog::ListItems, list.Items, "Items"), context, list,
+    rows.push_back(EditorRow(ItemsRow(list.Items, "Items"), context, list,
                              [](QWidget* owner, const TActionContext& actions, P& edited) {
                                  return EditListItems(owner, actions, edited, edited.Font,
                                                       edited.Color);
@@ -64,10 +63,11 @@ TPropertyRow TreeIconRow(const QString& caption, std::int32_t& field, const char
 // that kind and shown empty once no such object has the name.
 TPropertyRow LinkRow(TRowContext& context, const QString& caption, std::string& field,
                      std::uint8_t kind, const char* path) {
-    TPropertyRow row = SuggestRow(caption, field, NamesOfKinds(context.Page, {kind}), At(path));
-    row.Text = [&field, names = row.Choices] {
-        const QString name = FromAnsi(field);
-        return names.contains(name) ? name : QString();
+    TPropertyRow row = SuggestRow(caption, field, NamesOfKindsLater(context.Page, kind), At(path));
+    row.Text = [&field, &objects = context.Page.Objects, kind] {
+        for (const auto& object : objects)
+            if (object->Kind == kind && object->Props.Name == field) return FromAnsi(field);
+        return QString();
     };
     return row;
 }
@@ -100,8 +100,7 @@ void DropDownListRows(TRowContext& context, TAutoObject& object, TPropertyRows& 
 
 void ListViewRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows) {
     auto& view = PayloadOf<TListViewPayload>(object);
-    rows.push_back(EditorRow(ItemsRow(TRowDialog::ViewItems, view.Items, "Items"), context, view,
-                             EditListViewItems));
+    rows.push_back(EditorRow(ItemsRow(view.Items, "Items"), context, view, EditListViewItems));
     AddFontAndColorRows(context, view, rows);
     rows.push_back(NumberRow("IconWidth", view.IconWidth, At("IconWidth"), 1));
     rows.push_back(NumberRow("IconHeight", view.IconHeight, At("IconHeight"), 1));
@@ -109,8 +108,8 @@ void ListViewRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows
     rows.push_back(ChoiceRow("ViewStyle", view.ViewStyle, kViewStyles, At("ViewStyle")));
     const auto& columns = view.Columns;
     rows.push_back(EditorRow(
-        DialogRow("ReportColumns", TRowDialog::Columns,
-                  [&columns] { return Placeholder(!columns.empty(), "Columns"); }, {At("Columns")}),
+        DialogRow("ReportColumns", [&columns] { return Placeholder(!columns.empty(), "Columns"); },
+                  {At("Columns")}),
         context, view.Columns,
         [](QWidget* owner, const TActionContext&, std::vector<TListColumn>& edited) {
             return EditListColumns(owner, edited);
@@ -123,7 +122,7 @@ void TreeViewRows(TRowContext& context, TAutoObject& object, TPropertyRows& rows
     auto& tree = PayloadOf<TTreeViewPayload>(object);
     const auto& objects = context.Page.Objects;
     rows.push_back(EditorRow(
-        ItemsRow(TRowDialog::ViewItems, tree.Nodes, "Nodes"), context, tree,
+        ItemsRow(tree.Nodes, "Nodes"), context, tree,
         [&objects](QWidget* owner, const TActionContext& actions, TTreeViewPayload& edited) {
             return EditTreeViewItems(owner, actions, edited,
                                      AssociatedListView(objects, edited.AssociatedListView));

@@ -156,6 +156,7 @@ void TMainForm::ReleasePage() {
 
 void TMainForm::PropertyApplied(unsigned followUps) {
     if (followUps & fuGroups) RebuildGroupList();
+    if (followUps & fuBars) host_->Model()->RebuildBars();
     if (followUps & (fuFrame | fuPageSize | fuBackground)) {
         editForm_->PageChanged();
         RepaintShadowPreview();

@@ -40,7 +40,7 @@ void AddWindowRows(TRowContext& context, TPropertyRows& rows) {
     border.Caption = "BorderStyle";
     border.Editor = TRowEditor::Choice;
     border.Fields = {"BorderStyle", "BorderIcons"};
-    border.Choices = BorderStyleChoices();
+    border.Choices = BorderStyleChoices;
     border.Text = [&page] { return BorderStyleText(page.BorderStyle, page.BorderIcons); };
     border.Apply = [&page](const QString& text) { return ApplyBorderStyle(text, page); };
     border.FollowUps = fuFrame | fuPageSize;
@@ -85,14 +85,12 @@ void AddBarsRows(TRowContext& context, TPropertyRows& rows) {
     auto& page = context.Page;
     const auto first = rows.size();
     rows.push_back(
-        Then(EditorRow(DialogRow("MenuBarItems", TRowDialog::MenuItems,
-                                 [&page] { return Placeholder(!page.MenuBar.empty(), "Items"); },
+        Then(EditorRow(DialogRow("MenuBarItems", [&page] { return Placeholder(!page.MenuBar.empty(), "Items"); },
                                  {"MenuBar"}),
                        context, page.MenuBar, EditMenuItems),
-             fuFrame));
+             fuBars | fuFrame));
     rows.push_back(Then(
-        EditorRow(DialogRow("ToolBarButtons", TRowDialog::ToolButtons,
-                            [&page] { return Placeholder(!page.ToolButtons.empty(), "Buttons"); },
+        EditorRow(DialogRow("ToolBarButtons", [&page] { return Placeholder(!page.ToolButtons.empty(), "Buttons"); },
                             {"ToolButtons"}),
                   context, page.ToolButtons,
                   [&page](QWidget* owner, const TActionContext& actions,
@@ -101,33 +99,32 @@ void AddBarsRows(TRowContext& context, TPropertyRows& rows) {
                           owner, actions, buttons,
                           QSize(page.ToolBarImageWidth, page.ToolBarImageHeight));
                   }),
-        fuFrame));
+        fuBars | fuFrame));
     rows.push_back(Then(
-        FontRow("ToolBarFont", page.ToolBarFont, "ToolBarFont", context.DialogOwner), fuFrame));
+        FontRow("ToolBarFont", page.ToolBarFont, "ToolBarFont", context.DialogOwner), fuBars | fuFrame));
     rows.push_back(Then(
-        BoolRow("ToolBarShowCaptions", page.ToolBarShowCaptions, "ToolBarShowCaptions"), fuFrame));
+        BoolRow("ToolBarShowCaptions", page.ToolBarShowCaptions, "ToolBarShowCaptions"), fuBars | fuFrame));
     rows.push_back(
         Then(BoolRow("ToolBarCaptionsRight", page.ToolBarCaptionsRight, "ToolBarCaptionsRight"),
-             fuFrame));
+             fuBars | fuFrame));
     rows.push_back(Then(
-        NumberRow("ToolBarImageWidth", page.ToolBarImageWidth, "ToolBarImageWidth", 1), fuFrame));
+        NumberRow("ToolBarImageWidth", page.ToolBarImageWidth, "ToolBarImageWidth", 1), fuBars | fuFrame));
     rows.push_back(
         Then(NumberRow("ToolBarImageHeight", page.ToolBarImageHeight, "ToolBarImageHeight", 1),
-             fuFrame));
+             fuBars | fuFrame));
     rows.push_back(Then(
-        EditorRow(DialogRow("StatusBarPanels", TRowDialog::StatusPanels,
-                            [&page] { return Placeholder(!page.StatusPanels.empty(), "Panels"); },
+        EditorRow(DialogRow("StatusBarPanels", [&page] { return Placeholder(!page.StatusPanels.empty(), "Panels"); },
                             {"StatusPanels"}),
                   context, page.StatusPanels,
                   [](QWidget* owner, const TActionContext&, std::vector<TStatusPanel>& panels) {
                       return EditStatusPanels(owner, panels);
                   }),
-        fuFrame));
+        fuBars | fuFrame));
     rows.push_back(
         Then(FontRow("StatusBarFont", page.StatusBarFont, "StatusBarFont", context.DialogOwner),
-             fuFrame));
+             fuBars | fuFrame));
     rows.push_back(
-        Then(NumberRow("StatusBarHeight", page.StatusBarHeight, "StatusBarHeight", 1), fuFrame));
+        Then(NumberRow("StatusBarHeight", page.StatusBarHeight, "StatusBarHeight", 1), fuBars | fuFrame));
     rows[first].Section = TRowSection::Bars;
 }
 } // namespace

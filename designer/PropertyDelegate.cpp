@@ -109,7 +109,7 @@ QWidget* TPropertyDelegate::createEditor(QWidget* parent, const QStyleOptionView
     switch (property.Editor) {
     case TRowEditor::Choice: {
         auto* combo = new QComboBox(parent);
-        combo->addItems(property.Choices);
+        combo->addItems(property.Offered());
         combo->setMaxVisibleItems(kDropDownRows);
         connect(combo, &QComboBox::activated, editor, [editor, row, combo](int) {
             editor->ValueEditStringsChange(row, combo->currentText());
@@ -121,7 +121,7 @@ QWidget* TPropertyDelegate::createEditor(QWidget* parent, const QStyleOptionView
         auto* combo = new QComboBox(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->addItems(property.Choices);
+        combo->addItems(property.Offered());
         combo->setMaxVisibleItems(kDropDownRows);
         combo->lineEdit()->setValidator(new TStorableTextValidator(combo));
         connect(combo->lineEdit(), &QLineEdit::textEdited, editor,
@@ -287,13 +287,14 @@ void TPropertyDelegate::PaintValue(QPainter* painter, const QStyleOptionViewItem
     }
     case TRowLook::Color: {
         painter->fillRect(rect, option.palette.base());
-        const QRect swatch(text.left(), rect.top() + (rect.height() - kSwatchSize) / 2 + 1,
-                           kSwatchSize - 2, kSwatchSize - 2);
+        // The swatch is 16 pixels square, its black frame included.
+        const QRect swatch(text.left(), rect.top() + (rect.height() - kSwatchSize) / 2,
+                           kSwatchSize, kSwatchSize);
         painter->fillRect(swatch, ResolveColor(property.Color()));
         painter->setPen(Qt::black);
-        painter->drawRect(swatch);
+        painter->drawRect(swatch.adjusted(0, 0, -1, -1));
         painter->setFont(option.font);
-        painter->drawText(text.adjusted(kSwatchSize + 2, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+        painter->drawText(text.adjusted(kSwatchSize + 3, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                           property.Text());
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "designer/DesignerProject.h"
 #include "designer/EditForm.h"
+#include "designer/ObjectSelector.h"
 #include "designer/PageHost.h"
 #include "designer/PropertyDelegate.h"
 #include "designer/PropertyRows.h"
@@ -33,10 +34,7 @@ TPropertyEditor::TPropertyEditor(TSources sources, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    comboBox1_ = new QComboBox(this);
-    comboBox1_->setObjectName("ComboBox1");
-    comboBox1_->setMaxVisibleItems(16);
-    comboBox1_->setItemDelegate(new TSelectorDelegate(comboBox1_));
+    comboBox1_ = new TObjectSelector(this);
     connect(comboBox1_, &QComboBox::activated, this, &TPropertyEditor::ComboBox1Change);
     layout->addWidget(comboBox1_);
 
@@ -113,7 +111,8 @@ void TPropertyEditor::FillProperties() {
         auto* name = new QTableWidgetItem(row.Caption);
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         valueEdit_->setItem(at, 0, name);
-        auto* value = new QTableWidgetItem;
+        // Filled before it joins the table, which then reports no change of it.
+        auto* value = new QTableWidgetItem(row.Text());
         Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
         if (row.Editable() && row.Look != TRowLook::Disabled) flags |= Qt::ItemIsEditable;
         value->setFlags(flags);
@@ -122,7 +121,6 @@ void TPropertyEditor::FillProperties() {
         if (section >= 1 && section <= kKeptSections && sectionStarts_[section - 1] == kNoSection)
             sectionStarts_[section - 1] = at;
     }
-    ShowValues();
     valueEdit_->setVisible(item >= 0);
     if (item < 0)
         status_ = "Multi - Selected";

@@ -58,7 +58,7 @@ enum TRowFollowUp : unsigned {
     fuRows = 1 << 4,       // the list is built anew (rows that depend on this value)
     fuSelector = 1 << 5,   // the object selector shows the new name
     fuGroups = 1 << 6,     // the group names changed
-    fuReload = 1 << 7,     // the page model is built anew from its own stream (bars)
+    fuBars = 1 << 7,       // the page's menu, tool and status bars are built anew
 };
 
 // One row of the property list. The row reads and writes its target's fields
@@ -76,8 +76,9 @@ struct TPropertyRow {
 
     // The value cell's text.
     std::function<QString()> Text;
-    // Choice and suggest rows: the values offered.
-    QStringList Choices;
+    // Choice and suggest rows: the values offered, built when the drop-down
+    // opens (lists of the page's objects would cost every fill their time).
+    std::function<QStringList()> Choices;
     // Choice, text, suggest and file rows: takes the cell's text. Text rows
     // validated when the cell is left (the page name) return false to refuse it.
     std::function<bool(const QString&)> Apply;
@@ -102,6 +103,7 @@ struct TPropertyRow {
     std::function<TFont()> Font;
 
     bool Editable() const { return Editor != TRowEditor::Fixed; }
+    QStringList Offered() const { return Choices ? Choices() : QStringList(); }
     bool HasEllipsis() const {
         return (Editor == TRowEditor::File || Editor == TRowEditor::Dialog) && Open != nullptr;
     }

@@ -100,27 +100,35 @@ QStringList NamesOfKinds(const TPageRecord& page, std::initializer_list<std::uin
     return names;
 }
 
-TPropertyRow SuggestRow(const QString& caption, std::string& field, QStringList suggestions,
-                        std::string path) {
+std::function<QStringList()> NamesOfKindsLater(const TPageRecord& page, std::uint8_t kind,
+                                               std::uint8_t otherKind) {
+    return [&page, kind, otherKind] { return NamesOfKinds(page, {kind, otherKind}); };
+}
+
+std::function<QStringList()> NamesOfKindsLater(const TPageRecord& page, std::uint8_t kind) {
+    return NamesOfKindsLater(page, kind, kind);
+}
+
+TPropertyRow SuggestRow(const QString& caption, std::string& field,
+                        std::function<QStringList()> suggestions, std::string path) {
     TPropertyRow row = TextRow(caption, field, std::move(path));
     row.Editor = TRowEditor::Suggest;
     row.Choices = std::move(suggestions);
     return row;
 }
 
-TPropertyRow DialogRow(const QString& caption, TRowDialog dialog, std::function<QString()> text,
+TPropertyRow DialogRow(const QString& caption, std::function<QString()> text,
                        std::vector<std::string> paths) {
     TPropertyRow row;
     row.Caption = caption;
-    row.Editor = IsPendingRowDialog(dialog) ? TRowEditor::Fixed : TRowEditor::Dialog;
+    row.Editor = TRowEditor::Dialog;
     row.Fields = std::move(paths);
     row.Text = std::move(text);
     return row;
 }
 
 TPropertyRow ColorRow(const QString& caption, std::int32_t& field, std::string path) {
-    TPropertyRow row = DialogRow(caption, TRowDialog::Colour, [&field] { return ColorName(field); },
-                                 {std::move(path)});
+    TPropertyRow row = DialogRow(caption, [&field] { return ColorName(field); }, {std::move(path)});
     row.Look = TRowLook::Color;
     row.Color = [&field] { return field; };
     row.Open = [&field](const std::function<void()>& beforeChange) {
@@ -135,9 +143,8 @@ TPropertyRow ColorRow(const QString& caption, std::int32_t& field, std::string p
 
 TPropertyRow PictureRow(const QString& caption, TPicture& field, std::string path,
                         const char* emptyType) {
-    TPropertyRow row =
-        DialogRow(caption, TRowDialog::Picture,
-                  [&field, emptyType] { return PictureText(field, emptyType); }, {std::move(path)});
+    TPropertyRow row = DialogRow(
+        caption, [&field, emptyType] { return PictureText(field, emptyType); }, {std::move(path)});
     row.Open = [&field](const std::function<void()>& beforeChange) {
         TPicture edited = field;
         if (!EditImage(QApplication::activeWindow(), edited)) return false;
@@ -149,9 +156,8 @@ TPropertyRow PictureRow(const QString& caption, TPicture& field, std::string pat
 }
 
 TPropertyRow TextEditorRow(const QString& caption, std::string& field, std::string path) {
-    TPropertyRow row =
-        DialogRow(caption, TRowDialog::Text,
-                  [&field] { return Placeholder(!field.empty(), "Text"); }, {std::move(path)});
+    TPropertyRow row = DialogRow(caption, [&field] { return Placeholder(!field.empty(), "Text"); },
+                                 {std::move(path)});
     row.Open = [&field](const std::function<void()>& beforeChange) {
         std::string edited = field;
         if (!EditText(QApplication::activeWindow(), edited)) return false;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "designer/ChoiceTables.h"
-#include "designer/PendingCommands.h"
 #include "designer/PropertyRow.h"
 #include "designer/PropertyValues.h"
 #include "render/AnsiText.h"
@@ -49,11 +48,15 @@ TPropertyRow FolderRow(const QString& caption, std::string& field, std::string p
                        TProjectPickers& pickers);
 // The names of the page's objects of `kinds`, in page order.
 QStringList NamesOfKinds(const TPageRecord& page, std::initializer_list<std::uint8_t> kinds);
+// The same list, made when a drop-down asks for it.
+std::function<QStringList()> NamesOfKindsLater(const TPageRecord& page, std::uint8_t kind,
+                                               std::uint8_t otherKind);
+std::function<QStringList()> NamesOfKindsLater(const TPageRecord& page, std::uint8_t kind);
 // Free text with a drop-down of suggested values.
-TPropertyRow SuggestRow(const QString& caption, std::string& field, QStringList suggestions,
-                        std::string path);
-// A row shown by a dialog of a later part: fixed while that dialog is pending.
-TPropertyRow DialogRow(const QString& caption, TRowDialog dialog, std::function<QString()> text,
+TPropertyRow SuggestRow(const QString& caption, std::string& field,
+                        std::function<QStringList()> suggestions, std::string path);
+// A read-only value that a dialog edits; its builder gives it the dialog.
+TPropertyRow DialogRow(const QString& caption, std::function<QString()> text,
                        std::vector<std::string> paths);
 TPropertyRow ColorRow(const QString& caption, std::int32_t& field, std::string path);
 TPropertyRow PictureRow(const QString& caption, TPicture& field, std::string path,
@@ -74,7 +77,7 @@ TPropertyRow ChoiceRow(const QString& caption, T& field, std::span<const TChoice
     row.Caption = caption;
     row.Editor = TRowEditor::Choice;
     row.Fields = {std::move(path)};
-    row.Choices = ChoiceTexts(choices);
+    row.Choices = [choices] { return ChoiceTexts(choices); };
     row.Text = [&field, choices] { return ChoiceText(choices, field); };
     row.Apply = [&field, choices](const QString& text) {
         for (const auto& choice : choices)

@@ -26,13 +26,13 @@ TCommand& CommandOf(TRowContext& context) {
 
 // A row that chooses one of `choices` for a text field; a value outside them
 // is shown as it is stored.
-TPropertyRow NameChoiceRow(const QString& caption, std::string& field, QStringList choices,
-                           std::string path) {
+TPropertyRow NameChoiceRow(const QString& caption, std::string& field,
+                           std::function<QStringList()> choices, std::string path) {
     TPropertyRow row = TextRow(caption, field, std::move(path));
     row.Editor = TRowEditor::Choice;
     row.Choices = std::move(choices);
     row.Apply = [&field, offered = row.Choices](const QString& text) {
-        if (!offered.contains(text)) return false;
+        if (!offered().contains(text)) return false;
         field = ToAnsi(text);
         return true;
     };
@@ -75,13 +75,10 @@ QStringList PageNamesFor(const TRowContext& context, bool withMainPage) {
 
 // The settings row of an action edited by a dialog: the action editor, which
 // may change the action's type and every field the action's dialogs keep.
-TPropertyRow SettingsRow(TRowContext& context, const QString& caption, TRowDialog dialog,
-                         TCommand& action) {
+TPropertyRow SettingsRow(TRowContext& context, const QString& caption, TCommand& action) {
     const auto& field = action.ActionFile;
     TPropertyRow row =
-        DialogRow(caption, dialog, [&field] { return Placeholder(!field.empty(), "Settings"); },
-                  {CommandPath(context, "ActionFile")});
-    if (row.Editor != TRowEditor::Dialog) return row;
+        DialogRow(caption, [&field] { return Placeholder(!field.empty(), "Settings"); }, {});
     row.Fields = {CommandPath(context, "ActionType"), CommandPath(context, "ShowCommand"),
                   CommandPath(context, "ActionFile"), CommandPath(context, "ActionParams"),
                   CommandPath(context, "ActionDir")};
@@ -95,7 +92,7 @@ TPropertyRow ParameterRow(TRowContext& context, TCommand& action, const std::str
     auto& pickers = context.Pickers;
     switch (action.ActionType) {
     case 1:
-        return SettingsRow(context, "FileName(s)", TRowDialog::ActionFiles, action);
+        return SettingsRow(context, "FileName(s)", action);
     case 2:
         return TextRow("WebSiteURL", file, path);
     case 3:
@@ -105,21 +102,23 @@ TPropertyRow ParameterRow(TRowContext& context, TCommand& action, const std::str
     case 5:
         return FileRow("FileName", file, path, pickers, kAllFilesFilter);
     case 6:
-        return SuggestRow("PageName", file, PageNamesFor(context, false), path);
+        return SuggestRow(
+            "PageName", file, [&context] { return PageNamesFor(context, false); }, path);
     case 7:
         return FolderRow("Folder", file, path, pickers);
     case 12:
-        return SuggestRow("PageName", file, PageNamesFor(context, true), path);
+        return SuggestRow(
+            "PageName", file, [&context] { return PageNamesFor(context, true); }, path);
     case 13:
         return FileRow("ImageFile", file, path, pickers, kPictureFilter);
     case 14:
         return FileRow("MediaFile", file, path, pickers, kAllFilesFilter);
     case 15:
-        return SettingsRow(context, "Folder", TRowDialog::SlideShowAction, action);
+        return SettingsRow(context, "Folder", action);
     case 16:
         return TextRow("Message", file, path);
     case 17:
-        return SettingsRow(context, "File/Folder", TRowDialog::CopyFilesAction, action);
+        return SettingsRow(context, "File/Folder", action);
     case 19:
     case 20:
     case 21:
@@ -128,13 +127,13 @@ TPropertyRow ParameterRow(TRowContext& context, TCommand& action, const std::str
     case 24:
     case 25:
         return SuggestRow("ObjectName", file,
-                          NamesOfKinds(context.Page, {okSlideShow, okMediaPlayer}), path);
+                          NamesOfKindsLater(context.Page, okSlideShow, okMediaPlayer), path);
     case 26:
-        return SettingsRow(context, "Object/File", TRowDialog::LoadFileAction, action);
+        return SettingsRow(context, "Object/File", action);
     case 27:
-        return SettingsRow(context, "Objects", TRowDialog::ShowHideAction, action);
+        return SettingsRow(context, "Objects", action);
     case 28:
-        return SettingsRow(context, "Actions", TRowDialog::ActionGroup, action);
+        return SettingsRow(context, "Actions", action);
     default:
         return DisabledRow("FileName");
     }
@@ -156,11 +155,12 @@ void AddCommentRows(TRowContext& context, TPropertyRows& rows) {
     if (object) {
         rows.push_back(TextRow("Hint", object->Payload->Hint, "Payload.Hint"));
         rows.push_back(TextEditorRow("Comment", command.Comment, "Props.Comment"));
-        rows.push_back(NameChoiceRow("CommentViewer", command.CommentViewer,
-                                     CommentViewers(context.Page), "Props.CommentViewer"));
+        rows.push_back(NameChoiceRow(
+            "CommentViewer", command.CommentViewer,
+            [&page = context.Page] { return CommentViewers(page); }, "Props.CommentViewer"));
         rows.push_back(PictureRow("GraphicComment", object->GraphicComment, "GraphicComment"));
         rows.push_back(NameChoiceRow("GraphicCommentViewer", command.GraphicCommentViewer,
-                                     NamesOfKinds(context.Page, {okImage}),
+                                     NamesOfKindsLater(context.Page, okImage),
                                      "Props.GraphicCommentViewer"));
     } else {
         auto& page = context.Page;
@@ -180,7 +180,7 @@ void AddCommentRows(TRowContext& context, TPropertyRows& rows) {
     }
     auto& popup = object ? object->PopupMenu : context.Page.PopupMenu;
     rows.push_back(EditorRow(
-        DialogRow("PopupMenu (Right Click)", TRowDialog::MenuItems,
+        DialogRow("PopupMenu (Right Click)",
                   [&popup] { return Placeholder(!popup.empty(), "MenuItems"); }, {"PopupMenu"}),
         context, popup, EditMenuItems));
     rows[first].Section = TRowSection::Comment;
@@ -191,9 +191,12 @@ void AddVisibilityRows(TRowContext& context, bool checkGroup, TPropertyRows& row
     const auto first = rows.size();
     rows.push_back(BoolRow("Visible", props.Visible, "Props.Visible"));
     rows.push_back(BoolRow("Enabled", props.Enabled, "Props.Enabled"));
-    QStringList groups;
-    for (const auto& name : GroupNamesOf(context.Page.Objects))
-        groups << FromAnsi(name);
+    const auto groups = [&objects = context.Page.Objects] {
+        QStringList names;
+        for (const auto& name : GroupNamesOf(objects))
+            names << FromAnsi(name);
+        return names;
+    };
     TPropertyRow group = SuggestRow("GroupName", props.GroupName, groups, "Props.GroupName");
     group.FollowUps = fuGroups;
     rows.push_back(std::move(group));
@@ -305,7 +308,10 @@ bool HasCheckGroupRows(std::uint8_t kind) {
 }
 
 TPropertyRows PropertyRowsOf(TRowContext& context) {
+    // Room for the longest list (a link's), so that no row is moved while it grows.
+    constexpr std::size_t kLongestList = 112;
     TPropertyRows rows;
+    rows.reserve(kLongestList);
     auto* object = context.Object;
     if (!object) {
         AddPageRows(context, rows);

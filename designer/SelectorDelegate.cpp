@@ -61,33 +61,48 @@ QIcon SelectorIcon(std::uint8_t kind, bool page, bool shown) {
     return drawn[key] = QIcon(pixmap);
 }
 
+TSelectorItemLook SelectorItemLook(const QModelIndex& index, const QRect& rect,
+                                   const QPalette& palette, const QFontMetrics& metrics,
+                                   bool highlighted) {
+    TSelectorItemLook look;
+    const bool page = index.row() == 0;
+    const bool hidden = !page && index.data(kHiddenRole).toBool();
+    const int top = rect.top() + (rect.height() - kIconSize) / 2;
+    look.Icon = QRect(rect.left() + (page ? 0 : 8), top, kIconSize, kIconSize);
+    const int nameLeft = page ? 18 : 26;
+    const QString name = index.data(Qt::DisplayRole).toString();
+    look.Name = QRect(rect.left() + nameLeft, rect.top(), rect.width() - nameLeft, rect.height());
+    const QColor text = highlighted ? palette.highlightedText().color() : palette.text().color();
+    look.NameColor = hidden && !highlighted ? QColor(Qt::gray) : text;
+    const int nameWidth = metrics.horizontalAdvance(name);
+    const int kindLeft = page ? 30 + std::max(nameWidth, 58) : 38 + std::max(nameWidth, 50);
+    look.Kind = QRect(rect.left() + kindLeft, rect.top(), std::max(0, rect.width() - kindLeft),
+                      rect.height());
+    look.KindText = "[" + index.data(kKindNameRole).toString() + (hidden ? "] [Hide]" : "]");
+    look.KindColor = hidden ? QColor(192, 192, 192) : highlighted ? text : QColor(Qt::gray);
+    return look;
+}
+
+void ComboBox1DrawItem(QPainter& painter, const QModelIndex& index, const QRect& rect,
+                       const QPalette& palette, const QFontMetrics& metrics, bool highlighted) {
+    const auto look = SelectorItemLook(index, rect, palette, metrics, highlighted);
+    index.data(Qt::DecorationRole).value<QIcon>().paint(&painter, look.Icon);
+    painter.setPen(look.NameColor);
+    painter.drawText(look.Name, Qt::AlignVCenter | Qt::AlignLeft,
+                     index.data(Qt::DisplayRole).toString());
+    painter.setPen(look.KindColor);
+    painter.drawText(look.Kind, Qt::AlignVCenter | Qt::AlignLeft, look.KindText);
+}
+
 void TSelectorDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
     painter->save();
     const bool highlighted = option.state & QStyle::State_Selected;
     painter->fillRect(option.rect,
                       highlighted ? option.palette.highlight() : option.palette.base());
-    const bool page = index.row() == 0;
-    const bool hidden = index.data(kHiddenRole).toBool();
-    const QString name = index.data(Qt::DisplayRole).toString();
-    const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
-    const QRect rect = option.rect;
-    const int iconLeft = page ? 0 : 8;
-    icon.paint(painter, QRect(rect.left() + iconLeft, rect.top(), kIconSize, kIconSize));
-    const int nameLeft = page ? 18 : 26;
-    const QColor text =
-        highlighted ? option.palette.highlightedText().color() : option.palette.text().color();
-    painter->setPen(hidden && !highlighted ? QColor(Qt::gray) : text);
-    painter->drawText(QRect(rect.left() + nameLeft, rect.top(), rect.width(), rect.height()),
-                      Qt::AlignVCenter | Qt::AlignLeft, name);
-    const int nameWidth = option.fontMetrics.horizontalAdvance(name);
-    const int kindLeft = page ? 30 + std::max(nameWidth, 58) : 38 + std::max(nameWidth, 50);
-    QString kind = "[" + index.data(kKindNameRole).toString();
-    if (hidden) kind += "] [Hide";
-    kind += "]";
-    painter->setPen(hidden ? QColor(192, 192, 192) : highlighted ? text : QColor(Qt::gray));
-    painter->drawText(QRect(rect.left() + kindLeft, rect.top(), rect.width(), rect.height()),
-                      Qt::AlignVCenter | Qt::AlignLeft, kind);
+    painter->setFont(option.font);
+    ComboBox1DrawItem(*painter, index, option.rect, option.palette, option.fontMetrics,
+                      highlighted);
     painter->restore();
 }
 

@@ -14,8 +14,26 @@ inline constexpr int kHiddenRole = Qt::UserRole + 2;
 // hidden icon instead.
 QIcon SelectorIcon(std::uint8_t kind, bool page, bool shown);
 
-// Draws the items of `ComboBox1` (`ComboBox1DrawItem`): the icon, the name
-// and the kind name in brackets, "[Button] [Hide]" for a hidden object.
+// Where and in which colours an item of the selector is drawn.
+struct TSelectorItemLook {
+    QRect Icon;
+    QRect Name;
+    QColor NameColor;
+    QRect Kind;
+    // "[Button]", or "[Button] [Hide]" for a hidden object.
+    QString KindText;
+    QColor KindColor;
+};
+TSelectorItemLook SelectorItemLook(const QModelIndex& index, const QRect& rect,
+                                   const QPalette& palette, const QFontMetrics& metrics,
+                                   bool highlighted);
+
+// `ComboBox1DrawItem`: one item of the selector, in its drop-down list and in
+// the closed box: the icon, the name and the kind name in brackets.
+void ComboBox1DrawItem(QPainter& painter, const QModelIndex& index, const QRect& rect,
+                       const QPalette& palette, const QFontMetrics& metrics, bool highlighted);
+
+// Draws the selector's drop-down items.
 class TSelectorDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;

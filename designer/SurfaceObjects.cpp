@@ -53,8 +53,7 @@ void SetBounds(TAutoObject& object, const TBounds& bounds) {
 }
 
 bool IsShown(const TAutoObject& object) {
-    const auto* widget = WidgetOf(object);
-    return widget && !widget->isHidden();
+    return object.Control && object.Control->Shown();
 }
 
 std::vector<TAutoObject*> SelectedObjects(const TAutoObjects& objects) {

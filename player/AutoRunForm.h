@@ -72,6 +72,9 @@ public:
     QStatusBar* StatusBar() const { return statusBar_; }
     QToolBar* ToolBar() const { return toolBar_; }
     QMenuBar* MenuBar() const { return menuBar_; }
+    // The menu, tool and status bars built anew from the page's fields, after
+    // the designer changed them.
+    void RebuildBars();
     QTabBar* Notebook() const { return notebook_; }
     TPageSurface* Surface() const { return surface_; }
     TShadowWindow* Shadow() const { return shadow_.get(); }

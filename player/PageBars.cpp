@@ -141,6 +141,12 @@ static void AddMenuItems(Menu& menu, const std::vector<TMenuItem>& items, TAutoR
     }
 }
 
+void TAutoRunForm::RebuildBars() {
+    RebuildMenuBar();
+    RebuildStatusBar();
+    RebuildToolBar();
+}
+
 void TAutoRunForm::RebuildMenuBar() {
     menuBar_->clear();
     AddMenuItems(*menuBar_, page_.MenuBar, *this, ReadContext().Running,

@@ -17,6 +17,7 @@ public:
     TObjectWidget(TAutoObject& object, QWidget* parent);
 
     void SetShown(bool visible) override { setVisible(visible); }
+    bool Shown() const override { return !isHidden(); }
     void SetActive(bool enabled) override { setEnabled(enabled); }
     // Re-reads the record (payload and properties) and repaints.
     void Refresh() override;

@@ -1,6 +1,6 @@
 #include "designer/PropertyEditor.h"
 
-#include "SurfaceFixture.h"
+#include "PropertyListFixture.h"
 #include "dialogs/ActionEditorForm.h"
 #include "objects/records/ButtonPayload.h"
 #include "objects/records/EditPayload.h"
@@ -21,54 +21,6 @@
 
 namespace brelvane::test {
 namespace {
-
-struct PropertyList : SurfaceFixture {
-    TPropertyEditor& Editor() { return Form->PropertyEditor(); }
-    QTableWidget& List() { return *Editor().ValueEdit(); }
-    TPageRecord& Page() { return Form->Host().Model()->Page(); }
-    const TPropertyRow& Row(const QString& caption) {
-        const int at = Editor().RowOf(caption);
-        EXPECT_GE(at, 0) << caption.toStdString();
-        return Editor().Rows().at(static_cast<std::size_t>(std::max(at, 0)));
-    }
-    QString Shown(const QString& caption) {
-        return List().item(Editor().RowOf(caption), 1)->text();
-    }
-    // Opens the cell editor of a row as a click would.
-    QWidget* OpenCell(const QString& caption) {
-        const int at = Editor().RowOf(caption);
-        // Making the cell current opens its editor, as a click does.
-        List().setCurrentCell(at, 1);
-        if (!Editor().CellEditor()) List().editItem(List().item(at, 1));
-        return Editor().CellEditor();
-    }
-    QLineEdit* TypeInto(const QString& caption, const QString& text) {
-        auto* editor = OpenCell(caption);
-        auto* line = qobject_cast<QLineEdit*>(editor);
-        if (!line)
-            if (auto* combo = qobject_cast<QComboBox*>(editor)) line = combo->lineEdit();
-        if (!line && editor) line = editor->findChild<QLineEdit*>("ValueText");
-        EXPECT_NE(line, nullptr) << caption.toStdString();
-        if (!line) return nullptr;
-        line->selectAll();
-        // Key by key, each with its text, as a keyboard of any language types.
-        for (const QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(line, &press);
-        }
-        return line;
-    }
-    // Leaves the cell being edited by moving to the first row.
-    void Leave() { List().setCurrentCell(0, 0); }
-    void Choose(const QString& caption, const QString& value) {
-        Editor().ValueEditStringsChange(Editor().RowOf(caption), value);
-        QCoreApplication::processEvents();
-    }
-    bool SetNumber(const QString& caption, const QString& text) {
-        return Editor().ValueEditValidate(Editor().RowOf(caption), text);
-    }
-    TAutoObject& Button() { return Add("ToolButton_Button", {100, 100}); }
-};
 
 TEST(PropertyEditor, ANumberThatIsNoNumberIsRefusedAndStopsTheSave) {
     PropertyList f;
@@ -225,7 +177,7 @@ TEST(PropertyEditor, TreeIconsAreHeldTwoPixelsLargerThanShown) {
     EXPECT_EQ(payload.IconHeight, 3);
     EXPECT_EQ(f.Shown("IconHeight"), "1");
     // The list view link offers the page's list views and hides a name none of them has.
-    EXPECT_EQ(f.Row("AssociatedListView").Choices, QStringList{"ListView1"});
+    EXPECT_EQ(f.Row("AssociatedListView").Offered(), QStringList{"ListView1"});
     f.Choose("AssociatedListView", "ListView1");
     EXPECT_EQ(payload.AssociatedListView, "ListView1");
     EXPECT_EQ(f.Row("AssociatedListView").Text(), "ListView1");
@@ -240,7 +192,7 @@ TEST(PropertyEditor, SlideShowStylesAreRandomThenEveryTransition) {
     PropertyList f;
     auto& show = f.Add("ToolButton_SlideShow", {60, 60});
     auto& settings = static_cast<TSlideShowPayload&>(*show.Payload).Settings;
-    const auto& styles = f.Row("Style").Choices;
+    const auto& styles = f.Row("Style").Offered();
     ASSERT_EQ(styles.size(), 151);
     EXPECT_EQ(styles.front(), "Random");
     EXPECT_EQ(styles[1], QString("1-") + TransitionStyles()[0].Name);
@@ -264,11 +216,11 @@ TEST(PropertyEditor, GotoPageOffersTheOtherPages) {
     f.Select(0);
     f.Editor().FillProperties();
     f.Choose("Start Action", "Goto Page");
-    EXPECT_EQ(f.Row("PageName").Choices.size(), 0u); // the page's own name row comes first
+    EXPECT_EQ(f.Row("PageName").Offered().size(), 0u); // the page's own name row comes first
     const auto suggestions = [&f] {
         const auto& rows = f.Editor().Rows();
         for (std::size_t i = f.Editor().SectionStart(TRowSection::Action); i < rows.size(); ++i)
-            if (rows[i].Caption == "PageName") return rows[i].Choices;
+            if (rows[i].Caption == "PageName") return rows[i].Offered();
         return QStringList();
     };
     EXPECT_EQ(suggestions(), (QStringList{"Sub Page", "Sub Page1"}));
@@ -287,7 +239,7 @@ TEST(PropertyEditor, CommentViewersBeginWithTheStatusPanels) {
     f.Page().StatusPanels.resize(2);
     f.Add("ToolButton_Shape", {300, 300});
     f.Add("ToolButton_Label", {40, 200});
-    EXPECT_EQ(f.Row("CommentViewer").Choices,
+    EXPECT_EQ(f.Row("CommentViewer").Offered(),
               (QStringList{"StatusBar[0]", "StatusBar[1]", "Label1"}));
     f.Choose("CommentViewer", "StatusBar[1]");
     EXPECT_EQ(SelectedObjects(f.Objects()).front()->Props.CommentViewer, "StatusBar[1]");

@@ -8,6 +8,7 @@
 #include "designer/FontForm.h"
 #include "designer/PropertyEditor.h"
 #include "dialogs/ActionEditorForm.h"
+#include "dialogs/ActionFileEditForm.h"
 #include "dialogs/ImageEditorForm.h"
 #include "dialogs/RichEditorForm.h"
 #include "dialogs/SelectColorForm.h"
@@ -16,6 +17,7 @@
 #include "objects/records/ObjectStream.h"
 #include "storage/FieldWalker.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -209,6 +211,8 @@ bool ChangeInSmallEditor(QWidget* dialog) {
         text->Memo()->appendPlainText("more");
     } else if (auto* rich = qobject_cast<TRichEditorForm*>(dialog)) {
         rich->Editor()->insertPlainText("more");
+    } else if (auto* entry = qobject_cast<TActionFileEditForm*>(dialog)) {
+        entry->WaitBox()->toggle();
     } else {
         return false;
     }
@@ -221,7 +225,7 @@ QString OtherValue(const TPropertyRow& row) {
     const QString now = row.Text();
     switch (row.Editor) {
     case TRowEditor::Choice:
-        for (const auto& choice : row.Choices)
+        for (const auto& choice : row.Offered())
             if (choice != now) return choice;
         return now;
     case TRowEditor::Number: {
@@ -261,7 +265,7 @@ struct PropertyRowsTest : ::testing::Test, SurfaceFixture {
             const QString value = OtherValue(row);
             if (value == row.Text()) {
                 // A choice without another value: only the viewer lists of an empty page.
-                EXPECT_TRUE(row.Choices.empty()) << caption;
+                EXPECT_TRUE(row.Offered().empty()) << caption;
                 continue;
             }
             const int at = static_cast<int>(i);
