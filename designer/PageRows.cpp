@@ -85,12 +85,14 @@ void AddBarsRows(TRowContext& context, TPropertyRows& rows) {
     auto& page = context.Page;
     const auto first = rows.size();
     rows.push_back(
-        Then(EditorRow(DialogRow("MenuBarItems", [&page] { return Placeholder(!page.MenuBar.empty(), "Items"); },
+        Then(EditorRow(DialogRow("MenuBarItems",
+                                 [&page] { return Placeholder(!page.MenuBar.empty(), "Items"); },
                                  {"MenuBar"}),
                        context, page.MenuBar, EditMenuItems),
              fuBars | fuFrame));
     rows.push_back(Then(
-        EditorRow(DialogRow("ToolBarButtons", [&page] { return Placeholder(!page.ToolButtons.empty(), "Buttons"); },
+        EditorRow(DialogRow("ToolBarButtons",
+                            [&page] { return Placeholder(!page.ToolButtons.empty(), "Buttons"); },
                             {"ToolButtons"}),
                   context, page.ToolButtons,
                   [&page](QWidget* owner, const TActionContext& actions,
@@ -100,20 +102,24 @@ void AddBarsRows(TRowContext& context, TPropertyRows& rows) {
                           QSize(page.ToolBarImageWidth, page.ToolBarImageHeight));
                   }),
         fuBars | fuFrame));
-    rows.push_back(Then(
-        FontRow("ToolBarFont", page.ToolBarFont, "ToolBarFont", context.DialogOwner), fuBars | fuFrame));
-    rows.push_back(Then(
-        BoolRow("ToolBarShowCaptions", page.ToolBarShowCaptions, "ToolBarShowCaptions"), fuBars | fuFrame));
+    rows.push_back(
+        Then(FontRow("ToolBarFont", page.ToolBarFont, "ToolBarFont", context.DialogOwner),
+             fuBars | fuFrame));
+    rows.push_back(
+        Then(BoolRow("ToolBarShowCaptions", page.ToolBarShowCaptions, "ToolBarShowCaptions"),
+             fuBars | fuFrame));
     rows.push_back(
         Then(BoolRow("ToolBarCaptionsRight", page.ToolBarCaptionsRight, "ToolBarCaptionsRight"),
              fuBars | fuFrame));
-    rows.push_back(Then(
-        NumberRow("ToolBarImageWidth", page.ToolBarImageWidth, "ToolBarImageWidth", 1), fuBars | fuFrame));
+    rows.push_back(
+        Then(NumberRow("ToolBarImageWidth", page.ToolBarImageWidth, "ToolBarImageWidth", 1),
+             fuBars | fuFrame));
     rows.push_back(
         Then(NumberRow("ToolBarImageHeight", page.ToolBarImageHeight, "ToolBarImageHeight", 1),
              fuBars | fuFrame));
     rows.push_back(Then(
-        EditorRow(DialogRow("StatusBarPanels", [&page] { return Placeholder(!page.StatusPanels.empty(), "Panels"); },
+        EditorRow(DialogRow("StatusBarPanels",
+                            [&page] { return Placeholder(!page.StatusPanels.empty(), "Panels"); },
                             {"StatusPanels"}),
                   context, page.StatusPanels,
                   [](QWidget* owner, const TActionContext&, std::vector<TStatusPanel>& panels) {
@@ -123,8 +129,8 @@ void AddBarsRows(TRowContext& context, TPropertyRows& rows) {
     rows.push_back(
         Then(FontRow("StatusBarFont", page.StatusBarFont, "StatusBarFont", context.DialogOwner),
              fuBars | fuFrame));
-    rows.push_back(
-        Then(NumberRow("StatusBarHeight", page.StatusBarHeight, "StatusBarHeight", 1), fuBars | fuFrame));
+    rows.push_back(Then(NumberRow("StatusBarHeight", page.StatusBarHeight, "StatusBarHeight", 1),
+                        fuBars | fuFrame));
     rows[first].Section = TRowSection::Bars;
 }
 } // namespace

@@ -288,8 +288,8 @@ void TPropertyDelegate::PaintValue(QPainter* painter, const QStyleOptionViewItem
     case TRowLook::Color: {
         painter->fillRect(rect, option.palette.base());
         // The swatch is 16 pixels square, its black frame included.
-        const QRect swatch(text.left(), rect.top() + (rect.height() - kSwatchSize) / 2,
-                           kSwatchSize, kSwatchSize);
+        const QRect swatch(text.left(), rect.top() + (rect.height() - kSwatchSize) / 2, kSwatchSize,
+                           kSwatchSize);
         painter->fillRect(swatch, ResolveColor(property.Color()));
         painter->setPen(Qt::black);
         painter->drawRect(swatch.adjusted(0, 0, -1, -1));

@@ -126,16 +126,22 @@ TEST(PropertyListRules, ColumnsDropDownsAndSwatchesHaveTheirSizes) {
     f.List().scrollToItem(f.List().item(row, 1));
     const QImage shot = f.List().viewport()->grab().toImage();
     const QRect cell = f.List().visualItemRect(f.List().item(row, 1));
+    const auto at = [&shot](int x, int y) { return QColor(shot.pixel(x, y)); };
     const int y = cell.center().y();
-    int red = 0;
-    int frame = 0;
-    for (int x = cell.left(); x <= cell.right(); ++x) {
-        const QColor pixel(shot.pixel(x, y));
-        red += pixel == QColor(Qt::red);
-        frame += pixel == QColor(Qt::black);
-    }
-    EXPECT_EQ(red, 14);
-    EXPECT_EQ(frame, 2);
+    int left = cell.left();
+    while (left < cell.right() && at(left, y) != QColor(Qt::black))
+        ++left;
+    ASSERT_LT(left + 16, cell.right());
+    for (int x = left + 1; x < left + 15; ++x)
+        EXPECT_EQ(at(x, y), QColor(Qt::red)) << x - left;
+    EXPECT_EQ(at(left + 15, y), QColor(Qt::black));
+    EXPECT_NE(at(left + 16, y), QColor(Qt::red));
+    int top = cell.top();
+    while (top < y && at(left + 8, top) != QColor(Qt::black))
+        ++top;
+    for (int x = top + 1; x < top + 15; ++x)
+        EXPECT_EQ(at(left + 8, x), QColor(Qt::red)) << x - top;
+    EXPECT_EQ(at(left + 8, top + 15), QColor(Qt::black));
 }
 
 TEST(PropertyListRules, BarsRowsRebuildThePagesBarsOnTheSurface) {
@@ -166,10 +172,10 @@ TEST(PropertyListRules, SelectForOpenRunIsEditedAsOneFileEntryAndSavedAsGiven) {
         f.Editor().ValueEditEditButtonClick(f.Editor().RowOf("SelectForOpen/Run"));
     };
     edit([](TActionFileEditForm& form) {
-        form.FileEdit()->setText("\\Setup\\setup.exe");
-        form.ParametersEdit()->setText("/q");
-        form.FolderEdit()->setText("\\Setup");
-        form.WaitBox()->setChecked(true);
+        QTest::keyClicks(form.FileEdit(), "\\Setup\\setup.exe");
+        QTest::keyClicks(form.ParametersEdit(), "/q");
+        QTest::keyClicks(form.FolderEdit(), "\\Setup");
+        form.WaitBox()->click();
         form.accept();
     });
     EXPECT_EQ(props.SelectForOpenRun, "\\Setup\\setup.exe");
@@ -182,7 +188,7 @@ TEST(PropertyListRules, SelectForOpenRunIsEditedAsOneFileEntryAndSavedAsGiven) {
     edit([](TActionFileEditForm& form) {
         EXPECT_EQ(form.FileEdit()->text(), "\\Setup\\setup.exe");
         EXPECT_TRUE(form.WaitBox()->isChecked());
-        form.FileEdit()->setText("\\other.exe");
+        QTest::keyClicks(form.FileEdit(), "x");
         form.reject();
     });
     EXPECT_EQ(props, before);
@@ -192,7 +198,7 @@ TEST(PropertyListRules, SelectForOpenRunIsEditedAsOneFileEntryAndSavedAsGiven) {
     EXPECT_NE(std::search(bytes.begin(), bytes.end(), packed.begin(), packed.end()), bytes.end());
     // The wait flag taken off is stored as one blank.
     edit([](TActionFileEditForm& form) {
-        form.WaitBox()->setChecked(false);
+        form.WaitBox()->click();
         form.accept();
     });
     EXPECT_EQ(props.SelectForOpenRunWait, " ");

@@ -212,7 +212,7 @@ bool ChangeInSmallEditor(QWidget* dialog) {
     } else if (auto* rich = qobject_cast<TRichEditorForm*>(dialog)) {
         rich->Editor()->insertPlainText("more");
     } else if (auto* entry = qobject_cast<TActionFileEditForm*>(dialog)) {
-        entry->WaitBox()->toggle();
+        entry->WaitBox()->click();
     } else {
         return false;
     }
