@@ -59,6 +59,7 @@ void TMainForm::DesignViewChanged() {
     // The page's background picture does not depend on which controls are
     // shown, so only the surface is painted anew.
     editForm_->SyncSurface();
+    propertyEditor_->RefreshSelector();
     Edit1Click();
 }
 

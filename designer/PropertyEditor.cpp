@@ -136,25 +136,35 @@ void TPropertyEditor::FillProperties() {
 }
 
 void TPropertyEditor::FillSelector() {
-    const auto& page = sources_.Host.Model()->Page();
     const QSignalBlocker blocker(comboBox1_);
-    SetSelectorItem(0, page.PageKind, true, true, page.PageName);
+    RefreshSelector();
     int current = 0;
     int selectedCount = 0;
+    const auto& objects = sources_.Host.Model()->Page().Objects;
+    for (std::size_t i = 0; i < objects.size(); ++i)
+        if (objects[i]->Selected) {
+            ++selectedCount;
+            current = static_cast<int>(i) + 1;
+        }
+    comboBox1_->setCurrentIndex(selectedCount > 1 ? -1 : current);
+}
+
+void TPropertyEditor::RefreshSelector() {
+    auto* model = sources_.Host.Model();
+    if (!model) return;
+    const auto& page = model->Page();
+    const QSignalBlocker blocker(comboBox1_);
+    SetSelectorItem(0, page.PageKind, true, true, page.PageName);
     for (std::size_t i = 0; i < page.Objects.size(); ++i) {
         const auto& object = *page.Objects[i];
-        const int item = static_cast<int>(i) + 1;
-        SetSelectorItem(item, object.Kind, false, IsShown(object), object.Props.Name);
-        if (object.Selected) {
-            ++selectedCount;
-            current = item;
-        }
+        SetSelectorItem(static_cast<int>(i) + 1, object.Kind, false, IsShown(object),
+                        object.Props.Name);
     }
     const int items = static_cast<int>(page.Objects.size()) + 1;
     while (comboBox1_->count() > items)
         comboBox1_->removeItem(comboBox1_->count() - 1);
     selectorLooks_.resize(static_cast<std::size_t>(items));
-    comboBox1_->setCurrentIndex(selectedCount > 1 ? -1 : current);
+    comboBox1_->update();
 }
 
 // The list is filled again on every change of selection, so an item that already shows the

@@ -49,6 +49,9 @@ public:
     void FillProperties();
     // Empties both, as when no page is open.
     void Clear();
+    // The selector's items show the names and the hidden state the objects
+    // have now; its choice and the list stay.
+    void RefreshSelector();
 
     // The selector's choice: item 0 the page, item i + 1 object i.
     void ComboBox1Change(int index);

@@ -7,9 +7,11 @@
 #include "designer/PropertyEditor.h"
 #include "designer/PublishForm.h"
 #include "designer/SelectPageForm.h"
+#include "designer/SelectorDelegate.h"
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceImage.h"
 #include "designer/SurfaceObjects.h"
+#include "dialogs/ActionFileEditForm.h"
 #include "dialogs/ColorPalette.h"
 #include "dialogs/ColumnPanelForm.h"
 #include "dialogs/ImageEditorForm.h"
@@ -33,9 +35,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -510,6 +514,96 @@ TEST(DesignerEndToEnd, TemplatesAndGroupsReachTheSavedPageAndThePlayer) {
         fs::copy_file(png, std::string(out) + "/sub-page-played.png",
                       fs::copy_options::overwrite_existing);
     }
+}
+
+TEST(DesignerEndToEnd, PropertyListOnALinkAHiddenObjectAndAnOptionsFileToRun) {
+    DesignerFixture f(BRELVANE_PROGRAM);
+    f.NewProject();
+    f.Form->resize(1000, 760);
+    f.Form->show();
+    f.Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.Form.get()));
+    auto& surface = *f.Form->EditForm();
+    QWidget* image = surface.Image1Widget();
+    const auto out = std::getenv("BRELVANE_E2E_OUT");
+    // The whole screen as it is now, when pictures are asked for.
+    const auto shoot = [&](const char* name) {
+        if (!out) return;
+        QCoreApplication::processEvents();
+        const QPixmap screen = f.Form->screen()->grabWindow(0);
+        (screen.isNull() ? f.Form->grab() : screen).save(QString(out) + "/" + name + ".png");
+    };
+    for (const auto& [button, at] : {std::pair{"ToolButton_AgreementCheck", QPoint(40, 40)},
+                                     std::pair{"ToolButton_Link", QPoint(40, 120)}}) {
+        f.Form->Action(button)->trigger();
+        QTest::mouseClick(image, Qt::LeftButton, {}, at);
+    }
+    PropertyCells cells{f.Form->PropertyEditor()};
+    ASSERT_EQ(cells.Shown("Name"), "Link1");
+    EXPECT_GE(cells.Editor.RowOf("Hot_FontColor"), 0);
+    cells.Type("Caption", "Read me");
+    cells.Leave();
+
+    // Ctrl+arrows move the link; its "Left" follows once, when Ctrl is released.
+    auto* keys = surface.KeySink();
+    keys->setFocus();
+    const int left = cells.Shown("Left").toInt();
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::ControlModifier);
+        QApplication::sendEvent(keys, &press);
+    }
+    EXPECT_EQ(cells.Shown("Left").toInt(), left);
+    QTest::keyRelease(keys, Qt::Key_Control);
+    EXPECT_EQ(cells.Shown("Left").toInt(), left + 3);
+    shoot("property-list-link");
+
+    // Hidden on the surface through its group, the link is still shown by the selector.
+    cells.Type("GroupName", "G");
+    cells.Leave();
+    f.Form->Action("GroupList1")->trigger();
+    f.Form->GroupList().Box("G")->click();
+    auto* selector = cells.Editor.ComboBox1();
+    // Drawn on the page, the link comes before the windowed check box.
+    EXPECT_TRUE(selector->itemData(1, kHiddenRole).toBool());
+    cells.Editor.ComboBox1Change(1);
+    EXPECT_EQ(selector->currentIndex(), 1);
+    EXPECT_EQ(cells.Shown("Name"), "Link1");
+    EXPECT_EQ(surface.SelectedCount(), 0);
+    shoot("property-list-hidden-object");
+
+    // The check box runs a file when its page is submitted: one entry, through its editor.
+    cells.Editor.ComboBox1Change(2);
+    OnNextDialog([](QWidget* dialog) {
+        auto* entry = qobject_cast<TActionFileEditForm*>(dialog);
+        if (!entry) static_cast<QDialog*>(dialog)->reject();
+        ASSERT_NE(entry, nullptr);
+        QTest::keyClicks(entry->FileEdit(), "\\Setup\\setup.exe");
+        QTest::keyClicks(entry->ParametersEdit(), "/q");
+        entry->WaitBox()->click();
+        entry->accept();
+    });
+    auto* row = qobject_cast<QToolButton*>(
+        cells.Open("SelectForOpen/Run")->findChild<QToolButton*>("EllipsisButton"));
+    ASSERT_NE(row, nullptr);
+    QTest::mouseClick(row, Qt::LeftButton);
+    EXPECT_EQ(cells.Shown("SelectForOpen/Run"), "[Settings]");
+    cells.Leave();
+    ASSERT_TRUE(f.Form->Save1Click());
+    EXPECT_FALSE(f.Form->Project().ProjectModified);
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+
+    const auto bytes = ReadFileBytes(f.SourceFile("Main Page"));
+    const auto holds = [&bytes](const std::string& piece) {
+        return std::search(bytes.begin(), bytes.end(), piece.begin(), piece.end()) != bytes.end();
+    };
+    EXPECT_TRUE(holds(std::string("\\Setup\\setup.exe\x02/q\x02\x02Y\x02\x01")));
+    EXPECT_TRUE(holds(std::string("\x07\0\0\0Read me", 11)));
+    TPageRecord saved;
+    ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Main Page"), saved, TPageReadMode::Build, {}));
+    ASSERT_EQ(saved.Objects.size(), 2u);
+    EXPECT_EQ(saved.Objects[0]->Payload->Left, left + 3);
+    EXPECT_EQ(saved.Objects[0]->Props.GroupName, "G");
+    EXPECT_TRUE(saved.Objects[0]->Props.Visible); // hidden at design time only
 }
 
 // Opens Save and Publish, picks a target and presses OK; true when the dialog
