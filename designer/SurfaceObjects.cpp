@@ -53,7 +53,8 @@ void SetBounds(TAutoObject& object, const TBounds& bounds) {
 }
 
 bool IsShown(const TAutoObject& object) {
-    return object.Control && object.Control->Shown();
+    const auto* widget = WidgetOf(object);
+    return widget && !widget->isHidden();
 }
 
 std::vector<TAutoObject*> SelectedObjects(const TAutoObjects& objects) {

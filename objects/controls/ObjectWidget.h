@@ -17,7 +17,6 @@ public:
     TObjectWidget(TAutoObject& object, QWidget* parent);
 
     void SetShown(bool visible) override { setVisible(visible); }
-    bool Shown() const override { return !isHidden(); }
     void SetActive(bool enabled) override { setEnabled(enabled); }
     // Re-reads the record (payload and properties) and repaints.
     void Refresh() override;

@@ -22,8 +22,6 @@ class TObjectControl {
 public:
     virtual ~TObjectControl() = default;
     virtual void SetShown(bool visible) = 0;
-    // Not hidden: asked of every object on each refill of the designer's lists.
-    virtual bool Shown() const = 0;
     virtual void SetActive(bool enabled) = 0;
     // Repaint at once, after a change of the object's record.
     virtual void Refresh() = 0;

@@ -135,10 +135,8 @@ class RecordingControl : public TObjectControl {
 public:
     explicit RecordingControl(std::vector<std::string>& log) : log_(log) {}
     void SetShown(bool visible) override {
-        shown_ = visible;
         log_.push_back(Who() + (visible ? " shown" : " hidden"));
     }
-    bool Shown() const override { return shown_; }
     void SetActive(bool enabled) override {
         log_.push_back(Who() + (enabled ? " enabled" : " disabled"));
     }
@@ -147,7 +145,6 @@ public:
 private:
     std::string Who() const { return Object ? Object->Props.Name : "?"; }
     std::vector<std::string>& log_;
-    bool shown_ = true;
 };
 
 // A page stand-in that writes every call into Calls, in order.
