@@ -124,6 +124,13 @@ struct PropertyCells {
     void Leave() { List().setCurrentCell(0, 0); }
 };
 
+// The designer on screen and active, as its user has it.
+bool ShowActive(DesignerFixture& f) {
+    f.Form->show();
+    f.Form->activateWindow();
+    return QTest::qWaitForWindowActive(f.Form.get());
+}
+
 int Shell(const std::string& command) {
     return std::system(command.c_str());
 }
@@ -403,9 +410,7 @@ TEST(DesignerEndToEnd, TemplatesAndGroupsReachTheSavedPageAndThePlayer) {
     f.NewProject();
     f.AddPage();
     f.Select(0);
-    f.Form->show();
-    f.Form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.Form.get()));
+    ASSERT_TRUE(ShowActive(f));
     auto& surface = *f.Form->EditForm();
     QWidget* image = surface.Image1Widget();
     const auto out = std::getenv("BRELVANE_E2E_OUT");
@@ -520,9 +525,7 @@ TEST(DesignerEndToEnd, PropertyListOnALinkAHiddenObjectAndAnOptionsFileToRun) {
     DesignerFixture f(BRELVANE_PROGRAM);
     f.NewProject();
     f.Form->resize(1000, 760);
-    f.Form->show();
-    f.Form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.Form.get()));
+    ASSERT_TRUE(ShowActive(f));
     auto& surface = *f.Form->EditForm();
     QWidget* image = surface.Image1Widget();
     const auto out = std::getenv("BRELVANE_E2E_OUT");
