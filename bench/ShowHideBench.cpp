@@ -1,0 +1,139 @@
+// The show/hide dialog on a page of 1,000 objects in 40 groups, opened on a
+// text that ticks every tenth name of every list and accepted after one more
+// tick, against filling eight plain QListWidgets with the same checkable rows
+// (four of the group names, four of the object names), once without and once
+// with showing them. Every benchmark runs three times and the fastest run
+// counts.
+#include "FastestReporter.h"
+#include "dialogs/ShowHideForm.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QTimer>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+using namespace brelvane;
+
+constexpr int kObjects = 1000;
+constexpr int kGroups = 40;
+constexpr int kTickEvery = 10;
+
+const TActionContext& Context() {
+    static const TActionContext context = [] {
+        TActionContext made;
+        for (int i = 0; i < kObjects; ++i)
+            made.Objects.push_back(
+                {0, "Object " + std::to_string(i), "Group " + std::to_string(i % kGroups)});
+        return made;
+    }();
+    return context;
+}
+
+// Every tenth name of each list ticked.
+const std::string& TickedText() {
+    static const std::string text = [] {
+        TShowHideLists lists;
+        for (int list = 0; list < kShowHideListCount; ++list) {
+            const bool groups = list < kShowHideListCount / 2;
+            for (int i = list; i < (groups ? kGroups : kObjects); i += kTickEvery)
+                lists.Names[list].push_back((groups ? "Group " : "Object ") + std::to_string(i));
+        }
+        return ComposeShowHideLists(lists);
+    }();
+    return text;
+}
+
+void ShowHideDialog(benchmark::State& state) {
+    for (auto _ : state) {
+        std::string text = TickedText();
+        QTimer::singleShot(0, [] {
+            auto* form = qobject_cast<TShowHideForm*>(QApplication::activeModalWidget());
+            if (!form) return;
+            form->List(4)->item(1)->setCheckState(Qt::Checked);
+            form->accept();
+        });
+        if (!EditShowHideAction(nullptr, Context(), text))
+            state.SkipWithError("the dialog did not change the text");
+    }
+}
+
+// The rows of the eight lists as the dialog holds them.
+void FillPlainLists(QWidget& window) {
+    auto* layout = new QHBoxLayout(&window);
+    const auto ticked = ParseShowHideLists(TickedText());
+    for (int list = 0; list < kShowHideListCount; ++list) {
+        const bool groups = list < kShowHideListCount / 2;
+        auto* widget = new QListWidget(&window);
+        layout->addWidget(widget);
+        const auto& names = ticked.Names[static_cast<std::size_t>(list)];
+        for (int i = 0; i < (groups ? kGroups : kObjects); ++i) {
+            const std::string name = (groups ? "Group " : "Object ") + std::to_string(i);
+            auto* item = new QListWidgetItem(QString::fromStdString(name), widget);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+            item->setCheckState(std::find(names.begin(), names.end(), name) != names.end()
+                                    ? Qt::Checked
+                                    : Qt::Unchecked);
+        }
+    }
+}
+
+void PlainListsFill(benchmark::State& state) {
+    for (auto _ : state) {
+        QWidget window;
+        FillPlainLists(window);
+        benchmark::DoNotOptimize(window.children().size());
+    }
+}
+
+void PlainListsShown(benchmark::State& state) {
+    for (auto _ : state) {
+        QWidget window;
+        FillPlainLists(window);
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.children().size());
+    }
+}
+
+void PrintRatios(const std::map<std::string, TFastestTime>& times) {
+    const struct {
+        const char* what;
+        const char* ours;
+        const char* theirs;
+    } pairs[] = {{"show/hide dialog / eight lists filled", "ShowHideDialog", "PlainListsFill"},
+                 {"show/hide dialog / eight lists shown", "ShowHideDialog", "PlainListsShown"}};
+    std::printf("\n%d objects in %d groups\n%-40s %9s %9s %8s %7s\n", kObjects, kGroups, "measure",
+                "ours ms", "base ms", "ratio", "target");
+    for (const auto& pair : pairs) {
+        const auto ours = times.find(pair.ours);
+        const auto theirs = times.find(pair.theirs);
+        if (ours == times.end() || theirs == times.end()) continue;
+        std::printf("%-40s %9.2f %9.2f %7.2fx %6.1fx\n", pair.what, ours->second.Real / 1000,
+                    theirs->second.Real / 1000, ours->second.Real / theirs->second.Real, 2.0);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const auto add = [](const char* name, void (*run)(benchmark::State&)) {
+        RepeatForFastest(benchmark::RegisterBenchmark(name, run)
+                             ->Unit(benchmark::kMicrosecond)
+                             ->ReportAggregatesOnly(true));
+    };
+    add("ShowHideDialog", ShowHideDialog);
+    add("PlainListsFill", PlainListsFill);
+    add("PlainListsShown", PlainListsShown);
+    benchmark::Initialize(&argc, argv);
+    FastestReporter reporter(true);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    PrintRatios(reporter.times);
+    benchmark::Shutdown();
+    return 0;
+}
