@@ -119,41 +119,18 @@ void PlainListsShown(benchmark::State& state) {
     }
 }
 
-void PrintRatios(const std::map<std::string, TFastestTime>& times) {
-    const struct {
-        const char* what;
-        const char* ours;
-        const char* theirs;
-    } pairs[] = {{"show/hide dialog / eight lists filled", "ShowHideDialog", "PlainListsFill"},
-                 {"show/hide dialog / eight lists shown", "ShowHideDialog", "PlainListsShown"}};
-    std::printf("\n%d objects in %d groups\n%-40s %9s %9s %8s %7s\n", kObjects, kGroups, "measure",
-                "ours ms", "base ms", "ratio", "target");
-    for (const auto& pair : pairs) {
-        const auto ours = times.find(pair.ours);
-        const auto theirs = times.find(pair.theirs);
-        if (ours == times.end() || theirs == times.end()) continue;
-        std::printf("%-40s %9.2f %9.2f %7.2fx %6.1fx\n", pair.what, ours->second.Real / 1000,
-                    theirs->second.Real / 1000, ours->second.Real / theirs->second.Real, 2.0);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const auto add = [](const char* name, void (*run)(benchmark::State&)) {
-        RepeatForFastest(benchmark::RegisterBenchmark(name, run)
-                             ->Unit(benchmark::kMicrosecond)
-                             ->ReportAggregatesOnly(true));
-    };
-    add("ShowHideDialog", ShowHideDialog);
-    add("PlainListsFill", PlainListsFill);
-    add("PlainListsShown", PlainListsShown);
-    benchmark::Initialize(&argc, argv);
-    FastestReporter reporter(true);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    PrintRatios(reporter.times);
-    benchmark::Shutdown();
+    std::printf("%d objects in %d groups\n", kObjects, kGroups);
+    RunForFastestRatios(
+        argc, argv,
+        {{"ShowHideDialog", ShowHideDialog},
+         {"PlainListsFill", PlainListsFill},
+         {"PlainListsShown", PlainListsShown}},
+        {{"show/hide dialog / eight lists filled", "ShowHideDialog", "PlainListsFill", 2},
+         {"show/hide dialog / eight lists shown", "ShowHideDialog", "PlainListsShown", 2}});
     return 0;
 }
