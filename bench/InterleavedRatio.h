@@ -7,6 +7,7 @@
 #include <map>
 #include <numeric>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 // Measures a piece of work against a baseline by running the two in turns,
