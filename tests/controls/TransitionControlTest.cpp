@@ -123,6 +123,32 @@ TEST(TransitionControl, FramePeriodIncludesTheDrawingTime) {
     EXPECT_EQ(f.clock->Waits(), (std::vector<long long>{25, 25, 25}));
 }
 
+TEST(TransitionControl, LateWakeUpsAreTakenFromTheNextWaitNotAddedUp) {
+    TTransitionFixture f;
+    f.control->SetStep(20);
+    f.control->SetDelay(40);
+    f.clock->OverSleep(5);
+    f.control->Execute();
+    f.RunToEnd();
+    EXPECT_EQ(f.progress, (std::vector<int>{20, 40, 60, 80, 100}));
+    // Each wait ends 5 ms late, so the next is 5 ms shorter: frames stay 40 ms apart.
+    EXPECT_EQ(f.clock->Waits(), (std::vector<long long>{40, 35, 35, 35}));
+}
+
+TEST(TransitionControl, AFrameLateByMoreThanAPeriodStartsAfresh) {
+    TTransitionFixture f;
+    f.control->SetStep(25);
+    f.control->SetDelay(40);
+    // The second frame takes 100 ms to draw: no wait after it, and no rush after that.
+    f.control->OnAfterNewFrame = [&](const QImage&, QImage&) {
+        if (f.control->Progress() == 50) f.clock->Spend(100);
+    };
+    f.control->Execute();
+    f.RunToEnd();
+    EXPECT_EQ(f.progress, (std::vector<int>{25, 50, 75, 100}));
+    EXPECT_EQ(f.clock->Waits(), (std::vector<long long>{40, 40}));
+}
+
 TEST(TransitionControl, ReverseEndsOnTheOldImage) {
     TTransitionFixture f;
     f.control->SetReverse(true);

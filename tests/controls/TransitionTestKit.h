@@ -16,8 +16,8 @@
 
 namespace brelvane::test {
 
-// A clock the worker reads; waiting moves it to the deadline at once and
-// notes how long the wait was. Composing a frame can be made to take time.
+// A clock the worker reads; waiting moves it to the deadline at once (or a
+// set time past it) and notes how long the wait was. Composing a frame can be made to take time.
 class TSteppedClock final : public TFrameClock {
 public:
     TimePoint Now() override { return TimePoint(std::chrono::milliseconds(now_.load())); }
@@ -28,9 +28,11 @@ public:
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline.time_since_epoch());
         std::lock_guard lock(mutex_);
         waits_.push_back(target.count() - now_.load());
-        now_ = target.count();
+        now_ = target.count() + overSleep_;
     }
     void Spend(long long ms) { now_ += ms; }
+    // Every wait from now on ends `ms` after its deadline, as a busy machine wakes late.
+    void OverSleep(long long ms) { overSleep_ = ms; }
     std::vector<long long> Waits() {
         std::lock_guard lock(mutex_);
         return waits_;
@@ -38,6 +40,7 @@ public:
 
 private:
     std::atomic<long long> now_{1000};
+    std::atomic<long long> overSleep_{0};
     std::mutex mutex_;
     std::vector<long long> waits_;
 };
