@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NotingReporter.h"
+
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -77,26 +79,17 @@ struct TResult {
     double BaselineMicros = 0;
 };
 
-// Notes each benchmark's counters by name, for the tables printed after the
-// runs; the runs themselves are printed when asked.
-class Reporter : public benchmark::ConsoleReporter {
+// Notes each benchmark's ratio and times by function name.
+class Reporter : public NotingReporter<TResult> {
 public:
-    explicit Reporter(bool printRuns) : printRuns_(printRuns) {}
+    explicit Reporter(bool printRuns)
+        : NotingReporter(printRuns, [](const Run& run) -> std::optional<TResult> {
+              if (run.error_occurred || !run.counters.count(kRatio)) return std::nullopt;
+              return TResult{run.counters.at(kRatio).value, run.counters.at(kMeasuredMicros).value,
+                             run.counters.at(kBaselineMicros).value};
+          }) {}
 
-    void ReportRuns(const std::vector<Run>& runs) override {
-        if (printRuns_) ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred || !run.counters.count(kRatio)) continue;
-            results[run.run_name.function_name] = {run.counters.at(kRatio).value,
-                                                   run.counters.at(kMeasuredMicros).value,
-                                                   run.counters.at(kBaselineMicros).value};
-        }
-    }
-
-    std::map<std::string, TResult> results;
-
-private:
-    bool printRuns_;
+    std::map<std::string, TResult>& results = noted;
 };
 
 } // namespace interleaved
