@@ -1,7 +1,9 @@
 #include "dialogs/ViewItemsForm.h"
 
 #include "dialogs/DialogSupport.h"
+#include "dialogs/ImageEditorForm.h"
 #include "dialogs/ItemActionPanel.h"
+#include "dialogs/PictureSelect.h"
 #include "dialogs/StreamCopy.h"
 #include "objects/controls/ListItemPainting.h"
 #include "platform/MessageBoxes.h"
@@ -67,10 +69,15 @@ TViewItemsForm::TViewItemsForm(QWidget* owner, const TActionContext& context, bo
     auto* fields = action_->Fields();
     caption_ = action_->AddCaptionRow(0);
     icon_ = PictureBox("Icon", action_);
+    selectIcon_ = PictureSelectButton(icon_, "&Select...", "SelectIconButton", action_,
+                                      [this] { EditIcon(); });
     defaultIcon_ = NamedButton("Default Icon", "DefaultIconButton", action_);
+    auto* iconButtons = new QVBoxLayout;
+    iconButtons->addWidget(selectIcon_);
+    iconButtons->addWidget(defaultIcon_);
     fields->addWidget(new QLabel("Icon:", action_), 1, 0);
     fields->addWidget(icon_, 1, 1);
-    fields->addWidget(defaultIcon_, 1, 2);
+    fields->addLayout(iconButtons, 1, 2);
     fields->addWidget(new QLabel("Please do not select too large image for the icon", action_), 2,
                       1, 1, 2);
     right->addWidget(action_);
@@ -202,9 +209,10 @@ void TViewItemsForm::Select() {
     loading_ = false;
     action_->Show(entry && !linked ? &entry->Item.Command : nullptr);
     caption_->setEnabled(entry && !linked);
-    for (QWidget* control : {static_cast<QWidget*>(icon_), static_cast<QWidget*>(defaultIcon_),
-                             static_cast<QWidget*>(subItems_), static_cast<QWidget*>(delete_),
-                             static_cast<QWidget*>(associatedItems_)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(icon_), static_cast<QWidget*>(selectIcon_),
+          static_cast<QWidget*>(defaultIcon_), static_cast<QWidget*>(subItems_),
+          static_cast<QWidget*>(delete_), static_cast<QWidget*>(associatedItems_)})
         control->setEnabled(entry != nullptr);
 }
 
@@ -285,6 +293,14 @@ void TViewItemsForm::UseDefaultIcon() {
     auto* row = view_->currentItem();
     if (!row || EntryOf(row)->Item.Icon.Empty()) return;
     EntryOf(row)->Item.Icon.Clear();
+    row->setIcon(0, IconOf(EntryOf(row)->Item));
+    modified_ = true;
+    Select();
+}
+
+void TViewItemsForm::EditIcon() {
+    auto* row = view_->currentItem();
+    if (!row || !EditImage(this, EntryOf(row)->Item.Icon)) return;
     row->setIcon(0, IconOf(EntryOf(row)->Item));
     modified_ = true;
     Select();

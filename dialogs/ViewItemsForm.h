@@ -58,6 +58,7 @@ public:
     QTreeWidget* View() const { return view_; }
     QLineEdit* CaptionEdit() const { return caption_; }
     QLabel* Icon() const { return icon_; }
+    QPushButton* SelectIconButton() const { return selectIcon_; }
     QPushButton* DefaultIconButton() const { return defaultIcon_; }
     QPlainTextEdit* SubItemsMemo() const { return subItems_; }
     TItemActionPanel* ActionPanel() const { return action_; }
@@ -84,6 +85,8 @@ private:
     void CaptionEdited(const QString& text);
     void SubItemsEdited();
     void UseDefaultIcon();
+    // The image editor on the selected item's picture.
+    void EditIcon();
     void EditAssociatedItems();
     bool AddTreeNodes(const std::vector<TTreeNode>& nodes, QTreeWidgetItem* parent,
                       TMemoryStream& through);
@@ -102,6 +105,7 @@ private:
     QTreeWidget* view_ = nullptr;
     QLineEdit* caption_ = nullptr;
     QLabel* icon_ = nullptr;
+    QPushButton* selectIcon_ = nullptr;
     QPushButton* defaultIcon_ = nullptr;
     QPlainTextEdit* subItems_ = nullptr;
     TItemActionPanel* action_ = nullptr;
