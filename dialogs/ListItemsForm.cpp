@@ -53,9 +53,7 @@ TListItemsForm::TListItemsForm(QWidget* owner, const TActionContext& context, TI
     icon_ = PictureBox("Icon", action_);
     selectIcon_ = PictureSelectButton(icon_, "&Select...", "SelectIconButton", action_,
                                       [this] { EditIcon(); });
-    action_->Fields()->addWidget(new QLabel("Icon:", action_), 1, 0);
-    action_->Fields()->addWidget(icon_, 1, 1);
-    action_->Fields()->addWidget(selectIcon_, 1, 2);
+    AddPictureRow(action_->Fields(), 1, "Icon:", icon_, {selectIcon_});
     column->addWidget(action_);
     auto* buttons = new QGridLayout;
     add_ = NamedButton("&Add Item", "AddButton", right);

@@ -101,9 +101,7 @@ TMenuEditorForm::TMenuEditorForm(QWidget* owner, const TActionContext& context,
                                        [this] { EditPicture(); });
     fields->addWidget(new QLabel("Shot Cut:", action_), 1, 0);
     fields->addWidget(shortCut_, 1, 1);
-    fields->addWidget(new QLabel("Image:", action_), 2, 0);
-    fields->addWidget(image_, 2, 1);
-    fields->addWidget(selectImage_, 2, 2);
+    AddPictureRow(fields, 2, "Image:", image_, {selectImage_});
     right->addWidget(action_);
     auto* buttons = new QHBoxLayout;
     addRoot_ = NamedButton("Add Root Item", "AddRootButton", this);

@@ -5,10 +5,13 @@
 
 #include <QBuffer>
 #include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace brelvane {
 
@@ -43,6 +46,20 @@ QPushButton* PictureSelectButton(QLabel* box, const QString& caption, const char
     QObject::connect(button, &QPushButton::clicked, button, [edit] { edit(); });
     new TClickWatch(box, std::move(edit));
     return button;
+}
+
+void AddPictureRow(QGridLayout* fields, int row, const QString& caption, QLabel* box,
+                   std::initializer_list<QWidget*> buttons) {
+    auto* beside = new QHBoxLayout;
+    beside->addWidget(box);
+    auto* stack = new QVBoxLayout;
+    for (auto* button : buttons)
+        stack->addWidget(button);
+    stack->addStretch();
+    beside->addLayout(stack);
+    beside->addStretch();
+    fields->addWidget(new QLabel(caption, box->parentWidget()), row, 0);
+    fields->addLayout(beside, row, 1, 1, 2);
 }
 
 TPicture MenuBitmapOf(const TPicture& picture) {

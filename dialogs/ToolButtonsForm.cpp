@@ -59,9 +59,7 @@ TToolButtonsForm::TToolButtonsForm(QWidget* owner, const TActionContext& context
     image_ = PictureBox("Image", action_);
     selectImage_ = PictureSelectButton(image_, "&Select...", "SelectImageButton", action_,
                                        [this] { EditPicture(); });
-    fields->addWidget(new QLabel("Image:", action_), 1, 0);
-    fields->addWidget(image_, 1, 1);
-    fields->addWidget(selectImage_, 1, 2);
+    AddPictureRow(fields, 1, "Image:", image_, {selectImage_});
     fields->addWidget(
         new QLabel("Please do not select too large image for the button icon", action_), 2, 1);
     fields->addWidget(new QLabel("Hint:", action_), 3, 0);

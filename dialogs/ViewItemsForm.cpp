@@ -72,12 +72,7 @@ TViewItemsForm::TViewItemsForm(QWidget* owner, const TActionContext& context, bo
     selectIcon_ = PictureSelectButton(icon_, "&Select...", "SelectIconButton", action_,
                                       [this] { EditIcon(); });
     defaultIcon_ = NamedButton("Default Icon", "DefaultIconButton", action_);
-    auto* iconButtons = new QVBoxLayout;
-    iconButtons->addWidget(selectIcon_);
-    iconButtons->addWidget(defaultIcon_);
-    fields->addWidget(new QLabel("Icon:", action_), 1, 0);
-    fields->addWidget(icon_, 1, 1);
-    fields->addLayout(iconButtons, 1, 2);
+    AddPictureRow(fields, 1, "Icon:", icon_, {selectIcon_, defaultIcon_});
     fields->addWidget(new QLabel("Please do not select too large image for the icon", action_), 2,
                       1, 1, 2);
     right->addWidget(action_);
