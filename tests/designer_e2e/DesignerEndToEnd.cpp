@@ -88,6 +88,12 @@ bool RunsFor(const std::string& program, const std::string& folder, int seconds)
     return ExitStatusWithin(program, folder, seconds) == -1;
 }
 
+// Replaces an edit's text by typing, as a user does.
+void Retype(QLineEdit* edit, const char* text) {
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
 // The property list of the designer, driven through its cells as a user does.
 struct PropertyCells {
     TPropertyEditor& Editor;
@@ -107,8 +113,7 @@ struct PropertyCells {
             line = combo->lineEdit();
         EXPECT_NE(line, nullptr) << caption;
         if (!line) return nullptr;
-        line->selectAll();
-        QTest::keyClicks(line, text);
+        Retype(line, text);
         return line;
     }
     // Chooses from a drop-down with the keyboard: `keys` pressed one after another.
@@ -229,11 +234,9 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     OnNextDialog([](QWidget* dialog) {
         auto* menu = static_cast<TMenuEditorForm*>(dialog);
         menu->AddRootButton()->click();
-        menu->CaptionEdit()->selectAll();
-        QTest::keyClicks(menu->CaptionEdit(), "Help");
+        Retype(menu->CaptionEdit(), "Help");
         menu->AddSubButton()->click();
-        menu->CaptionEdit()->selectAll();
-        QTest::keyClicks(menu->CaptionEdit(), "About");
+        Retype(menu->CaptionEdit(), "About");
         menu->ShortCutBox()->setCurrentIndex(menu->ShortCutBox()->findText("F1"));
         // Its picture through the image editor.
         OnNextDialog([](QWidget* editor) {
@@ -274,8 +277,7 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
         auto* items = static_cast<TListItemsForm*>(dialog);
         items->AddButton()->click();
         items->AddButton()->click();
-        items->CaptionEdit()->selectAll();
-        QTest::keyClicks(items->CaptionEdit(), "Second");
+        Retype(items->CaptionEdit(), "Second");
         items->accept();
     });
     cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("Items"));
@@ -290,11 +292,9 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     OnNextDialog([](QWidget* dialog) {
         auto* columns = static_cast<TColumnPanelForm*>(dialog);
         columns->AddButton()->click();
-        columns->CaptionEdit()->selectAll();
-        QTest::keyClicks(columns->CaptionEdit(), "Title");
+        Retype(columns->CaptionEdit(), "Title");
         columns->AddButton()->click();
-        columns->CaptionEdit()->selectAll();
-        QTest::keyClicks(columns->CaptionEdit(), "Pages");
+        Retype(columns->CaptionEdit(), "Pages");
         columns->AlignmentBox()->setCurrentIndex(columns->AlignmentBox()->findText("Right"));
         columns->WidthSpin()->setValue(64);
         columns->accept();
@@ -304,8 +304,7 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     OnNextDialog([](QWidget* dialog) {
         auto* items = static_cast<TViewItemsForm*>(dialog);
         items->AddButton()->click();
-        items->CaptionEdit()->selectAll();
-        QTest::keyClicks(items->CaptionEdit(), "Manual");
+        Retype(items->CaptionEdit(), "Manual");
         items->SubItemsMemo()->setPlainText("312");
         items->accept();
     });

@@ -48,6 +48,17 @@ void AnswerImageEditor(std::optional<TPicture> picture, bool* opened) {
 
 struct ItemPicturesTest : DialogsFixture, ::testing::Test {
     bool Opened = false;
+    // Presses `select` (or clicks the picture box) and answers the image
+    // editor: takes `picture`, or cancels without one; true when it opened.
+    bool Edit(QWidget* select, std::optional<TPicture> picture) {
+        Opened = false;
+        AnswerImageEditor(std::move(picture), &Opened);
+        if (auto* button = qobject_cast<QPushButton*>(select))
+            button->click();
+        else
+            QTest::mouseClick(select, Qt::LeftButton);
+        return Opened;
+    }
 };
 
 TEST_F(ItemPicturesTest, AMenuItemTakesABitmapOfThePictureAndLosesItWhenCleared) {
@@ -60,13 +71,10 @@ TEST_F(ItemPicturesTest, AMenuItemTakesABitmapOfThePictureAndLosesItWhenCleared)
     form.Tree()->setCurrentItem(form.Tree()->topLevelItem(0));
     ASSERT_TRUE(form.SelectImageButton()->isEnabled());
 
-    AnswerImageEditor(std::nullopt, &Opened);
-    form.SelectImageButton()->click();
-    EXPECT_TRUE(Opened);
+    EXPECT_TRUE(Edit(form.SelectImageButton(), std::nullopt));
     EXPECT_FALSE(form.Modified());
 
-    AnswerImageEditor(RedPng(), &Opened);
-    form.SelectImageButton()->click();
+    ASSERT_TRUE(Edit(form.SelectImageButton(), RedPng()));
     std::vector<TMenuItem> items;
     ASSERT_TRUE(form.Result(items));
     const auto& bitmap = items[0].Bitmap;
@@ -81,9 +89,7 @@ TEST_F(ItemPicturesTest, AMenuItemTakesABitmapOfThePictureAndLosesItWhenCleared)
 
     // A click on the picture opens the editor as well; a cleared picture
     // leaves no bitmap.
-    AnswerImageEditor(TPicture{}, &Opened);
-    QTest::mouseClick(form.Image(), Qt::LeftButton);
-    EXPECT_TRUE(Opened);
+    EXPECT_TRUE(Edit(form.Image(), TPicture{}));
     ASSERT_TRUE(form.Result(items));
     EXPECT_TRUE(items[0].Bitmap.Empty());
     EXPECT_TRUE(form.Image()->pixmap().isNull());
@@ -98,14 +104,11 @@ TEST_F(ItemPicturesTest, AListItemTakesThePictureAsItIs) {
     EXPECT_FALSE(form.SelectIconButton()->isEnabled());
     form.Preview()->setCurrentRow(1);
 
-    AnswerImageEditor(std::nullopt, &Opened);
-    QTest::mouseClick(form.Icon(), Qt::LeftButton);
-    EXPECT_TRUE(Opened);
+    EXPECT_TRUE(Edit(form.Icon(), std::nullopt));
     EXPECT_FALSE(form.Modified());
     EXPECT_TRUE(form.Items()[1].Icon.Empty());
 
-    AnswerImageEditor(RedPng(), &Opened);
-    form.SelectIconButton()->click();
+    ASSERT_TRUE(Edit(form.SelectIconButton(), RedPng()));
     EXPECT_EQ(form.Items()[1].Icon, RedPng());
     EXPECT_TRUE(form.Items()[0].Icon.Empty());
     EXPECT_EQ(form.Preview()->currentRow(), 1);
@@ -124,15 +127,12 @@ TEST_F(ItemPicturesTest, AViewItemTakesThePictureEvenWhenLinked) {
     form.View()->setCurrentItem(form.View()->topLevelItem(0));
     ASSERT_TRUE(form.SelectIconButton()->isEnabled());
 
-    AnswerImageEditor(std::nullopt, &Opened);
-    form.SelectIconButton()->click();
-    EXPECT_TRUE(Opened);
+    EXPECT_TRUE(Edit(form.SelectIconButton(), std::nullopt));
     EXPECT_EQ(form.Items()[0].Icon, test::SamplePicture(TPictureKind::Bitmap));
     EXPECT_FALSE(form.Modified());
 
     const QImage before = form.View()->topLevelItem(0)->icon(0).pixmap(16, 16).toImage();
-    AnswerImageEditor(RedPng(), &Opened);
-    form.SelectIconButton()->click();
+    ASSERT_TRUE(Edit(form.SelectIconButton(), RedPng()));
     EXPECT_EQ(form.Items()[0].Icon, RedPng());
     EXPECT_EQ(form.Items()[0].TreeNode, &node);
     EXPECT_NE(form.View()->topLevelItem(0)->icon(0).pixmap(16, 16).toImage(), before);
@@ -150,13 +150,10 @@ TEST_F(ItemPicturesTest, AToolButtonTakesThePictureAndASeparatorOffersNone) {
     form.List()->setCurrentRow(0);
     ASSERT_TRUE(form.SelectImageButton()->isEnabled());
 
-    AnswerImageEditor(std::nullopt, &Opened);
-    form.SelectImageButton()->click();
-    EXPECT_TRUE(Opened);
+    EXPECT_TRUE(Edit(form.SelectImageButton(), std::nullopt));
     EXPECT_FALSE(form.Modified());
 
-    AnswerImageEditor(RedPng(), &Opened);
-    form.SelectImageButton()->click();
+    ASSERT_TRUE(Edit(form.SelectImageButton(), RedPng()));
     EXPECT_EQ(form.Buttons()[0].Picture, RedPng());
     EXPECT_TRUE(form.Buttons()[1].Picture.Empty());
     EXPECT_EQ(form.List()->currentRow(), 0);
