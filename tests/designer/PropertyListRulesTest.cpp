@@ -147,6 +147,7 @@ TEST(PropertyListRules, ColumnsDropDownsAndSwatchesHaveTheirSizes) {
 TEST(PropertyListRules, BarsRowsRebuildThePagesBarsOnTheSurface) {
     PropertyList f;
     f.Page().StatusPanels.resize(1);
+    f.Page().ToolButtons.resize(1);
     f.Editor().FillProperties();
     auto* model = f.Form->Host().Model();
     EXPECT_TRUE(f.SetNumber("StatusBarHeight", "40"));

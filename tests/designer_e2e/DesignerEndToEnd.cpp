@@ -11,7 +11,10 @@
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceImage.h"
 #include "designer/SurfaceObjects.h"
+#include "dialogs/ActionEditorForm.h"
 #include "dialogs/ActionFileEditForm.h"
+#include "dialogs/ActionGroupForm.h"
+#include "dialogs/ActionIcons.h"
 #include "dialogs/ColorPalette.h"
 #include "dialogs/ColumnPanelForm.h"
 #include "dialogs/ImageEditorForm.h"
@@ -19,12 +22,16 @@
 #include "dialogs/ListItemsForm.h"
 #include "dialogs/MenuEditorForm.h"
 #include "dialogs/SelectColorForm.h"
+#include "dialogs/ShowHideForm.h"
 #include "dialogs/ToolButtonsForm.h"
+#include "dialogs/ViewItemsForm.h"
 #include "objects/records/ItemListPayloads.h"
+#include "objects/records/ListViewPayload.h"
 #include "player/AutoRunForm.h"
 #include "project/ClipboardObjects.h"
 #include "project/PageStream.h"
 #include "project/TargetFile.h"
+#include "render/PictureImage.h"
 #include "storage/TextFiles.h"
 #include "storage/exe/FileVersion.h"
 #include "storage/exe/VersionStrings.h"
@@ -33,12 +40,16 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -87,6 +98,12 @@ bool RunsFor(const std::string& program, const std::string& folder, int seconds)
     return ExitStatusWithin(program, folder, seconds) == -1;
 }
 
+// Replaces an edit's text by typing, as a user does.
+void Retype(QLineEdit* edit, const char* text) {
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
 // The property list of the designer, driven through its cells as a user does.
 struct PropertyCells {
     TPropertyEditor& Editor;
@@ -106,8 +123,7 @@ struct PropertyCells {
             line = combo->lineEdit();
         EXPECT_NE(line, nullptr) << caption;
         if (!line) return nullptr;
-        line->selectAll();
-        QTest::keyClicks(line, text);
+        Retype(line, text);
         return line;
     }
     // Chooses from a drop-down with the keyboard: `keys` pressed one after another.
@@ -235,12 +251,18 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     OnNextDialog([](QWidget* dialog) {
         auto* menu = static_cast<TMenuEditorForm*>(dialog);
         menu->AddRootButton()->click();
-        menu->CaptionEdit()->selectAll();
-        QTest::keyClicks(menu->CaptionEdit(), "Help");
+        Retype(menu->CaptionEdit(), "Help");
         menu->AddSubButton()->click();
-        menu->CaptionEdit()->selectAll();
-        QTest::keyClicks(menu->CaptionEdit(), "About");
+        Retype(menu->CaptionEdit(), "About");
         menu->ShortCutBox()->setCurrentIndex(menu->ShortCutBox()->findText("F1"));
+        // Its picture through the image editor.
+        OnNextDialog([](QWidget* editor) {
+            auto* images = qobject_cast<TImageEditorForm*>(editor);
+            if (!images) return static_cast<QDialog*>(editor)->reject();
+            images->TakePicture(PngPrototype());
+            images->accept();
+        });
+        menu->SelectImageButton()->click();
         auto* actions = menu->ActionPanel()->ActionList();
         actions->setCurrentIndex(actions->findText("Show Message"));
         menu->ActionPanel()->FileBox()->lineEdit()->setText("Made with Brelvane");
@@ -272,8 +294,35 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
         auto* items = static_cast<TListItemsForm*>(dialog);
         items->AddButton()->click();
         items->AddButton()->click();
-        items->CaptionEdit()->selectAll();
-        QTest::keyClicks(items->CaptionEdit(), "Second");
+        Retype(items->CaptionEdit(), "Second");
+        items->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("Items"));
+    EXPECT_EQ(cells.Shown("Items"), "[Items]");
+    // A list view in report style: two columns and an item with its cell.
+    f.Form->Action("ToolButton_ListView")->trigger();
+    QTest::mouseClick(image, Qt::LeftButton, {}, {360, 200});
+    ASSERT_EQ(surface.ObjectCount(), 5);
+    cells.Editor.ComboBox1Change(5);
+    cells.Choose("ViewStyle", {Qt::Key_End});
+    EXPECT_EQ(cells.Shown("ViewStyle"), "Report");
+    OnNextDialog([](QWidget* dialog) {
+        auto* columns = static_cast<TColumnPanelForm*>(dialog);
+        columns->AddButton()->click();
+        Retype(columns->CaptionEdit(), "Title");
+        columns->AddButton()->click();
+        Retype(columns->CaptionEdit(), "Pages");
+        columns->AlignmentBox()->setCurrentIndex(columns->AlignmentBox()->findText("Right"));
+        columns->WidthSpin()->setValue(64);
+        columns->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("ReportColumns"));
+    EXPECT_EQ(cells.Shown("ReportColumns"), "[Columns]");
+    OnNextDialog([](QWidget* dialog) {
+        auto* items = static_cast<TViewItemsForm*>(dialog);
+        items->AddButton()->click();
+        Retype(items->CaptionEdit(), "Manual");
+        items->SubItemsMemo()->setPlainText("312");
         items->accept();
     });
     cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("Items"));
@@ -340,7 +389,7 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     // The main page as placed on the surface, and the copy the clipboard held.
     TPageRecord main;
     ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Main Page"), main, TPageReadMode::Build, {}));
-    ASSERT_EQ(main.Objects.size(), 4u);
+    ASSERT_EQ(main.Objects.size(), 5u);
     EXPECT_EQ(main.Caption, "E2E");
     EXPECT_TRUE(main.FadeIn);
     EXPECT_EQ(main.FadeInStep, 128);
@@ -360,12 +409,28 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     const auto& listBox = static_cast<const TListBoxPayload&>(*main.Objects[3]->Payload);
     ASSERT_EQ(listBox.Items.size(), 2u);
     EXPECT_EQ(listBox.Items[1].Caption, "Second");
+    const auto& listView = static_cast<const TListViewPayload&>(*main.Objects[4]->Payload);
+    EXPECT_EQ(listView.ViewStyle, vsReport);
+    ASSERT_EQ(listView.Columns.size(), 2u);
+    EXPECT_EQ(listView.Columns[0].Caption, "Title");
+    EXPECT_EQ(listView.Columns[0].Alignment, caLeft);
+    EXPECT_EQ(listView.Columns[0].Width, 100);
+    EXPECT_EQ(listView.Columns[1].Caption, "Pages");
+    EXPECT_EQ(listView.Columns[1].Alignment, caRight);
+    EXPECT_EQ(listView.Columns[1].Width, 64);
+    ASSERT_EQ(listView.Items.size(), 1u);
+    EXPECT_EQ(listView.Items[0].Caption, "Manual");
+    EXPECT_EQ(listView.Items[0].SubItems, "312\r\n");
     TPageRecord sub;
     ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Sub Page"), sub, TPageReadMode::Build, {}));
     ASSERT_EQ(sub.MenuBar.size(), 1u);
     EXPECT_EQ(sub.MenuBar[0].Caption, "Help");
     ASSERT_EQ(sub.MenuBar[0].Items.size(), 1u);
     EXPECT_EQ(sub.MenuBar[0].Items[0].ShortCut, 0x70);
+    // The picture became a bitmap of its size.
+    EXPECT_EQ(sub.MenuBar[0].Items[0].Bitmap.Kind, TPictureKind::Bitmap);
+    EXPECT_EQ(PictureImageOf(sub.MenuBar[0].Items[0].Bitmap)->Size(),
+              PictureImageOf(PngPrototype())->Size());
     ASSERT_EQ(sub.StatusPanels.size(), 1u);
     EXPECT_EQ(sub.StatusPanels[0].Text, "New Panel");
     ASSERT_EQ(sub.ToolButtons.size(), 2u);
@@ -373,7 +438,8 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     // The pages as the tool shows them carry them too.
     for (const auto& [page, shown] :
          {std::pair{"Sub Page", "\"About\""}, std::pair{"Sub Page", "\"New Panel\""},
-          std::pair{"Sub Page", "\"New Button\""}, std::pair{"Main Page", "\"Second\""}}) {
+          std::pair{"Sub Page", "\"New Button\""}, std::pair{"Main Page", "\"Second\""},
+          std::pair{"Main Page", "\"Pages\""}, std::pair{"Main Page", "\"Manual\""}}) {
         const auto pageJson = f.Root.File("page.json");
         ASSERT_EQ(Shell(std::string("'") + BRELVANE_TOOL + "' page '" +
                         SourcePagePath(f.Base, page) + "' > '" + pageJson + "'"),
@@ -607,6 +673,138 @@ TEST(DesignerEndToEnd, PropertyListOnALinkAHiddenObjectAndAnOptionsFileToRun) {
     EXPECT_EQ(saved.Objects[0]->Payload->Left, left + 3);
     EXPECT_EQ(saved.Objects[0]->Props.GroupName, "G");
     EXPECT_TRUE(saved.Objects[0]->Props.Visible); // hidden at design time only
+}
+
+// Picks `name` in an action editor's list.
+void ChooseAction(TActionEditorForm& editor, const char* name) {
+    auto* list = editor.ActionList();
+    list->setCurrentIndex(list->findText(name));
+}
+
+// Ticks the row `name` of a show/hide list.
+void Tick(QListWidget* list, const char* name) {
+    const auto rows = list->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1) << name;
+    rows.front()->setCheckState(Qt::Checked);
+}
+
+QImage IconImage(const QIcon& icon) {
+    return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST(DesignerEndToEnd, AnActionGroupThatShowsAMessageAndHidesAGroupIsSavedAndPlayed) {
+    DesignerFixture f(BRELVANE_PROGRAM);
+    f.NewProject();
+    f.Form->show();
+    f.Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.Form.get()));
+    auto& surface = *f.Form->EditForm();
+    QWidget* image = surface.Image1Widget();
+    for (const QPoint at : {QPoint(100, 37), QPoint(100, 120)}) {
+        f.Form->Action("ToolButton_Button")->trigger();
+        QTest::mouseClick(image, Qt::LeftButton, {}, at);
+    }
+    ASSERT_EQ(surface.ObjectCount(), 2);
+    const char* out = std::getenv("BRELVANE_E2E_OUT");
+    if (out) fs::create_directories(out);
+    const auto keep = [out](QWidget* dialog, const char* name) {
+        if (out) dialog->grab().save(QString(out) + "/" + name + ".png");
+    };
+
+    // Button2 joins the group "Extras"; Button1's click becomes an action group.
+    PropertyCells cells{f.Form->PropertyEditor()};
+    cells.Editor.ComboBox1Change(2);
+    cells.Type("GroupName", "Extras");
+    cells.Leave();
+    cells.Editor.ComboBox1Change(1);
+    ASSERT_EQ(cells.Shown("Name"), "Button1");
+    cells.Choose("ClickAction", {Qt::Key_End});
+    ASSERT_EQ(cells.Shown("ClickAction"), "Action Group");
+    EXPECT_EQ(cells.Shown("Actions"), "[None]");
+
+    // The row opens the action editor on the command, whose "..." opens the
+    // group: a message, then the show/hide dialog hiding the group and Button2.
+    bool groupSeen = false;
+    const auto editGroup = [&](QWidget* dialog) {
+        auto* group = qobject_cast<TActionGroupForm*>(dialog);
+        if (!group) static_cast<QDialog*>(dialog)->reject();
+        ASSERT_NE(group, nullptr);
+        OnNextDialog([&](QWidget* opened) {
+            auto* editor = static_cast<TActionEditorForm*>(opened);
+            ChooseAction(*editor, "Show Message");
+            editor->FileBox()->lineEdit()->setText("Hello");
+            keep(editor, "action-editor");
+            editor->accept();
+        });
+        group->AddButton()->click();
+        OnNextDialog([&](QWidget* opened) {
+            auto* editor = static_cast<TActionEditorForm*>(opened);
+            ChooseAction(*editor, "Show/Hide Enable/Disable Objects");
+            EXPECT_EQ(editor->FileBox()->currentText(), "[None]");
+            OnNextDialog([&](QWidget* lists) {
+                auto* showHide = static_cast<TShowHideForm*>(lists);
+                EXPECT_EQ(showHide->List(1)->count(), 1);
+                EXPECT_EQ(showHide->List(5)->count(), 2);
+                Tick(showHide->List(1), "Extras");
+                Tick(showHide->List(5), "Button2");
+                keep(showHide, "show-hide");
+                showHide->accept();
+            });
+            editor->BrowseButton()->click();
+            EXPECT_EQ(editor->FileBox()->currentText(), "[Settings]");
+            editor->accept();
+        });
+        group->AddButton()->click();
+        auto* rows = group->List();
+        EXPECT_EQ(rows->topLevelItemCount(), 2);
+        if (rows->topLevelItemCount() == 2) {
+            EXPECT_EQ(rows->topLevelItem(0)->text(1), "Hello");
+            EXPECT_EQ(rows->topLevelItem(1)->text(0), "Show/Hide Enable/Disable Objects");
+            EXPECT_EQ(rows->topLevelItem(1)->text(1), "[Settings]");
+            EXPECT_EQ(IconImage(rows->topLevelItem(1)->icon(0)), IconImage(ActionIcon(27)));
+        }
+        keep(group, "action-group");
+        groupSeen = true;
+        group->accept();
+    };
+    OnNextDialog([&](QWidget* dialog) {
+        auto* editor = qobject_cast<TActionEditorForm*>(dialog);
+        if (!editor) static_cast<QDialog*>(dialog)->reject();
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->FileLabel()->text(), "Actions:");
+        EXPECT_EQ(editor->FileBox()->currentText(), "[None]");
+        OnNextDialog(editGroup);
+        editor->BrowseButton()->click();
+        EXPECT_EQ(editor->FileBox()->currentText(), "[Settings]");
+        keep(editor, "action-editor-group");
+        editor->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("Actions"));
+    ASSERT_TRUE(groupSeen);
+    EXPECT_EQ(cells.Shown("Actions"), "[Settings]");
+    ASSERT_TRUE(f.Form->Save1Click());
+    f.Form->CreateTargetFile();
+    EXPECT_TRUE(f.Form->close());
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+
+    // The saved command, byte for byte: two grouped commands, the second
+    // holding the eight show/hide lists.
+    TPageRecord main;
+    ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Main Page"), main, TPageReadMode::Build, {}));
+    ASSERT_EQ(main.Objects.size(), 2u);
+    EXPECT_EQ(main.Objects[1]->Props.GroupName, "Extras");
+    const auto& action = main.Objects[0]->Props;
+    EXPECT_EQ(action.ActionType, 28);
+    EXPECT_EQ(action.ActionFile, std::string("16\x03"
+                                             "1\x03"
+                                             "Hello\x03\x03\x03 \x04"
+                                             "27\x03"
+                                             "1\x03"
+                                             "\x01"
+                                             "Extras\r\n\x01\x01\x01\x01"
+                                             "Button2\r\n\x01\x01\x01\x03\x03\x03 \x04"));
+    // The player loads the project and plays it until stopped.
+    EXPECT_TRUE(RunsFor(f.Base + "/autorun.exe", f.Base, 3));
 }
 
 // Opens Save and Publish, picks a target and presses OK; true when the dialog
