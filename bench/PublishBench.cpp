@@ -72,7 +72,7 @@ void ImagePublish(benchmark::State& state) {
 }
 
 void ImageXorriso(benchmark::State& state) {
-    const auto command = DiscImageCommand(Tree().string(), Runtime(), Image(), "BENCH");
+    const auto command = DiscImageCommand(Tree().string(), OwnPlayer(Runtime()), Image(), "BENCH");
     for (auto _ : state) {
         Fresh(state);
         if (RunProgram(command) != 0) state.SkipWithError("xorriso failed");

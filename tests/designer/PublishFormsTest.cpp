@@ -196,6 +196,64 @@ TEST(PublishForm, OpensWithTheTargetsThisMachineOffers) {
     EXPECT_EQ(form.BurnerPath(), f.Program + "/CDBurner");
 }
 
+TEST(PublishForm, OffersTheWindowsPlayerOnlyWhenItLiesBesideTheDesigner) {
+    PublishDialogFixture f;
+    TPublishServices services;
+    services.ProgramFolder = f.Program;
+    services.BaseFolder = f.Base;
+    const auto windowsPlayer = f.Program + "/Brelvane.exe";
+    {
+        TPublishForm form(nullptr, services);
+        EXPECT_TRUE(form.LinuxPlayer()->isChecked());
+        EXPECT_FALSE(form.WindowsPlayer()->isEnabled());
+        EXPECT_FALSE(form.BothPlayers()->isEnabled());
+        EXPECT_EQ(form.PlayerNote()->text().toStdString(),
+                  "No Windows player: \"" + windowsPlayer + "\" not found.");
+        EXPECT_EQ(form.Players().Choice, TPlayerChoice::Linux);
+    }
+    WriteText(windowsPlayer, "MZ");
+    {
+        TPublishForm form(nullptr, services);
+        EXPECT_TRUE(form.WindowsPlayer()->isEnabled());
+        EXPECT_TRUE(form.BothPlayers()->isEnabled());
+        EXPECT_TRUE(form.PlayerNote()->text().isEmpty());
+        form.BothPlayers()->setChecked(true);
+        const auto players = form.Players();
+        EXPECT_EQ(players.Choice, TPlayerChoice::Both);
+        EXPECT_EQ(players.WindowsPlayer, windowsPlayer);
+        EXPECT_EQ(players.LinuxPlayer, f.Player);
+    }
+    // The burner takes the base folder as it is, with its own player.
+    WriteText(f.Program + "/CDBurner", "#!/bin/sh\n");
+    TPublishForm form(nullptr, services);
+    ASSERT_TRUE(form.BurnTarget()->isChecked());
+    EXPECT_FALSE(form.BothPlayers()->isEnabled());
+    EXPECT_NE(form.PlayerNote()->text().indexOf("burner"), -1);
+    form.FolderTarget()->setChecked(true);
+    EXPECT_TRUE(form.BothPlayers()->isEnabled());
+    EXPECT_TRUE(form.PlayerNote()->text().isEmpty());
+}
+
+TEST(PublishForm, PublishesAFolderForWindowsAndLinux) {
+    PublishDialogFixture f;
+    f.ProvideRuntime();
+    WriteText(f.Program + "/Brelvane.exe", "MZ the Windows player");
+    const auto out = f.Root.File("Published");
+    f.Dialogs->Folders.push_back(out);
+    EXPECT_TRUE(f.Publish([](TPublishForm* form) {
+        form->FolderTarget()->setChecked(true);
+        form->BothPlayers()->setChecked(true);
+        QTest::mouseClick(form->OkButton(), Qt::LeftButton);
+    }));
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+    EXPECT_EQ(ReadFileText(out + "/autorun.exe"), "MZ the Windows player");
+    EXPECT_EQ(ReadFileBytes(out + "/autorun-linux"), ReadFileBytes(f.Player));
+    EXPECT_EQ(ModeOf(out + "/autorun-linux"), 0755u);
+    EXPECT_NE(ReadFileText(out + "/autorun").find("exec ./autorun-linux"), std::string::npos);
+    EXPECT_TRUE(fs::exists(out + "/AutoRunRuntime/plugins/platforms/libqoffscreen.so"));
+    EXPECT_EQ(ReadFileBytes(out + "/autorun.tgt"), ReadFileBytes(f.Base + "/autorun.tgt"));
+}
+
 TEST(PublishForm, PublishesToAFolderAfterSaving) {
     PublishDialogFixture f;
     const auto runtime = f.ProvideRuntime();

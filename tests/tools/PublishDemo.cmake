@@ -76,4 +76,37 @@ execute_process(COMMAND ${TOOL} publish "${base}" --folder a --iso b RESULT_VARI
 if(NOT status EQUAL 2)
     message(FATAL_ERROR "two targets: exit ${status}")
 endif()
-message("published the demo to a folder, an image and one executable")
+
+# The Windows player, chosen alone or beside the Linux one.
+set(windows "${OUT}/Brelvane.exe")
+file(WRITE "${windows}" "MZwindows")
+run(${TOOL} publish "${base}" --folder "${OUT}/both" --runtime "${runtime}" --player both
+    --windows-player "${windows}")
+file(READ "${OUT}/both/autorun.exe" player)
+file(READ "${OUT}/both/autorun-linux" linux)
+file(READ "${OUT}/both/autorun" script)
+if(NOT player STREQUAL "MZwindows" OR NOT linux STREQUAL "player"
+   OR NOT script MATCHES "exec ./autorun-linux" OR NOT EXISTS "${OUT}/both/AutoRunRuntime")
+    message(FATAL_ERROR "both players: autorun.exe ${player}, autorun-linux ${linux}, ${script}")
+endif()
+run(${TOOL} publish "${base}" --exe "${OUT}/menu.exe" --player windows --windows-player "${windows}")
+file(READ "${OUT}/menu.exe" front LIMIT 9)
+file(SIZE "${OUT}/menu.exe" size)
+math(EXPR last "${size} - 4")
+file(READ "${OUT}/menu.exe" trailer OFFSET ${last} HEX)
+if(NOT front STREQUAL "MZwindows" OR NOT trailer STREQUAL "09000000")
+    message(FATAL_ERROR "Windows single executable: starts ${front}, ends ${trailer}")
+endif()
+# A missing Windows player is named; nothing is published without it.
+execute_process(COMMAND ${TOOL} publish "${base}" --folder "${OUT}/nowin" --player windows
+                        --windows-player "${OUT}/missing.exe"
+                RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(status EQUAL 0 OR NOT errors MATCHES "missing.exe\", .*Error Code: [0-9]+/1105"
+   OR EXISTS "${OUT}/nowin")
+    message(FATAL_ERROR "missing Windows player: exit ${status}, ${errors}")
+endif()
+execute_process(COMMAND ${TOOL} publish "${base}" --folder x --player mac RESULT_VARIABLE status)
+if(NOT status EQUAL 2)
+    message(FATAL_ERROR "unknown player: exit ${status}")
+endif()
+message("published the demo to a folder, an image and one executable, for Linux and Windows")
