@@ -16,12 +16,10 @@ inline constexpr char kPackagedRuntimeName[] = "AutoRunRuntime";
 // launcher makes these executable again.
 inline constexpr char kPackagedHelperFolder[] = "AutoRunRuntime/libexec";
 
-// The launcher as it lies beside the designer.
-#ifdef _WIN32
-inline constexpr char kLauncherProgramName[] = "AutoRunLauncher.exe";
-#else
+// The launcher as it lies beside the designer: a Linux program on every
+// system, since only the Linux player needs one (the Windows player unpacks
+// its package itself).
 inline constexpr char kLauncherProgramName[] = "AutoRunLauncher";
-#endif
 
 // The parts of a single executable that starts without an installed Qt.
 struct TLaunchingExecutable {
