@@ -82,19 +82,21 @@ set(windows "${OUT}/Brelvane.exe")
 file(WRITE "${windows}" "MZwindows")
 run(${TOOL} publish "${base}" --folder "${OUT}/both" --runtime "${runtime}" --player both
     --windows-player "${windows}")
-file(READ "${OUT}/both/autorun.exe" player)
-file(READ "${OUT}/both/autorun-linux" linux)
-file(READ "${OUT}/both/autorun" script)
-if(NOT player STREQUAL "MZwindows" OR NOT linux STREQUAL "player"
-   OR NOT script MATCHES "exec ./autorun-linux" OR NOT EXISTS "${OUT}/both/AutoRunRuntime")
-    message(FATAL_ERROR "both players: autorun.exe ${player}, autorun-linux ${linux}, ${script}")
+file(READ "${OUT}/both/autorun.exe" both_exe)
+file(READ "${OUT}/both/autorun-linux" both_linux)
+file(READ "${OUT}/both/autorun" both_script)
+if(NOT both_exe STREQUAL "MZwindows" OR NOT both_linux STREQUAL "player"
+   OR NOT both_script MATCHES "exec ./autorun-linux" OR NOT EXISTS "${OUT}/both/AutoRunRuntime")
+    message(FATAL_ERROR "both players: autorun.exe ${both_exe}, autorun-linux ${both_linux}, "
+                        "${both_script}")
 endif()
 run(${TOOL} publish "${base}" --exe "${OUT}/menu.exe" --player windows --windows-player "${windows}")
-file(READ "${OUT}/menu.exe" front LIMIT 9)
+file(READ "${OUT}/menu.exe" front LIMIT 9 HEX)
 file(SIZE "${OUT}/menu.exe" size)
 math(EXPR last "${size} - 4")
 file(READ "${OUT}/menu.exe" trailer OFFSET ${last} HEX)
-if(NOT front STREQUAL "MZwindows" OR NOT trailer STREQUAL "09000000")
+# "MZwindows" in hexadecimal.
+if(NOT front STREQUAL "4d5a77696e646f7773" OR NOT trailer STREQUAL "09000000")
     message(FATAL_ERROR "Windows single executable: starts ${front}, ends ${trailer}")
 endif()
 # A missing Windows player is named; nothing is published without it.
