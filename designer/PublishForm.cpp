@@ -34,6 +34,25 @@ namespace {
 constexpr int kProgressDelayMs = 500;
 constexpr int kProgressSteps = 1000;
 
+// One radio button of a group: where it is kept, its text and object name.
+struct TRadioChoice {
+    QRadioButton** Button;
+    const char* Text;
+    const char* Name;
+};
+
+QGroupBox* RadioGroup(QWidget* owner, const QString& title,
+                      std::initializer_list<TRadioChoice> choices) {
+    auto* group = new QGroupBox(title, owner);
+    auto* list = new QVBoxLayout(group);
+    for (const auto& choice : choices) {
+        *choice.Button = new QRadioButton(choice.Text, group);
+        (*choice.Button)->setObjectName(choice.Name);
+        list->addWidget(*choice.Button);
+    }
+    return group;
+}
+
 bool RefusedInsideBase(const std::string& path, const std::string& baseFolder) {
     if (!IsInsideFolder(path, baseFolder)) return false;
     errno = EINVAL;
@@ -64,33 +83,20 @@ TPublishForm::TPublishForm(QWidget* owner, TPublishServices services)
     setWindowTitle("Save and Publish Project");
     auto* layout = new QVBoxLayout(this);
 
-    auto* targets = new QGroupBox("Publish Target", this);
-    targets_ = targets;
-    auto* targetList = new QVBoxLayout(targets);
-    burn_ = new QRadioButton("Burn CD/DVD Directly or Create ISO Image", targets);
-    executable_ = new QRadioButton("Create a Single Executable File", targets);
-    folder_ = new QRadioButton("Folder on Your Hard Drive", targets);
-    burn_->setObjectName("BurnTarget");
-    executable_->setObjectName("ExecutableTarget");
-    folder_->setObjectName("FolderTarget");
-    for (auto* button : {burn_, executable_, folder_})
-        targetList->addWidget(button);
-    layout->addWidget(targets);
+    targets_ = RadioGroup(this, "Publish Target",
+                          {{&burn_, "Burn CD/DVD Directly or Create ISO Image", "BurnTarget"},
+                           {&executable_, "Create a Single Executable File", "ExecutableTarget"},
+                           {&folder_, "Folder on Your Hard Drive", "FolderTarget"}});
+    layout->addWidget(targets_);
 
-    auto* players = new QGroupBox("Player", this);
-    auto* playerList = new QVBoxLayout(players);
-    linux_ = new QRadioButton("Linux", players);
-    windows_ = new QRadioButton("Windows", players);
-    both_ = new QRadioButton("Linux and Windows", players);
-    linux_->setObjectName("LinuxPlayer");
-    windows_->setObjectName("WindowsPlayer");
-    both_->setObjectName("BothPlayers");
-    for (auto* button : {linux_, windows_, both_})
-        playerList->addWidget(button);
+    auto* players = RadioGroup(this, "Player",
+                               {{&linux_, "Linux", "LinuxPlayer"},
+                                {&windows_, "Windows", "WindowsPlayer"},
+                                {&both_, "Linux and Windows", "BothPlayers"}});
     playerNote_ = new QLabel(players);
     playerNote_->setObjectName("PlayerNote");
     playerNote_->setWordWrap(true);
-    playerList->addWidget(playerNote_);
+    players->layout()->addWidget(playerNote_);
     layout->addWidget(players);
 
     auto* information = new QGroupBox("Executable File Information", this);

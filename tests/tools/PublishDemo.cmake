@@ -3,6 +3,20 @@
 # the image is read back by isoinfo (not by the program that wrote it).
 include(${CMAKE_CURRENT_LIST_DIR}/RunCommand.cmake)
 
+# A single executable starts with the front given in hexadecimal and ends
+# with the front's length as four bytes.
+function(expect_front_and_trailer file front_hex trailer_hex)
+    string(LENGTH "${front_hex}" digits)
+    math(EXPR bytes "${digits} / 2")
+    file(READ "${file}" front LIMIT ${bytes} HEX)
+    file(SIZE "${file}" size)
+    math(EXPR last "${size} - 4")
+    file(READ "${file}" trailer OFFSET ${last} HEX)
+    if(NOT front STREQUAL front_hex OR NOT trailer STREQUAL trailer_hex)
+        message(FATAL_ERROR "${file}: starts ${front}, ends ${trailer}")
+    endif()
+endfunction()
+
 file(REMOVE_RECURSE "${OUT}")
 set(base "${OUT}/base")
 run(${TOOL} make-demo "${base}")
@@ -46,14 +60,8 @@ endif()
 
 # One executable: the launcher in front, its length as the last four bytes.
 run(${TOOL} publish "${base}" --exe "${OUT}/demo.exe" --runtime "${runtime}" --launcher "${launcher}")
-file(READ "${OUT}/demo.exe" front LIMIT 8 HEX)
-file(SIZE "${OUT}/demo.exe" size)
-math(EXPR last "${size} - 4")
-file(READ "${OUT}/demo.exe" trailer OFFSET ${last} HEX)
 # "LAUNCHER" in hexadecimal.
-if(NOT front STREQUAL "4c41554e43484552" OR NOT trailer STREQUAL "08000000")
-    message(FATAL_ERROR "single executable: starts ${front}, ends ${trailer}")
-endif()
+expect_front_and_trailer("${OUT}/demo.exe" 4c41554e43484552 08000000)
 # Without a runtime folder nothing is published.
 execute_process(COMMAND ${TOOL} publish "${base}" --exe "${OUT}/none.exe" --runtime "${OUT}/none"
                         --launcher "${launcher}" RESULT_VARIABLE status ERROR_VARIABLE errors)
@@ -91,14 +99,8 @@ if(NOT both_exe STREQUAL "MZwindows" OR NOT both_linux STREQUAL "player"
                         "${both_script}")
 endif()
 run(${TOOL} publish "${base}" --exe "${OUT}/menu.exe" --player windows --windows-player "${windows}")
-file(READ "${OUT}/menu.exe" front LIMIT 9 HEX)
-file(SIZE "${OUT}/menu.exe" size)
-math(EXPR last "${size} - 4")
-file(READ "${OUT}/menu.exe" trailer OFFSET ${last} HEX)
 # "MZwindows" in hexadecimal.
-if(NOT front STREQUAL "4d5a77696e646f7773" OR NOT trailer STREQUAL "09000000")
-    message(FATAL_ERROR "Windows single executable: starts ${front}, ends ${trailer}")
-endif()
+expect_front_and_trailer("${OUT}/menu.exe" 4d5a77696e646f7773 09000000)
 # A missing Windows player is named; nothing is published without it.
 execute_process(COMMAND ${TOOL} publish "${base}" --folder "${OUT}/nowin" --player windows
                         --windows-player "${OUT}/missing.exe"
