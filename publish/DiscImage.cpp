@@ -1,6 +1,7 @@
 #include "publish/DiscImage.h"
 
 #include "project/DiscRootFiles.h"
+#include "publish/LabelledPlayers.h"
 #include "publish/PublishTree.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
@@ -75,7 +76,7 @@ std::optional<double> ProgressPercent(const std::string& line) {
     return percent;
 }
 
-TPublishResult WriteDiscImage(const std::string& baseFolder, const TPublishedPlayers& players,
+TPublishResult WriteDiscImage(const std::string& baseFolder, const TPublishedPlayers& chosen,
                               const std::string& imagePath, const std::string& title,
                               const TProgramRunner& run) {
     if (IsInsideFolder(imagePath, baseFolder)) {
@@ -83,7 +84,10 @@ TPublishResult WriteDiscImage(const std::string& baseFolder, const TPublishedPla
         ReportFileError(kPublishInsideBaseError, imagePath);
         return TPublishResult::Failed;
     }
-    if (!PlayersFound(players)) return TPublishResult::Failed;
+    if (!PlayersFound(chosen)) return TPublishResult::Failed;
+    const TLabelledPlayers labelled(chosen, imagePath);
+    if (!labelled.Ready()) return TPublishResult::Failed;
+    const auto& players = labelled.Players();
     const fs::path target(imagePath);
     const auto beside = [&](const char* suffix) {
         return (target.parent_path() / ("." + target.filename().string() + suffix)).string();

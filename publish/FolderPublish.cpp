@@ -1,6 +1,7 @@
 #include "publish/FolderPublish.h"
 
 #include "project/DiscRootFiles.h"
+#include "publish/LabelledPlayers.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
 #include "storage/Transfer.h"
@@ -64,13 +65,17 @@ bool MakeFolder(const fs::path& folder) {
 } // namespace
 
 TPublishResult PublishFolder(const std::string& baseFolder, const std::string& destination,
-                             const TPublishedPlayers& players, const TPublishProgress& progress) {
+                             const TPublishedPlayers& chosen, const TPublishProgress& progress) {
     if (IsInsideFolder(destination, baseFolder)) {
         errno = EINVAL;
         ReportFileError(kPublishInsideBaseError, destination);
         return TPublishResult::Failed;
     }
-    if (!PlayersFound(players)) return TPublishResult::Failed;
+    if (!PlayersFound(chosen)) return TPublishResult::Failed;
+    // Beside the destination folder, whether named with a trailing separator or not.
+    const TLabelledPlayers labelled(chosen, (fs::path(destination) / "").parent_path().string());
+    if (!labelled.Ready()) return TPublishResult::Failed;
+    const auto& players = labelled.Players();
     const auto root = PublishedRoot(players);
     // The runtime is copied as one more folder of the base folder's.
     TPublishTree tree, runtime;

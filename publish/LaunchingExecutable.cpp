@@ -1,6 +1,7 @@
 #include "publish/LaunchingExecutable.h"
 
 #include "project/Package.h"
+#include "publish/LabelledPlayers.h"
 #include "publish/PublishErrors.h"
 #include "storage/ByteStream.h"
 #include "storage/ErrorReport.h"
@@ -102,12 +103,15 @@ std::vector<std::pair<TPlayerChoice, std::string>> SingleExecutableNames(TPlayer
     return {{TPlayerChoice::Windows, exe ? path : path + ".exe"}, {TPlayerChoice::Linux, stem}};
 }
 
-bool WriteSingleExecutables(const std::string& baseFolder, const TPublishedPlayers& players,
+bool WriteSingleExecutables(const std::string& baseFolder, const TPublishedPlayers& chosen,
                             const std::string& path) {
     // Every output is checked before the first is written.
-    for (const auto& [choice, file] : SingleExecutableNames(players.Choice, path))
+    for (const auto& [choice, file] : SingleExecutableNames(chosen.Choice, path))
         if (IsInsideFolder(file, baseFolder)) return Refuse(kPublishExecutableError, file, EINVAL);
-    if (!PlayersFound(players)) return false;
+    if (!PlayersFound(chosen)) return false;
+    const TLabelledPlayers labelled(chosen, path);
+    if (!labelled.Ready()) return false;
+    const auto& players = labelled.Players();
     for (const auto& [choice, file] : SingleExecutableNames(players.Choice, path)) {
         const bool written =
             choice == TPlayerChoice::Windows

@@ -35,6 +35,7 @@ TPublishedPlayers PlayersBesideProgram(TPlayerChoice choice, const std::string& 
     players.WindowsPlayer = nativeIsLinux ? foreign : own;
     players.RuntimeFolder = programFolder + "/" + kPublishedRuntimeFolder;
     players.Launcher = programFolder + "/" + kLauncherProgramName;
+    players.LabelsFrom = own;
     return players;
 }
 

@@ -41,6 +41,9 @@ struct TPublishedPlayers {
     std::string RuntimeFolder;
     // The front of a single executable for Linux.
     std::string Launcher;
+    // The project's own player, whose icon and version strings the other
+    // players get when published; "" leaves them as they are.
+    std::string LabelsFrom;
 };
 
 // The base folder's own player as it is, with the runtime folder.

@@ -234,10 +234,49 @@ TEST(PublishForm, OffersTheWindowsPlayerOnlyWhenItLiesBesideTheDesigner) {
     EXPECT_TRUE(form.PlayerNote()->text().isEmpty());
 }
 
+// The project's player relabelled as the executable information dialog
+// does it, and a copy of the program as the other system's player.
+struct RelabelledPlayerFixture : PublishDialogFixture {
+    std::string Other = Program + "/Brelvane.exe";
+    std::string Icon = WriteIcon(Root.File("own.ico"), Qt::blue);
+    RelabelledPlayerFixture() {
+        ProvideRuntime();
+        fs::copy_file(Player, Other);
+        ReplaceMainIcon(Player, Icon);
+        RewriteVersionStrings(Player, PadToVersionSlot("Own Company"), PadToVersionSlot("Own Menu"),
+                              PadToVersionSlot("(c) Own"));
+    }
+    bool PublishForWindows(const std::string& out) {
+        Dialogs->Folders.push_back(out);
+        return Publish([](TPublishForm* form) {
+            form->FolderTarget()->setChecked(true);
+            form->WindowsPlayer()->setChecked(true);
+            QTest::mouseClick(form->OkButton(), Qt::LeftButton);
+        });
+    }
+};
+
+TEST(PublishForm, TheOtherPlayerCarriesTheProjectsIconAndVersionStrings) {
+    RelabelledPlayerFixture f;
+    const auto before = ReadFileBytes(f.Other);
+    const auto out = f.Root.File("Published");
+    EXPECT_TRUE(f.PublishForWindows(out));
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+    std::string description, company, copyright;
+    ASSERT_TRUE(ReadVersionStrings(out + "/autorun.exe", description, company, copyright));
+    EXPECT_EQ(description, "Own Menu");
+    EXPECT_EQ(company, "Own Company");
+    EXPECT_EQ(copyright, "(c) Own");
+    EXPECT_EQ(ReadMainIcon(out + "/autorun.exe"), ReadFileBytes(f.Icon));
+    EXPECT_EQ(ModeOf(out + "/autorun.exe"), 0755u);
+    // The player beside the designer stays as built, and no copy is left over.
+    EXPECT_EQ(ReadFileBytes(f.Other), before);
+    for (const auto& entry : fs::directory_iterator(f.Root.Path()))
+        EXPECT_NE(entry.path().filename().string().substr(0, 10), "Published.") << entry.path();
+}
+
 TEST(PublishForm, PublishesAFolderForWindowsAndLinux) {
-    PublishDialogFixture f;
-    f.ProvideRuntime();
-    WriteText(f.Program + "/Brelvane.exe", "MZ the Windows player");
+    RelabelledPlayerFixture f;
     const auto out = f.Root.File("Published");
     f.Dialogs->Folders.push_back(out);
     EXPECT_TRUE(f.Publish([](TPublishForm* form) {
@@ -246,12 +285,25 @@ TEST(PublishForm, PublishesAFolderForWindowsAndLinux) {
         QTest::mouseClick(form->OkButton(), Qt::LeftButton);
     }));
     EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
-    EXPECT_EQ(ReadFileText(out + "/autorun.exe"), "MZ the Windows player");
+    std::string description, company, copyright;
+    ASSERT_TRUE(ReadVersionStrings(out + "/autorun.exe", description, company, copyright));
+    EXPECT_EQ(company, "Own Company");
     EXPECT_EQ(ReadFileBytes(out + "/autorun-linux"), ReadFileBytes(f.Player));
     EXPECT_EQ(ModeOf(out + "/autorun-linux"), 0755u);
     EXPECT_NE(ReadFileText(out + "/autorun").find("exec ./autorun-linux"), std::string::npos);
     EXPECT_TRUE(fs::exists(out + "/AutoRunRuntime/plugins/platforms/libqoffscreen.so"));
     EXPECT_EQ(ReadFileBytes(out + "/autorun.tgt"), ReadFileBytes(f.Base + "/autorun.tgt"));
+}
+
+TEST(PublishForm, AnOtherPlayerThatCannotBeRelabelledIsReportedAndNothingPublished) {
+    RelabelledPlayerFixture f;
+    WriteText(f.Other, "MZ not a program");
+    const auto out = f.Root.File("Published");
+    EXPECT_FALSE(f.PublishForWindows(out));
+    ASSERT_EQ(f.Boxes.ErrorCount(), 1u);
+    EXPECT_NE(f.Boxes.Shown.back().find("1102"), std::string::npos) << f.Boxes.Shown.back();
+    EXPECT_FALSE(fs::exists(out + "/autorun.exe"));
+    EXPECT_EQ(ReadFileText(f.Other), "MZ not a program");
 }
 
 TEST(PublishForm, PublishesToAFolderAfterSaving) {
