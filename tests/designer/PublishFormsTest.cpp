@@ -246,11 +246,13 @@ struct RelabelledPlayerFixture : PublishDialogFixture {
         RewriteVersionStrings(Player, PadToVersionSlot("Own Company"), PadToVersionSlot("Own Menu"),
                               PadToVersionSlot("(c) Own"));
     }
-    bool PublishForWindows(const std::string& out) {
+    // Publishes to the folder `out` with the player choice `player` names.
+    bool PublishToFolder(const std::string& out, QRadioButton* (TPublishForm::*player)()
+                                                     const = &TPublishForm::WindowsPlayer) {
         Dialogs->Folders.push_back(out);
-        return Publish([](TPublishForm* form) {
+        return Publish([player](TPublishForm* form) {
             form->FolderTarget()->setChecked(true);
-            form->WindowsPlayer()->setChecked(true);
+            (form->*player)()->setChecked(true);
             QTest::mouseClick(form->OkButton(), Qt::LeftButton);
         });
     }
@@ -260,7 +262,7 @@ TEST(PublishForm, TheOtherPlayerCarriesTheProjectsIconAndVersionStrings) {
     RelabelledPlayerFixture f;
     const auto before = ReadFileBytes(f.Other);
     const auto out = f.Root.File("Published");
-    EXPECT_TRUE(f.PublishForWindows(out));
+    EXPECT_TRUE(f.PublishToFolder(out));
     EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
     std::string description, company, copyright;
     ASSERT_TRUE(ReadVersionStrings(out + "/autorun.exe", description, company, copyright));
@@ -278,12 +280,7 @@ TEST(PublishForm, TheOtherPlayerCarriesTheProjectsIconAndVersionStrings) {
 TEST(PublishForm, PublishesAFolderForWindowsAndLinux) {
     RelabelledPlayerFixture f;
     const auto out = f.Root.File("Published");
-    f.Dialogs->Folders.push_back(out);
-    EXPECT_TRUE(f.Publish([](TPublishForm* form) {
-        form->FolderTarget()->setChecked(true);
-        form->BothPlayers()->setChecked(true);
-        QTest::mouseClick(form->OkButton(), Qt::LeftButton);
-    }));
+    EXPECT_TRUE(f.PublishToFolder(out, &TPublishForm::BothPlayers));
     EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
     std::string description, company, copyright;
     ASSERT_TRUE(ReadVersionStrings(out + "/autorun.exe", description, company, copyright));
@@ -299,7 +296,7 @@ TEST(PublishForm, AnOtherPlayerThatCannotBeRelabelledIsReportedAndNothingPublish
     RelabelledPlayerFixture f;
     WriteText(f.Other, "MZ not a program");
     const auto out = f.Root.File("Published");
-    EXPECT_FALSE(f.PublishForWindows(out));
+    EXPECT_FALSE(f.PublishToFolder(out));
     ASSERT_EQ(f.Boxes.ErrorCount(), 1u);
     EXPECT_NE(f.Boxes.Shown.back().find("1102"), std::string::npos) << f.Boxes.Shown.back();
     EXPECT_FALSE(fs::exists(out + "/autorun.exe"));
