@@ -359,5 +359,22 @@ TEST_F(AAFaceNames, WindowsFacesResolveToTheirMetricStandIns) {
     EXPECT_EQ(WithFaceStandIn(QFont("DejaVu Serif")).families(), QStringList{"DejaVu Serif"});
 }
 
+TEST_F(AAFaceNames, InstalledStandInsServeEveryFontOnceEach) {
+    InstallFaceStandIns();
+    InstallFaceStandIns(); // a second start of the table adds nothing
+    EXPECT_EQ(QFont::substitutes("Arial"), QStringList{"Liberation Sans"});
+    EXPECT_EQ(QFont::substitutes("ms shell dlg 2"), QStringList{"DejaVu Sans"});
+    // Plain fonts, as controls and message boxes use them, without the renderer's help.
+    const auto family = [](const char* face) {
+        QFont font(QString::fromLatin1(face));
+        return QFontInfo(font).family();
+    };
+    EXPECT_EQ(family("Arial"), "Liberation Sans");
+    EXPECT_EQ(family("Tahoma"), "DejaVu Sans");
+    EXPECT_EQ(family("MS Sans Serif"), "DejaVu Sans");
+    EXPECT_EQ(family("Segoe UI"), "DejaVu Sans");
+    EXPECT_EQ(family("Times New Roman"), "Liberation Serif");
+}
+
 } // namespace
 } // namespace brelvane
