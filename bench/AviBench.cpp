@@ -1,7 +1,9 @@
 // AVI frames drawn into the 32-bit picture against a plain copy of such a
 // picture: an RLE8 delta frame, a full RLE8 frame and an uncompressed 24-bit
-// frame of 640 x 480, each with its ratio printed after the runs.
-#include "RatioReporter.h"
+// frame of 640 x 480, each with its ratio printed after the runs. Each kind of
+// frame and the copy run in alternating rounds, so that load on the machine
+// meets both alike, and each counts with its fastest call.
+#include "InterleavedRatio.h"
 #include "storage/avi/AviClip.h"
 #include "storage/avi/AviFrameDecoder.h"
 #include "storage/avi/AviWriter.h"
@@ -46,23 +48,26 @@ TAviClip Clip(std::uint16_t bits, std::uint32_t compression) {
     return clip;
 }
 
-void DecodeLoop(benchmark::State& state, const TAviClip& clip,
-                const std::vector<std::uint8_t>& data) {
-    TAviFrameDecoder decoder(clip);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(decoder.Decode(data));
-        benchmark::DoNotOptimize(decoder.Pixels().data());
-    }
-}
+constexpr int kCallsPerRound = 10;
+constexpr int kRounds = 40;
 
-void CopyFrame(benchmark::State& state) {
+void DecodeAgainstCopy(benchmark::State& state, const TAviClip& clip,
+                       const std::vector<std::uint8_t>& data) {
+    TAviFrameDecoder decoder(clip);
     const std::vector<std::uint32_t> source(kWidth * kHeight, 0xff336699u);
     std::vector<std::uint32_t> target(source.size());
-    for (auto _ : state) {
-        std::memcpy(target.data(), source.data(), source.size() * sizeof(std::uint32_t));
-        benchmark::DoNotOptimize(target.data());
-        benchmark::ClobberMemory();
-    }
+    interleaved::RunRounds(
+        state, kCallsPerRound,
+        [&] {
+            benchmark::DoNotOptimize(decoder.Decode(data));
+            benchmark::DoNotOptimize(decoder.Pixels().data());
+            benchmark::ClobberMemory();
+        },
+        [&] {
+            std::memcpy(target.data(), source.data(), source.size() * sizeof(std::uint32_t));
+            benchmark::DoNotOptimize(target.data());
+            benchmark::ClobberMemory();
+        });
 }
 
 } // namespace
@@ -78,14 +83,20 @@ int main(int argc, char** argv) {
     const auto rle8 = Clip(8, acRle8);
     const auto rgb = Clip(24, acRgb);
 
-    benchmark::RegisterBenchmark("CopyFrame32", CopyFrame);
-    benchmark::RegisterBenchmark("Rle8Delta",
-                                 [&](benchmark::State& s) { DecodeLoop(s, rle8, delta); });
-    benchmark::RegisterBenchmark("Rle8Full",
-                                 [&](benchmark::State& s) { DecodeLoop(s, rle8, full); });
-    benchmark::RegisterBenchmark("Rgb24", [&](benchmark::State& s) { DecodeLoop(s, rgb, rgb24); });
+    interleaved::Configure(
+        benchmark::RegisterBenchmark(
+            "Rle8Delta", [&](benchmark::State& s) { DecodeAgainstCopy(s, rle8, delta); }),
+        kRounds);
+    interleaved::Configure(
+        benchmark::RegisterBenchmark(
+            "Rle8Full", [&](benchmark::State& s) { DecodeAgainstCopy(s, rle8, full); }),
+        kRounds);
+    interleaved::Configure(
+        benchmark::RegisterBenchmark(
+            "Rgb24", [&](benchmark::State& s) { DecodeAgainstCopy(s, rgb, rgb24); }),
+        kRounds);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    interleaved::Reporter reporter(true);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nframe sizes: RLE8 delta %zu bytes, RLE8 full %zu bytes, 24-bit %zu bytes\n",
                 delta.size(), full.size(), rgb24.size());
@@ -98,7 +109,8 @@ int main(int argc, char** argv) {
                 {"RLE8 full frame / 32-bit frame copy", "Rle8Full", 0},
                 {"24-bit frame / 32-bit frame copy", "Rgb24", 3}};
     for (const auto& row : rows) {
-        const double ratio = reporter.Ratio(row.measured, "CopyFrame32");
+        const auto found = reporter.results.find(row.measured);
+        const double ratio = found == reporter.results.end() ? 0 : found->second.Ratio;
         if (row.target > 0)
             std::printf("%-40s %8.2f %8s%.0f\n", row.label, ratio, "<= ", row.target);
         else

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NotingReporter.h"
+
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <map>
@@ -24,22 +26,15 @@ struct TFastestTime {
     double Cpu = 0;
 };
 
-// Notes each benchmark's fastest run by function name, for the ratio tables
-// printed after the runs; the runs themselves are printed when asked.
-class FastestReporter : public benchmark::ConsoleReporter {
+// Notes each benchmark's fastest run by function name.
+class FastestReporter : public NotingReporter<TFastestTime> {
 public:
-    explicit FastestReporter(bool printRuns) : printRuns_(printRuns) {}
+    explicit FastestReporter(bool printRuns)
+        : NotingReporter(printRuns, [](const Run& run) -> std::optional<TFastestTime> {
+              if (run.run_type != Run::RT_Aggregate || run.aggregate_name != kFastest)
+                  return std::nullopt;
+              return TFastestTime{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+          }) {}
 
-    void ReportRuns(const std::vector<Run>& runs) override {
-        if (printRuns_) ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == kFastest)
-                times[run.run_name.function_name] = {run.GetAdjustedRealTime(),
-                                                     run.GetAdjustedCPUTime()};
-    }
-
-    std::map<std::string, TFastestTime> times;
-
-private:
-    bool printRuns_;
+    std::map<std::string, TFastestTime>& times = noted;
 };

@@ -1,8 +1,9 @@
 // The picture transition control's frames at 1024 x 768: composing one frame
 // (old image, the style's part of the new picture) against copying the whole
-// frame once, for every style; and the pace of a whole transition, 25 frames
-// at a delay of 40 ms, against its nominal second.
-#include "FastestReporter.h"
+// frame once, for every style, the two taken in turns so that load on the
+// machine meets both alike; and the pace of a whole transition, 25 frames at a
+// delay of 40 ms, against its nominal second.
+#include "InterleavedRatio.h"
 #include "TransitionFrames.h"
 #include "objects/controls/TransitionControl.h"
 #include "render/TransitionComposer.h"
@@ -26,25 +27,26 @@ brelvane::TTransitionImages& Images() {
     return images;
 }
 
-void CopyFrame(benchmark::State& state) {
-    auto& images = Images();
-    for (auto _ : state) {
-        std::memcpy(images.Frame.bits(), images.Old.constBits(),
-                    static_cast<std::size_t>(images.Old.sizeInBytes()));
-        benchmark::DoNotOptimize(images.Frame.bits());
-        benchmark::ClobberMemory();
-    }
-}
+constexpr int kRounds = 15;
 
 void ComposeFrame(benchmark::State& state, int style) {
     auto& images = Images();
+    QImage copy = images.Old.copy();
     int progress = 0;
-    for (auto _ : state) {
-        progress = progress + kStep >= 100 ? kStep : progress + kStep;
-        brelvane::UpdateFrame(images, style, kStep, progress, {});
-        benchmark::DoNotOptimize(images.Frame.bits());
-        benchmark::ClobberMemory();
-    }
+    interleaved::RunRounds(
+        state, kFramesPerTransition,
+        [&] {
+            progress = progress + kStep >= 100 ? kStep : progress + kStep;
+            brelvane::UpdateFrame(images, style, kStep, progress, {});
+            benchmark::DoNotOptimize(images.Frame.bits());
+            benchmark::ClobberMemory();
+        },
+        [&] {
+            std::memcpy(copy.bits(), images.Old.constBits(),
+                        static_cast<std::size_t>(images.Old.sizeInBytes()));
+            benchmark::DoNotOptimize(copy.bits());
+            benchmark::ClobberMemory();
+        });
 }
 
 std::string StyleName(int number) {
@@ -53,22 +55,19 @@ std::string StyleName(int number) {
     return name;
 }
 
-void PrintFrameRatios(const std::map<std::string, TFastestTime>& times) {
-    const auto copy = times.find(kCopyName);
-    if (copy == times.end() || copy->second.Real <= 0) return;
+void PrintFrameRatios(const std::map<std::string, interleaved::TResult>& results) {
     std::vector<std::pair<double, int>> ratios;
     for (int number = 1; number <= brelvane::TransitionStyleCount; ++number) {
-        const auto found = times.find(StyleName(number));
-        if (found != times.end())
-            ratios.emplace_back(found->second.Real / copy->second.Real, number);
+        const auto found = results.find(StyleName(number));
+        if (found != results.end()) ratios.emplace_back(found->second.Ratio, number);
     }
     if (ratios.empty()) return;
-    const auto style51 =
-        std::find_if(ratios.begin(), ratios.end(), [](const auto& r) { return r.second == 51; });
+    const auto style51 = results.find(StyleName(51));
+    if (style51 != results.end())
+        std::printf("\nUpdateFrame, style 51: %.2f x copy (%.1f us, copy %.1f us)\n",
+                    style51->second.Ratio, style51->second.MeasuredMicros,
+                    style51->second.BaselineMicros);
     std::sort(ratios.begin(), ratios.end());
-    std::printf("\ncopy of the whole frame: %.1f us\n", copy->second.Real);
-    if (style51 != ratios.end())
-        std::printf("UpdateFrame, style 51: %.2f x copy\n", style51->first);
     std::printf("UpdateFrame, median of all styles: %.2f x copy\n",
                 ratios[ratios.size() / 2].first);
     std::printf("UpdateFrame, slowest: %.2f x copy (style %d)\n", ratios.back().first,
@@ -122,16 +121,13 @@ void PrintPace() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    RepeatForFastest(
-        benchmark::RegisterBenchmark(kCopyName.c_str(), CopyFrame)->Unit(benchmark::kMicrosecond));
     for (int number = 1; number <= brelvane::TransitionStyleCount; ++number)
-        RepeatForFastest(
-            benchmark::RegisterBenchmark(StyleName(number).c_str(), ComposeFrame, number)
-                ->Unit(benchmark::kMicrosecond));
+        interleaved::Configure(
+            benchmark::RegisterBenchmark(StyleName(number).c_str(), ComposeFrame, number), kRounds);
     benchmark::Initialize(&argc, argv);
-    FastestReporter reporter(false);
+    interleaved::Reporter reporter(false);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    PrintFrameRatios(reporter.times);
+    PrintFrameRatios(reporter.results);
     PrintPace();
     benchmark::Shutdown();
     return 0;

@@ -10,7 +10,8 @@ namespace transition_frames {
 inline constexpr int kWidth = 1024;
 inline constexpr int kHeight = 768;
 inline constexpr int kStep = 4;
-inline const std::string kCopyName = "CopyFrame";
+// The frames of one transition before its last: progress 4, 8 ... 96.
+inline constexpr int kFramesPerTransition = 100 / kStep - 1;
 
 inline QImage Pattern(int seed) {
     QImage image(kWidth, kHeight, QImage::Format_RGB32);

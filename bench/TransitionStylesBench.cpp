@@ -1,13 +1,15 @@
 // One frame of every transition style at 1024 x 768, measured against copying the whole frame
-// once (memcpy) in the same run. Each iteration draws the next frame of a default transition
-// (step 4, progress 4, 8 ... 96), so a style's time is its average frame. Every benchmark runs
-// three times and the fastest run counts, which keeps other load on the machine out of it.
-#include "FastestReporter.h"
+// once (memcpy) in the same run. A round copies the frame 24 times and then draws the 24 frames
+// of a default transition (step 4, progress 4, 8 ... 96); rounds of copies and frames alternate,
+// so that load on the machine meets style and copy alike. Each frame counts with its fastest
+// time over the rounds, and so does each copy.
+#include "InterleavedRatio.h"
 #include "TransitionFrames.h"
 #include "render/TransitionStyles.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -17,6 +19,10 @@
 namespace {
 
 using namespace transition_frames;
+
+constexpr int kRounds = 15;
+// Every style's frame at most this many frame copies.
+constexpr double kStyleTarget = 10;
 
 const QImage& OldImage() {
     static const QImage image = Pattern(0);
@@ -28,25 +34,24 @@ const QImage& NewImage() {
     return image;
 }
 
-void CopyFrame(benchmark::State& state) {
-    QImage frame = OldImage().copy();
-    for (auto _ : state) {
-        std::memcpy(frame.bits(), OldImage().constBits(),
-                    static_cast<std::size_t>(OldImage().sizeInBytes()));
-        benchmark::DoNotOptimize(frame.bits());
-        benchmark::ClobberMemory();
-    }
-}
-
 void DrawStyle(benchmark::State& state, brelvane::EffectProc proc) {
     QImage frame = OldImage().copy();
+    QImage copy = OldImage().copy();
     int progress = 0;
-    for (auto _ : state) {
-        progress = progress + kStep >= 100 ? kStep : progress + kStep;
-        proc(frame, NewImage(), frame.rect(), kStep, progress);
-        benchmark::DoNotOptimize(frame.bits());
-        benchmark::ClobberMemory();
-    }
+    interleaved::RunRounds(
+        state, kFramesPerTransition,
+        [&] {
+            progress = progress + kStep >= 100 ? kStep : progress + kStep;
+            proc(frame, NewImage(), frame.rect(), kStep, progress);
+            benchmark::DoNotOptimize(frame.bits());
+            benchmark::ClobberMemory();
+        },
+        [&] {
+            std::memcpy(copy.bits(), OldImage().constBits(),
+                        static_cast<std::size_t>(OldImage().sizeInBytes()));
+            benchmark::DoNotOptimize(copy.bits());
+            benchmark::ClobberMemory();
+        });
 }
 
 std::string StyleName(int number) {
@@ -55,45 +60,44 @@ std::string StyleName(int number) {
     return name;
 }
 
-void PrintRatios(const std::map<std::string, TFastestTime>& times) {
-    const auto copy = times.find(kCopyName);
-    if (copy == times.end() || copy->second.Real <= 0) return;
-    std::printf("\n%-4s %-58s %12s %8s\n", "No.", "Style", "us/frame", "x copy");
+void PrintRatios(const std::map<std::string, interleaved::TResult>& results) {
+    std::printf("\n%-4s %-58s %10s %10s %8s\n", "No.", "Style", "us/frame", "copy us", "x copy");
     std::vector<std::pair<double, int>> ratios;
     const auto styles = brelvane::TransitionStyles();
     for (int number = 1; number <= brelvane::TransitionStyleCount; ++number) {
-        const auto found = times.find(StyleName(number));
-        if (found == times.end()) continue;
-        const double ratio = found->second.Real / copy->second.Real;
-        ratios.emplace_back(ratio, number);
-        std::printf("%-4d %-58s %12.1f %8.2f\n", number,
-                    styles[static_cast<std::size_t>(number - 1)].Name, found->second.Real, ratio);
+        const auto found = results.find(StyleName(number));
+        if (found == results.end()) continue;
+        const auto& result = found->second;
+        ratios.emplace_back(result.Ratio, number);
+        std::printf("%-4d %-58s %10.1f %10.1f %8.2f\n", number,
+                    styles[static_cast<std::size_t>(number - 1)].Name, result.MeasuredMicros,
+                    result.BaselineMicros, result.Ratio);
     }
     if (ratios.empty()) return;
     std::sort(ratios.begin(), ratios.end());
-    const auto& slowest = ratios.back();
-    std::printf("\ncopy of the whole frame: %.1f us\n", copy->second.Real);
-    std::printf("slowest: %.2f x (style %d)\n", slowest.first, slowest.second);
+    std::printf("\nslowest: %.2f x (style %d)\n", ratios.back().first, ratios.back().second);
     std::printf("median:  %.2f x\n", ratios[ratios.size() / 2].first);
+    std::printf("styles above %.0f x:", kStyleTarget);
+    const auto firstAbove =
+        std::upper_bound(ratios.begin(), ratios.end(), std::make_pair(kStyleTarget, INT_MAX));
+    for (auto above = firstAbove; above != ratios.end(); ++above)
+        std::printf(" %d (%.2f x)", above->second, above->first);
+    std::printf(firstAbove == ratios.end() ? " none\n" : "\n");
 }
 
 } // namespace
 
-void Configure(benchmark::internal::Benchmark* benchmark) {
-    RepeatForFastest(benchmark->Unit(benchmark::kMicrosecond));
-}
-
 int main(int argc, char** argv) {
-    Configure(benchmark::RegisterBenchmark(kCopyName.c_str(), CopyFrame));
     const auto styles = brelvane::TransitionStyles();
-    for (int number = 1; number <= brelvane::TransitionStyleCount; ++number) {
-        Configure(benchmark::RegisterBenchmark(StyleName(number).c_str(), DrawStyle,
-                                               styles[static_cast<std::size_t>(number - 1)].Proc));
-    }
+    for (int number = 1; number <= brelvane::TransitionStyleCount; ++number)
+        interleaved::Configure(
+            benchmark::RegisterBenchmark(StyleName(number).c_str(), DrawStyle,
+                                         styles[static_cast<std::size_t>(number - 1)].Proc),
+            kRounds);
     benchmark::Initialize(&argc, argv);
-    FastestReporter reporter(false);
+    interleaved::Reporter reporter(false);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    PrintRatios(reporter.times);
+    PrintRatios(reporter.results);
     benchmark::Shutdown();
     return 0;
 }

@@ -1,7 +1,9 @@
 #include "dialogs/ListItemsForm.h"
 
 #include "dialogs/DialogSupport.h"
+#include "dialogs/ImageEditorForm.h"
 #include "dialogs/ItemActionPanel.h"
+#include "dialogs/PictureSelect.h"
 #include "dialogs/StreamCopy.h"
 #include "objects/controls/AuItemList.h"
 #include "render/FontConversion.h"
@@ -49,8 +51,9 @@ TListItemsForm::TListItemsForm(QWidget* owner, const TActionContext& context, TI
     action_ = new TItemActionPanel("Item Properties", right, context);
     caption_ = action_->AddCaptionRow(0);
     icon_ = PictureBox("Icon", action_);
-    action_->Fields()->addWidget(new QLabel("Icon:", action_), 1, 0);
-    action_->Fields()->addWidget(icon_, 1, 1);
+    selectIcon_ = PictureSelectButton(icon_, "&Select...", "SelectIconButton", action_,
+                                      [this] { EditIcon(); });
+    AddPictureRow(action_->Fields(), 1, "Icon:", icon_, {selectIcon_});
     column->addWidget(action_);
     auto* buttons = new QGridLayout;
     add_ = NamedButton("&Add Item", "AddButton", right);
@@ -148,10 +151,21 @@ void TListItemsForm::CaptionEdited(const QString& text) {
     modified_ = true;
 }
 
+void TListItemsForm::EditIcon() {
+    const int row = Selected();
+    if (row < 0) return;
+    // The preview draws item pictures transparent, as the list does.
+    if (!EditImage(this, list_.Items[static_cast<std::size_t>(row)].Icon)) return;
+    modified_ = true;
+    Redraw(row);
+}
+
 void TListItemsForm::UpdateControls() {
     const int row = Selected();
     const int count = static_cast<int>(list_.Items.size());
     caption_->setEnabled(row >= 0);
+    icon_->setEnabled(row >= 0);
+    selectIcon_->setEnabled(row >= 0);
     delete_->setEnabled(row >= 0);
     clear_->setEnabled(count > 0);
     up_->setEnabled(row > 0);

@@ -29,6 +29,8 @@ public:
 
     QListWidget* Preview() const { return preview_; }
     QLineEdit* CaptionEdit() const { return caption_; }
+    QLabel* Icon() const { return icon_; }
+    QPushButton* SelectIconButton() const { return selectIcon_; }
     TItemActionPanel* ActionPanel() const { return action_; }
     QPushButton* AddButton() const { return add_; }
     QPushButton* DeleteButton() const { return delete_; }
@@ -45,6 +47,8 @@ private:
     void ClearItems();
     void Move(int by);
     void CaptionEdited(const QString& text);
+    // The image editor on the selected item's picture.
+    void EditIcon();
     void UpdateControls();
 
     TItemList list_;
@@ -55,6 +59,7 @@ private:
     TItemListDelegate* delegate_ = nullptr;
     QLineEdit* caption_ = nullptr;
     QLabel* icon_ = nullptr;
+    QPushButton* selectIcon_ = nullptr;
     TItemActionPanel* action_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* delete_ = nullptr;

@@ -1,7 +1,9 @@
 #include "dialogs/MenuEditorForm.h"
 
 #include "dialogs/DialogSupport.h"
+#include "dialogs/ImageEditorForm.h"
 #include "dialogs/ItemActionPanel.h"
+#include "dialogs/PictureSelect.h"
 #include "dialogs/StreamCopy.h"
 #include "objects/records/ShortCommand.h"
 #include "objects/records/ShortCutText.h"
@@ -95,10 +97,11 @@ TMenuEditorForm::TMenuEditorForm(QWidget* owner, const TActionContext& context,
     for (const auto& text : OfferedShortCutTexts())
         shortCut_->addItem(QString::fromLatin1(text));
     image_ = PictureBox("Image", action_);
+    selectImage_ = PictureSelectButton(image_, "Select...", "SelectImageButton", action_,
+                                       [this] { EditPicture(); });
     fields->addWidget(new QLabel("Shot Cut:", action_), 1, 0);
     fields->addWidget(shortCut_, 1, 1);
-    fields->addWidget(new QLabel("Image:", action_), 2, 0);
-    fields->addWidget(image_, 2, 1);
+    AddPictureRow(fields, 2, "Image:", image_, {selectImage_});
     right->addWidget(action_);
     auto* buttons = new QHBoxLayout;
     addRoot_ = NamedButton("Add Root Item", "AddRootButton", this);
@@ -162,8 +165,8 @@ void TMenuEditorForm::Select() {
     }
     action_->Show(node ? &node->Command : nullptr);
     for (QWidget* control : {static_cast<QWidget*>(caption_), static_cast<QWidget*>(shortCut_),
-                             static_cast<QWidget*>(image_), static_cast<QWidget*>(addSub_),
-                             static_cast<QWidget*>(delete_)})
+                             static_cast<QWidget*>(image_), static_cast<QWidget*>(selectImage_),
+                             static_cast<QWidget*>(addSub_), static_cast<QWidget*>(delete_)})
         control->setEnabled(node != nullptr);
 }
 
@@ -202,6 +205,16 @@ void TMenuEditorForm::ShortCutEdited(const QString& text) {
         node->Item.ShortCut = TextToShortCut(StoredText(text));
         modified_ = true;
     }
+}
+
+void TMenuEditorForm::EditPicture() {
+    auto* node = NodeOf(tree_->currentItem());
+    if (!node) return;
+    TPicture picture = node->Item.Bitmap;
+    if (!EditImage(this, picture)) return;
+    node->Item.Bitmap = MenuBitmapOf(picture);
+    modified_ = true;
+    Select();
 }
 
 bool TMenuEditorForm::Collect(QTreeWidgetItem* item, TMenuItem& out) const {

@@ -61,6 +61,7 @@ public:
     QLineEdit* CaptionEdit() const { return caption_; }
     QComboBox* ShortCutBox() const { return shortCut_; }
     QLabel* Image() const { return image_; }
+    QPushButton* SelectImageButton() const { return selectImage_; }
     TItemActionPanel* ActionPanel() const { return action_; }
     QPushButton* AddRootButton() const { return addRoot_; }
     QPushButton* AddSubButton() const { return addSub_; }
@@ -74,6 +75,9 @@ private:
     void DeleteSelected();
     void CaptionEdited(const QString& text);
     void ShortCutEdited(const QString& text);
+    // The image editor on a copy of the item's picture; a change becomes the
+    // item's bitmap (none when cleared).
+    void EditPicture();
     bool Collect(QTreeWidgetItem* item, TMenuItem& out) const;
 
     std::vector<std::unique_ptr<TNode>> nodes_;
@@ -82,6 +86,7 @@ private:
     QLineEdit* caption_ = nullptr;
     QComboBox* shortCut_ = nullptr;
     QLabel* image_ = nullptr;
+    QPushButton* selectImage_ = nullptr;
     TItemActionPanel* action_ = nullptr;
     QPushButton* addRoot_ = nullptr;
     QPushButton* addSub_ = nullptr;

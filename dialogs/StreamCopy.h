@@ -18,6 +18,10 @@ template <CodedRecord R> bool CopyRecord(const R& from, R& to) {
 
 // The same for an item of a list object in its stored form.
 bool CopyListItem(const TListBoxItem& from, TListBoxItem& to, TItemForm form);
+// The same through `through`, written at its position and read back from
+// there: one stream serves a whole list instead of one per item.
+bool CopyListItem(const TListBoxItem& from, TListBoxItem& to, TItemForm form,
+                  TMemoryStream& through);
 
 // Copies every record of `from` in order; stops at the first failure.
 template <CodedRecord R> bool CopyRecords(const std::vector<R>& from, std::vector<R>& to) {

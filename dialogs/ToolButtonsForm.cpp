@@ -1,7 +1,9 @@
 #include "dialogs/ToolButtonsForm.h"
 
 #include "dialogs/DialogSupport.h"
+#include "dialogs/ImageEditorForm.h"
 #include "dialogs/ItemActionPanel.h"
+#include "dialogs/PictureSelect.h"
 #include "dialogs/StreamCopy.h"
 #include "render/PictureImage.h"
 
@@ -55,8 +57,9 @@ TToolButtonsForm::TToolButtonsForm(QWidget* owner, const TActionContext& context
     hint_ = new QLineEdit(action_);
     hint_->setObjectName("HintEdit");
     image_ = PictureBox("Image", action_);
-    fields->addWidget(new QLabel("Image:", action_), 1, 0);
-    fields->addWidget(image_, 1, 1);
+    selectImage_ = PictureSelectButton(image_, "&Select...", "SelectImageButton", action_,
+                                       [this] { EditPicture(); });
+    AddPictureRow(fields, 1, "Image:", image_, {selectImage_});
     fields->addWidget(
         new QLabel("Please do not select too large image for the button icon", action_), 2, 1);
     fields->addWidget(new QLabel("Hint:", action_), 3, 0);
@@ -146,7 +149,7 @@ void TToolButtonsForm::Select(int row) {
     }
     action_->Show(editable ? &button->Action : nullptr);
     for (QWidget* control : {static_cast<QWidget*>(caption_), static_cast<QWidget*>(hint_),
-                             static_cast<QWidget*>(image_)})
+                             static_cast<QWidget*>(image_), static_cast<QWidget*>(selectImage_)})
         control->setEnabled(editable);
     UpdateControls();
 }
@@ -180,6 +183,14 @@ void TToolButtonsForm::MoveEntry(int from, int to) {
     buttons_.insert(buttons_.begin() + to, std::move(moved));
     modified_ = true;
     Rebuild(to);
+}
+
+void TToolButtonsForm::EditPicture() {
+    const int row = list_->currentRow();
+    if (row < 0 || buttons_[static_cast<std::size_t>(row)].Separator) return;
+    if (!EditImage(this, buttons_[static_cast<std::size_t>(row)].Picture)) return;
+    modified_ = true;
+    Rebuild(row);
 }
 
 void TToolButtonsForm::UpdateControls() {

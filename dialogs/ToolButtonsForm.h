@@ -44,6 +44,7 @@ public:
     QLineEdit* CaptionEdit() const { return caption_; }
     QLineEdit* HintEdit() const { return hint_; }
     QLabel* Image() const { return image_; }
+    QPushButton* SelectImageButton() const { return selectImage_; }
     TItemActionPanel* ActionPanel() const { return action_; }
     QPushButton* AddButton() const { return add_; }
     QPushButton* AddSeparatorButton() const { return addSeparator_; }
@@ -62,6 +63,8 @@ private:
     void DeleteSelected();
     void ClearEntries();
     void UpdateControls();
+    // The image editor on the selected button's picture.
+    void EditPicture();
 
     std::vector<TAuToolButton> buttons_;
     QSize imageSize_;
@@ -70,6 +73,7 @@ private:
     QLineEdit* caption_ = nullptr;
     QLineEdit* hint_ = nullptr;
     QLabel* image_ = nullptr;
+    QPushButton* selectImage_ = nullptr;
     TItemActionPanel* action_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* addSeparator_ = nullptr;

@@ -1,7 +1,9 @@
 #include "dialogs/ViewItemsForm.h"
 
 #include "dialogs/DialogSupport.h"
+#include "dialogs/ImageEditorForm.h"
 #include "dialogs/ItemActionPanel.h"
+#include "dialogs/PictureSelect.h"
 #include "dialogs/StreamCopy.h"
 #include "objects/controls/ListItemPainting.h"
 #include "platform/MessageBoxes.h"
@@ -19,8 +21,10 @@
 
 namespace brelvane {
 
-// One item or node being edited; a node's associated items are in Item.
-struct TViewItemsForm::TEntry {
+// One row of the view with the item or node it edits (a node's associated
+// items are in Item); the row owns it, so deleting a row drops its item.
+struct TViewItemsForm::TEntry : QTreeWidgetItem {
+    explicit TEntry(TListBoxItem item) : Item(std::move(item)) {}
     TListBoxItem Item;
 };
 
@@ -65,10 +69,10 @@ TViewItemsForm::TViewItemsForm(QWidget* owner, const TActionContext& context, bo
     auto* fields = action_->Fields();
     caption_ = action_->AddCaptionRow(0);
     icon_ = PictureBox("Icon", action_);
+    selectIcon_ = PictureSelectButton(icon_, "&Select...", "SelectIconButton", action_,
+                                      [this] { EditIcon(); });
     defaultIcon_ = NamedButton("Default Icon", "DefaultIconButton", action_);
-    fields->addWidget(new QLabel("Icon:", action_), 1, 0);
-    fields->addWidget(icon_, 1, 1);
-    fields->addWidget(defaultIcon_, 1, 2);
+    AddPictureRow(fields, 1, "Icon:", icon_, {selectIcon_, defaultIcon_});
     fields->addWidget(new QLabel("Please do not select too large image for the icon", action_), 2,
                       1, 1, 2);
     right->addWidget(action_);
@@ -118,54 +122,63 @@ TViewItemsForm::TViewItemsForm(QWidget* owner, const TActionContext& context, bo
 TViewItemsForm::TViewItemsForm(QWidget* owner, const TActionContext& context,
                                std::vector<TListBoxItem> items, QSize iconSize)
     : TViewItemsForm(owner, context, false, iconSize, {}) {
-    for (auto& item : items) {
-        auto* row = new QTreeWidgetItem(view_);
-        auto& entry = NewEntry(std::move(item));
-        row->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&entry)));
-        row->setText(0, ShownText(entry.Item.Caption));
-        row->setIcon(0, IconOf(entry.Item));
-    }
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(items.size()));
+    for (auto& item : items)
+        rows.push_back(NewRow(std::move(item)));
+    view_->addTopLevelItems(rows);
     Select();
 }
 
 TViewItemsForm::TViewItemsForm(QWidget* owner, const TActionContext& context,
-                               std::vector<TTreeNode> nodes, QSize iconSize, TAssociated associated)
+                               const std::vector<TTreeNode>& nodes, QSize iconSize,
+                               TAssociated associated)
     : TViewItemsForm(owner, context, true, iconSize, associated) {
-    AddTreeNodes(nodes, nullptr);
-    view_->expandAll();
+    TMemoryStream through;
+    loaded_ = AddTreeNodes(nodes, nullptr, through);
+    // As the object shows them: the levels above ExpandLevels open.
+    if (associated.ExpandLevels > 0) view_->expandToDepth(associated.ExpandLevels - 1);
     Select();
 }
 
 TViewItemsForm::~TViewItemsForm() = default;
 
-void TViewItemsForm::AddTreeNodes(const std::vector<TTreeNode>& nodes, QTreeWidgetItem* parent) {
-    // Rows are made apart from the view and handed to it at once: far
-    // cheaper than one insertion at a time for large trees.
+bool TViewItemsForm::AddTreeNodes(const std::vector<TTreeNode>& nodes, QTreeWidgetItem* parent,
+                                  TMemoryStream& through) {
+    // Each node is copied through the stream straight into its row, and the
+    // rows are handed to the view at once: far cheaper than one insertion
+    // at a time for large trees.
     QList<QTreeWidgetItem*> rows;
     rows.reserve(static_cast<qsizetype>(nodes.size()));
     for (const auto& node : nodes) {
-        auto* row = new QTreeWidgetItem;
-        auto& entry = NewEntry(node.Item);
-        row->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&entry)));
-        row->setText(0, ShownText(entry.Item.Caption));
-        row->setIcon(0, IconOf(entry.Item));
-        AddTreeNodes(node.Nodes, row);
-        rows.push_back(row);
+        auto row = std::make_unique<TEntry>(TListBoxItem{});
+        const bool copied = CopyListItem(node.Item, row->Item, kNodeItem, through);
+        if (copied) rows.push_back(Shown(row.release()));
+        if (!copied || !AddTreeNodes(node.Nodes, rows.back(), through)) {
+            qDeleteAll(rows);
+            return false;
+        }
     }
     if (parent)
         parent->addChildren(rows);
     else
         view_->addTopLevelItems(rows);
+    return true;
 }
 
-TViewItemsForm::TEntry& TViewItemsForm::NewEntry(TListBoxItem item) {
-    entries_.push_back(std::make_unique<TEntry>(TEntry{std::move(item)}));
-    return *entries_.back();
+TViewItemsForm::TEntry* TViewItemsForm::NewRow(TListBoxItem item) {
+    return Shown(new TEntry(std::move(item)));
+}
+
+TViewItemsForm::TEntry* TViewItemsForm::Shown(TEntry* row) {
+    row->setText(0, ShownText(row->Item.Caption));
+    row->setIcon(0, IconOf(row->Item));
+    return row;
 }
 
 TViewItemsForm::TEntry* TViewItemsForm::EntryOf(QTreeWidgetItem* item) const {
-    return item ? reinterpret_cast<TEntry*>(item->data(0, Qt::UserRole).value<quintptr>())
-                : nullptr;
+    // Every row of the view is an entry.
+    return static_cast<TEntry*>(item);
 }
 
 TViewItemsForm::TEntry* TViewItemsForm::Current() const {
@@ -191,28 +204,26 @@ void TViewItemsForm::Select() {
     loading_ = false;
     action_->Show(entry && !linked ? &entry->Item.Command : nullptr);
     caption_->setEnabled(entry && !linked);
-    for (QWidget* control : {static_cast<QWidget*>(icon_), static_cast<QWidget*>(defaultIcon_),
-                             static_cast<QWidget*>(subItems_), static_cast<QWidget*>(delete_),
-                             static_cast<QWidget*>(associatedItems_)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(icon_), static_cast<QWidget*>(selectIcon_),
+          static_cast<QWidget*>(defaultIcon_), static_cast<QWidget*>(subItems_),
+          static_cast<QWidget*>(delete_), static_cast<QWidget*>(associatedItems_)})
         control->setEnabled(entry != nullptr);
 }
 
 void TViewItemsForm::AddListItem() {
-    auto* row = new QTreeWidgetItem(view_);
-    auto& entry = NewEntry(NewItem("New Item"));
-    row->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&entry)));
-    row->setText(0, "New Item");
-    row->setIcon(0, IconOf(entry.Item));
+    auto* row = NewRow(NewItem("New Item"));
+    view_->addTopLevelItem(row);
     modified_ = true;
     view_->setCurrentItem(row);
 }
 
 void TViewItemsForm::AddNode(QTreeWidgetItem* parent) {
-    auto* row = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(view_);
-    auto& entry = NewEntry(NewItem("New Item"));
-    row->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&entry)));
-    row->setText(0, "New Item");
-    row->setIcon(0, IconOf(entry.Item));
+    auto* row = NewRow(NewItem("New Item"));
+    if (parent)
+        parent->addChild(row);
+    else
+        view_->addTopLevelItem(row);
     if (parent) {
         // The parent's list stands for its children: entries for the earlier
         // children come first when it had none yet.
@@ -282,6 +293,14 @@ void TViewItemsForm::UseDefaultIcon() {
     Select();
 }
 
+void TViewItemsForm::EditIcon() {
+    auto* row = view_->currentItem();
+    if (!row || !EditImage(this, EntryOf(row)->Item.Icon)) return;
+    row->setIcon(0, IconOf(EntryOf(row)->Item));
+    modified_ = true;
+    Select();
+}
+
 void TViewItemsForm::EditAssociatedItems() {
     auto* row = view_->currentItem();
     if (!row) return;
@@ -307,32 +326,56 @@ void TViewItemsForm::EditAssociatedItems() {
 
 std::vector<TListBoxItem> TViewItemsForm::Items() const {
     std::vector<TListBoxItem> items;
+    items.reserve(static_cast<std::size_t>(view_->topLevelItemCount()));
     for (int i = 0; i < view_->topLevelItemCount(); ++i)
         items.push_back(EntryOf(view_->topLevelItem(i))->Item);
     return items;
 }
 
-TTreeNode TViewItemsForm::NodeOf(QTreeWidgetItem* item) const {
+TTreeNode TViewItemsForm::NodeOf(QTreeWidgetItem* item, bool take) const {
     TTreeNode node;
-    node.Item = EntryOf(item)->Item;
+    auto& edited = EntryOf(item)->Item;
+    if (take)
+        node.Item = std::move(edited);
+    else
+        node.Item = edited;
+    node.Nodes.reserve(static_cast<std::size_t>(item->childCount()));
     for (int i = 0; i < item->childCount(); ++i)
-        node.Nodes.push_back(NodeOf(item->child(i)));
+        node.Nodes.push_back(NodeOf(item->child(i), take));
     return node;
 }
 
-std::vector<TTreeNode> TViewItemsForm::Nodes() const {
+std::vector<TTreeNode> TViewItemsForm::TreeOf(bool take) const {
     std::vector<TTreeNode> nodes;
+    nodes.reserve(static_cast<std::size_t>(view_->topLevelItemCount()));
     for (int i = 0; i < view_->topLevelItemCount(); ++i)
-        nodes.push_back(NodeOf(view_->topLevelItem(i)));
+        nodes.push_back(NodeOf(view_->topLevelItem(i), take));
     return nodes;
 }
 
+std::vector<TTreeNode> TViewItemsForm::Nodes() const {
+    return TreeOf(false);
+}
+
+std::vector<TTreeNode> TViewItemsForm::TakeNodes() {
+    return TreeOf(true);
+}
+
 namespace {
+// A copy of `object` without its items, which the editor replaces: copying
+// thousands of items only to drop them would cost more than the dialog.
+template <class P, class L> P WithoutItems(P& object, L P::*items) {
+    L kept = std::move(object.*items);
+    P copy = object;
+    object.*items = std::move(kept);
+    return copy;
+}
+
 // Loads the edited copy into the object through its stored form; the object
 // keeps its place and size.
-template <class P> bool WriteBack(const P& edited, P& object) {
+template <class P, class L> bool WriteBack(const P& edited, P& object, L P::*items) {
     // The read keeps the settings the control holds of its own.
-    P loaded = object;
+    P loaded = WithoutItems(object, items);
     if (!CopyRecord(edited, loaded)) return false;
     loaded.Left = object.Left;
     loaded.Top = object.Top;
@@ -342,15 +385,6 @@ template <class P> bool WriteBack(const P& edited, P& object) {
     return true;
 }
 
-bool CopyNodes(const std::vector<TTreeNode>& from, std::vector<TTreeNode>& to) {
-    to.clear();
-    for (const auto& node : from) {
-        auto& copy = to.emplace_back();
-        if (!CopyListItem(node.Item, copy.Item, kNodeItem) || !CopyNodes(node.Nodes, copy.Nodes))
-            return false;
-    }
-    return true;
-}
 } // namespace
 
 bool EditListViewItems(QWidget* owner, const TActionContext& context, TListViewPayload& view) {
@@ -358,23 +392,21 @@ bool EditListViewItems(QWidget* owner, const TActionContext& context, TListViewP
     if (!CopyListItems(view.Items, items, kReportItem)) return false;
     TViewItemsForm form(owner, context, std::move(items), QSize(view.IconWidth, view.IconHeight));
     if (form.exec() != QDialog::Accepted || !form.Modified()) return false;
-    TListViewPayload edited = view;
+    auto edited = WithoutItems(view, &TListViewPayload::Items);
     edited.Items = form.Items();
-    return WriteBack(edited, view);
+    return WriteBack(edited, view, &TListViewPayload::Items);
 }
 
 bool EditTreeViewItems(QWidget* owner, const TActionContext& context, TTreeViewPayload& tree,
                        const TListViewPayload* associated) {
-    std::vector<TTreeNode> nodes;
-    if (!CopyNodes(tree.Nodes, nodes)) return false;
     TViewItemsForm::TAssociated link;
     if (associated) link = {true, QSize(associated->IconWidth, associated->IconHeight)};
-    TViewItemsForm form(owner, context, std::move(nodes), QSize(tree.IconWidth, tree.IconHeight),
-                        link);
-    if (form.exec() != QDialog::Accepted || !form.Modified()) return false;
-    TTreeViewPayload edited = tree;
-    edited.Nodes = form.Nodes();
-    return WriteBack(edited, tree);
+    link.ExpandLevels = tree.ExpandLevels;
+    TViewItemsForm form(owner, context, tree.Nodes, QSize(tree.IconWidth, tree.IconHeight), link);
+    if (!form.Loaded() || form.exec() != QDialog::Accepted || !form.Modified()) return false;
+    auto edited = WithoutItems(tree, &TTreeViewPayload::Nodes);
+    edited.Nodes = form.TakeNodes();
+    return WriteBack(edited, tree, &TTreeViewPayload::Nodes);
 }
 
 } // namespace brelvane

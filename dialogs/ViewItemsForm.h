@@ -19,6 +19,7 @@ class QTreeWidgetItem;
 namespace brelvane {
 
 class TIconCells;
+class TMemoryStream;
 class TItemActionPanel;
 
 // "Item Editor" for the items of a list view or the nodes of a tree view
@@ -27,30 +28,37 @@ class TItemActionPanel;
 class TViewItemsForm : public QDialog {
     Q_OBJECT
 public:
-    // What a tree view's associated list view gives the nested editor.
+    // What a tree view's associated list view gives the nested editor, and
+    // how many levels of the tree start open, as the tree view shows them.
     struct TAssociated {
         bool Exists = false;
         QSize IconSize{32, 32};
+        int ExpandLevels = 1;
     };
 
     // List view mode over copies of its items (a linked item has a TreeNode).
     TViewItemsForm(QWidget* owner, const TActionContext& context, std::vector<TListBoxItem> items,
                    QSize iconSize);
-    // Tree view mode over copies of its nodes.
-    TViewItemsForm(QWidget* owner, const TActionContext& context, std::vector<TTreeNode> nodes,
-                   QSize iconSize, TAssociated associated);
+    // Tree view mode over stream copies of `nodes`; a node that cannot be
+    // copied is reported and leaves the form not Loaded().
+    TViewItemsForm(QWidget* owner, const TActionContext& context,
+                   const std::vector<TTreeNode>& nodes, QSize iconSize, TAssociated associated);
     ~TViewItemsForm() override;
 
     bool Modified() const { return modified_; }
+    bool Loaded() const { return loaded_; }
     bool IsTree() const { return isTree_; }
     // The edited items (list view mode) or nodes (tree view mode).
     std::vector<TListBoxItem> Items() const;
     std::vector<TTreeNode> Nodes() const;
+    // The nodes moved out, for a write-back once the dialog is done.
+    std::vector<TTreeNode> TakeNodes();
 
     // The items as a flat list (list view) or as the tree.
     QTreeWidget* View() const { return view_; }
     QLineEdit* CaptionEdit() const { return caption_; }
     QLabel* Icon() const { return icon_; }
+    QPushButton* SelectIconButton() const { return selectIcon_; }
     QPushButton* DefaultIconButton() const { return defaultIcon_; }
     QPlainTextEdit* SubItemsMemo() const { return subItems_; }
     TItemActionPanel* ActionPanel() const { return action_; }
@@ -66,7 +74,8 @@ private:
                    TAssociated associated);
     TEntry* Current() const;
     TEntry* EntryOf(QTreeWidgetItem* item) const;
-    TEntry& NewEntry(TListBoxItem item);
+    TEntry* NewRow(TListBoxItem item);
+    TEntry* Shown(TEntry* row);
     QIcon IconOf(const TListBoxItem& item);
     void Select();
     void AddListItem();
@@ -76,22 +85,27 @@ private:
     void CaptionEdited(const QString& text);
     void SubItemsEdited();
     void UseDefaultIcon();
+    // The image editor on the selected item's picture.
+    void EditIcon();
     void EditAssociatedItems();
-    void AddTreeNodes(const std::vector<TTreeNode>& nodes, QTreeWidgetItem* parent);
-    TTreeNode NodeOf(QTreeWidgetItem* item) const;
+    bool AddTreeNodes(const std::vector<TTreeNode>& nodes, QTreeWidgetItem* parent,
+                      TMemoryStream& through);
+    TTreeNode NodeOf(QTreeWidgetItem* item, bool take) const;
+    std::vector<TTreeNode> TreeOf(bool take) const;
 
     const TActionContext& context_;
-    std::vector<std::unique_ptr<TEntry>> entries_;
     // Each distinct icon drawn into its cell once.
     std::unique_ptr<TIconCells> cells_;
     QSize iconSize_;
     TAssociated associated_;
     bool modified_ = false;
+    bool loaded_ = true;
     bool loading_ = false;
     bool isTree_;
     QTreeWidget* view_ = nullptr;
     QLineEdit* caption_ = nullptr;
     QLabel* icon_ = nullptr;
+    QPushButton* selectIcon_ = nullptr;
     QPushButton* defaultIcon_ = nullptr;
     QPlainTextEdit* subItems_ = nullptr;
     TItemActionPanel* action_ = nullptr;

@@ -33,10 +33,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QScreen>
-#include <QStatusBar>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace brelvane {
@@ -56,21 +53,12 @@ TAutoRunForm::TAutoRunForm(QWidget* parent)
     setMinimumSize(80, 80);
     setWindowOpacity(PlayerEnvironment().CanFade ? 0.0 : 1.0);
 
+    // The bars are made when a page first has entries for them.
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
-    menuBar_ = new QMenuBar(this);
-    layout_->setMenuBar(menuBar_);
-    menuBar_->hide();
-    toolBar_ = new QToolBar(this);
-    toolBar_->hide();
-    layout_->addWidget(toolBar_);
     surface_ = new TPageSurface(this);
     layout_->addWidget(surface_, 1);
-    statusBar_ = new QStatusBar(this);
-    statusBar_->setSizeGripEnabled(false);
-    statusBar_->hide();
-    layout_->addWidget(statusBar_);
 
     connect(surface_, &TPageSurface::BackgroundClicked, this, &TAutoRunForm::OnBackgroundClick);
     connect(surface_, &TPageSurface::BackgroundHovered, this,

@@ -69,6 +69,7 @@ public:
     int SecondsShown() const { return secondsShown_; }
     bool NavigationPending() const { return navigationPending_; }
     const std::string& PendingPage() const { return pendingPage_; }
+    // The bars, null until a page of this window first has entries for them.
     QStatusBar* StatusBar() const { return statusBar_; }
     QToolBar* ToolBar() const { return toolBar_; }
     QMenuBar* MenuBar() const { return menuBar_; }
@@ -143,6 +144,9 @@ private:
     void WireControl(TObjectWidget& control);
     void RunStartAction();
     void ApplyCursors();
+    QMenuBar* EnsureMenuBar();
+    QToolBar* EnsureToolBar();
+    QStatusBar* EnsureStatusBar();
     void RebuildMenuBar();
     void RebuildPopupMenu();
     // The object's own pop-up menu, when it has one, on its control.

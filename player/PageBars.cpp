@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <array>
 #include <map>
 
@@ -141,8 +142,34 @@ static void AddMenuItems(Menu& menu, const std::vector<TMenuItem>& items, TAutoR
     }
 }
 
+QMenuBar* TAutoRunForm::EnsureMenuBar() {
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        layout_->setMenuBar(menuBar_);
+    }
+    return menuBar_;
+}
+
+QToolBar* TAutoRunForm::EnsureToolBar() {
+    if (!toolBar_) {
+        toolBar_ = new QToolBar(this);
+        layout_->insertWidget(0, toolBar_); // above the page
+    }
+    return toolBar_;
+}
+
+QStatusBar* TAutoRunForm::EnsureStatusBar() {
+    if (!statusBar_) {
+        statusBar_ = new QStatusBar(this);
+        statusBar_->setSizeGripEnabled(false);
+        layout_->addWidget(statusBar_); // below the page
+    }
+    return statusBar_;
+}
+
 void TAutoRunForm::RebuildMenuBar() {
-    menuBar_->clear();
+    if (page_.MenuBar.empty() && !menuBar_) return;
+    EnsureMenuBar()->clear();
     AddMenuItems(*menuBar_, page_.MenuBar, *this, ReadContext().Running,
                  &TAutoRunForm::RunShortCommand);
     menuBar_->setVisible(!page_.MenuBar.empty());
@@ -150,6 +177,8 @@ void TAutoRunForm::RebuildMenuBar() {
 
 void TAutoRunForm::RebuildPopupMenu() {
     delete popupMenu_;
+    popupMenu_ = nullptr;
+    if (page_.PopupMenu.empty()) return;
     popupMenu_ = new QMenu(this);
     AddMenuItems(*popupMenu_, page_.PopupMenu, *this, ReadContext().Running,
                  &TAutoRunForm::RunShortCommand);
@@ -167,7 +196,8 @@ void TAutoRunForm::RebuildStatusBar() {
     for (auto* label : panelLabels_)
         delete label;
     panelLabels_.clear();
-    statusBar_->setFont(ToQFont(page_.StatusBarFont));
+    if (page_.StatusPanels.empty() && !statusBar_) return;
+    EnsureStatusBar()->setFont(ToQFont(page_.StatusBarFont));
     statusBar_->setFixedHeight(std::max(page_.StatusBarHeight, 1));
     for (const auto& panel : page_.StatusPanels) {
         auto* label = new QLabel(FromAnsi(panel.Text), statusBar_);
@@ -184,7 +214,8 @@ void TAutoRunForm::RebuildStatusBar() {
 }
 
 void TAutoRunForm::RebuildToolBar() {
-    toolBar_->clear();
+    if (page_.ToolButtons.empty() && !toolBar_) return;
+    EnsureToolBar()->clear();
     const QSize imageSize(std::max(page_.ToolBarImageWidth, 1),
                           std::max(page_.ToolBarImageHeight, 1));
     toolBar_->setIconSize(imageSize);

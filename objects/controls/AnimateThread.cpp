@@ -85,14 +85,20 @@ void TAnimateThread::Run() {
     loopStarted_ = true;
     const auto stop = [this] { return Stopping(); };
     auto& clock = target_.Clock();
+    auto start = clock.Now();
     while (!Stopping()) {
-        const auto start = clock.Now();
         if (!target_.PaintEvent().WaitOrStop(stop)) break;
         target_.PaintEvent().Reset();
         if (target_.AdvanceFrame()) break;
         if (Stopping()) break;
-        const auto deadline = start + std::chrono::milliseconds(target_.FrameDelay());
+        const auto period = std::chrono::milliseconds(target_.FrameDelay());
+        const auto deadline = start + period;
         if (deadline > clock.Now()) target_.PaintEvent().SleepUntil(clock, deadline, stop);
+        // The next period starts where this one was due to end, so that a
+        // late wake-up is taken from the next wait instead of adding up over
+        // the transition; a frame later than a whole period starts afresh.
+        const auto now = clock.Now();
+        start = now - deadline < period ? deadline : now;
     }
     target_.PostAnimationEnded(generation_);
 }

@@ -50,6 +50,8 @@ TCustomTransitionControl::TCustomTransitionControl(QWidget* parent)
     // Every pixel is painted here, from the back buffer.
     setAttribute(Qt::WA_OpaquePaintEvent);
     unthreadedTimer_.setSingleShot(true);
+    // The frame period is kept to the millisecond, as the worker keeps it.
+    unthreadedTimer_.setTimerType(Qt::PreciseTimer);
     connect(&unthreadedTimer_, &QTimer::timeout, this, &TCustomTransitionControl::UnthreadedStep);
 }
 
@@ -186,20 +188,25 @@ void TCustomTransitionControl::Prepare() {
 
 void TCustomTransitionControl::Animate() {
     paintEvent_.Set();
+    ++generation_;
     if (!threaded_) {
         unthreadedTimer_.start(0);
         return;
     }
     TAnimationTarget& target = *this;
-    worker_ = std::make_unique<TAnimateThread>(target, ++generation_);
+    worker_ = std::make_unique<TAnimateThread>(target, generation_);
     worker_->Start(threadPriority_);
 }
 
 void TCustomTransitionControl::UnthreadedStep() {
     if (!busy_ || manual_ || stopping_) return;
+    const unsigned animation = generation_;
     const auto start = clock_->Now();
     const int next = NextProgress(progress_, step_, reverse_);
     ShowProgress(next, false);
+    // OnProgress runs on this thread: the host may have stopped, paused or
+    // restarted the transition from it, and the animation it left is over.
+    if (!busy_ || manual_ || generation_ != animation) return;
     if (ProgressAtEnd(next, reverse_)) {
         Finish();
         return;

@@ -176,6 +176,8 @@ private:
     TPaintEvent paintEvent_;
     std::shared_ptr<TFrameClock> clock_ = SteadyFrameClock();
     std::unique_ptr<TAnimateThread> worker_;
+    // Counts the animations started, threaded or not, so that the end of one
+    // is never taken for the end of a later one.
     unsigned generation_ = 0;
     QTimer unthreadedTimer_;
     TFrameClock::TimePoint unthreadedStart_;

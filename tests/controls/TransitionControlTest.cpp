@@ -1,96 +1,13 @@
 #include "objects/controls/TransitionControl.h"
 
-#include "controls/ControlTestKit.h"
+#include "controls/TransitionTestKit.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
-#include <mutex>
 #include <string>
 #include <vector>
 
 namespace brelvane::test {
 namespace {
-
-// A clock the worker reads; waiting moves it to the deadline at once and
-// notes how long the wait was. Composing a frame can be made to take time.
-class TSteppedClock final : public TFrameClock {
-public:
-    TimePoint Now() override { return TimePoint(std::chrono::milliseconds(now_.load())); }
-    void WaitUntil(std::unique_lock<std::mutex>&, std::condition_variable&, TimePoint deadline,
-                   const std::function<bool()>& stop) override {
-        if (stop()) return;
-        const auto target =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline.time_since_epoch());
-        std::lock_guard lock(mutex_);
-        waits_.push_back(target.count() - now_.load());
-        now_ = target.count();
-    }
-    void Spend(long long ms) { now_ += ms; }
-    std::vector<long long> Waits() {
-        std::lock_guard lock(mutex_);
-        return waits_;
-    }
-
-private:
-    std::atomic<long long> now_{1000};
-    std::mutex mutex_;
-    std::vector<long long> waits_;
-};
-
-QImage Filled(int w, int h, QRgb colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-constexpr QRgb kOld = 0xFF102030;
-constexpr QRgb kNew = 0xFF0000C8;
-
-// A shown control of 40 x 30 whose shown picture is all kOld, with
-// `picture` of kNew set next; events are recorded in order.
-struct TTransitionFixture {
-    std::unique_ptr<TTransitionControl> control;
-    std::shared_ptr<TSteppedClock> clock = std::make_shared<TSteppedClock>();
-    std::vector<std::string> events;
-    std::vector<int> progress;
-    std::mutex progressMutex;
-
-    TTransitionFixture() {
-        EnsureApplication();
-        control = std::make_unique<TTransitionControl>();
-        control->SetFrameClock(clock);
-        control->SetColor(QColor::fromRgb(kOld));
-        control->resize(40, 30);
-        control->show();
-        control->OnStart = [this](const QImage&, const QImage&) { events.push_back("start"); };
-        control->OnComplete = [this] { events.push_back("complete"); };
-        control->OnStop = [this] { events.push_back("stop"); };
-        // The worker calls this while the control is being destroyed too.
-        control->OnProgress = [this, shown = control.get()] {
-            std::lock_guard lock(progressMutex);
-            progress.push_back(shown->Progress());
-        };
-        control->SetPicture(Filled(40, 30, kNew));
-    }
-
-    // Runs the event loop until the transition is over (5 s at most).
-    void RunToEnd() {
-        QElapsedTimer timer;
-        timer.start();
-        while (control->Busy() && timer.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-
-    int CountOf(QRgb colour) const {
-        const QImage frame = control->FrameBitmap();
-        int count = 0;
-        for (int y = 0; y < frame.height(); ++y)
-            for (int x = 0; x < frame.width(); ++x)
-                count += frame.pixel(x, y) == colour;
-        return count;
-    }
-};
 
 TEST(TransitionControl, DefaultsOfANewControl) {
     EnsureApplication();
@@ -204,6 +121,32 @@ TEST(TransitionControl, FramePeriodIncludesTheDrawingTime) {
     EXPECT_EQ(f.progress, (std::vector<int>{25, 50, 75, 100}));
     // No wait after the last frame.
     EXPECT_EQ(f.clock->Waits(), (std::vector<long long>{25, 25, 25}));
+}
+
+TEST(TransitionControl, LateWakeUpsAreTakenFromTheNextWaitNotAddedUp) {
+    TTransitionFixture f;
+    f.control->SetStep(20);
+    f.control->SetDelay(40);
+    f.clock->OverSleep(5);
+    f.control->Execute();
+    f.RunToEnd();
+    EXPECT_EQ(f.progress, (std::vector<int>{20, 40, 60, 80, 100}));
+    // Each wait ends 5 ms late, so the next is 5 ms shorter: frames stay 40 ms apart.
+    EXPECT_EQ(f.clock->Waits(), (std::vector<long long>{40, 35, 35, 35}));
+}
+
+TEST(TransitionControl, AFrameLateByMoreThanAPeriodStartsAfresh) {
+    TTransitionFixture f;
+    f.control->SetStep(25);
+    f.control->SetDelay(40);
+    // The second frame takes 100 ms to draw: no wait after it, and no rush after that.
+    f.control->OnAfterNewFrame = [&](const QImage&, QImage&) {
+        if (f.control->Progress() == 50) f.clock->Spend(100);
+    };
+    f.control->Execute();
+    f.RunToEnd();
+    EXPECT_EQ(f.progress, (std::vector<int>{25, 50, 75, 100}));
+    EXPECT_EQ(f.clock->Waits(), (std::vector<long long>{40, 40}));
 }
 
 TEST(TransitionControl, ReverseEndsOnTheOldImage) {

@@ -18,11 +18,14 @@
 #include "dialogs/MenuEditorForm.h"
 #include "dialogs/SelectColorForm.h"
 #include "dialogs/ToolButtonsForm.h"
+#include "dialogs/ViewItemsForm.h"
 #include "objects/records/ItemListPayloads.h"
+#include "objects/records/ListViewPayload.h"
 #include "player/AutoRunForm.h"
 #include "project/ClipboardObjects.h"
 #include "project/PageStream.h"
 #include "project/TargetFile.h"
+#include "render/PictureImage.h"
 #include "storage/TextFiles.h"
 #include "storage/exe/FileVersion.h"
 #include "storage/exe/VersionStrings.h"
@@ -31,8 +34,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -83,6 +88,12 @@ bool RunsFor(const std::string& program, const std::string& folder, int seconds)
     return ExitStatusWithin(program, folder, seconds) == -1;
 }
 
+// Replaces an edit's text by typing, as a user does.
+void Retype(QLineEdit* edit, const char* text) {
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
 // The property list of the designer, driven through its cells as a user does.
 struct PropertyCells {
     TPropertyEditor& Editor;
@@ -102,8 +113,7 @@ struct PropertyCells {
             line = combo->lineEdit();
         EXPECT_NE(line, nullptr) << caption;
         if (!line) return nullptr;
-        line->selectAll();
-        QTest::keyClicks(line, text);
+        Retype(line, text);
         return line;
     }
     // Chooses from a drop-down with the keyboard: `keys` pressed one after another.
@@ -224,12 +234,18 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     OnNextDialog([](QWidget* dialog) {
         auto* menu = static_cast<TMenuEditorForm*>(dialog);
         menu->AddRootButton()->click();
-        menu->CaptionEdit()->selectAll();
-        QTest::keyClicks(menu->CaptionEdit(), "Help");
+        Retype(menu->CaptionEdit(), "Help");
         menu->AddSubButton()->click();
-        menu->CaptionEdit()->selectAll();
-        QTest::keyClicks(menu->CaptionEdit(), "About");
+        Retype(menu->CaptionEdit(), "About");
         menu->ShortCutBox()->setCurrentIndex(menu->ShortCutBox()->findText("F1"));
+        // Its picture through the image editor.
+        OnNextDialog([](QWidget* editor) {
+            auto* images = qobject_cast<TImageEditorForm*>(editor);
+            if (!images) return static_cast<QDialog*>(editor)->reject();
+            images->TakePicture(PngPrototype());
+            images->accept();
+        });
+        menu->SelectImageButton()->click();
         auto* actions = menu->ActionPanel()->ActionList();
         actions->setCurrentIndex(actions->findText("Show Message"));
         menu->ActionPanel()->FileBox()->lineEdit()->setText("Made with Brelvane");
@@ -261,8 +277,35 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
         auto* items = static_cast<TListItemsForm*>(dialog);
         items->AddButton()->click();
         items->AddButton()->click();
-        items->CaptionEdit()->selectAll();
-        QTest::keyClicks(items->CaptionEdit(), "Second");
+        Retype(items->CaptionEdit(), "Second");
+        items->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("Items"));
+    EXPECT_EQ(cells.Shown("Items"), "[Items]");
+    // A list view in report style: two columns and an item with its cell.
+    f.Form->Action("ToolButton_ListView")->trigger();
+    QTest::mouseClick(image, Qt::LeftButton, {}, {360, 200});
+    ASSERT_EQ(surface.ObjectCount(), 5);
+    cells.Editor.ComboBox1Change(5);
+    cells.Choose("ViewStyle", {Qt::Key_End});
+    EXPECT_EQ(cells.Shown("ViewStyle"), "Report");
+    OnNextDialog([](QWidget* dialog) {
+        auto* columns = static_cast<TColumnPanelForm*>(dialog);
+        columns->AddButton()->click();
+        Retype(columns->CaptionEdit(), "Title");
+        columns->AddButton()->click();
+        Retype(columns->CaptionEdit(), "Pages");
+        columns->AlignmentBox()->setCurrentIndex(columns->AlignmentBox()->findText("Right"));
+        columns->WidthSpin()->setValue(64);
+        columns->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("ReportColumns"));
+    EXPECT_EQ(cells.Shown("ReportColumns"), "[Columns]");
+    OnNextDialog([](QWidget* dialog) {
+        auto* items = static_cast<TViewItemsForm*>(dialog);
+        items->AddButton()->click();
+        Retype(items->CaptionEdit(), "Manual");
+        items->SubItemsMemo()->setPlainText("312");
         items->accept();
     });
     cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("Items"));
@@ -329,7 +372,7 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     // The main page as placed on the surface, and the copy the clipboard held.
     TPageRecord main;
     ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Main Page"), main, TPageReadMode::Build, {}));
-    ASSERT_EQ(main.Objects.size(), 4u);
+    ASSERT_EQ(main.Objects.size(), 5u);
     EXPECT_EQ(main.Caption, "E2E");
     EXPECT_TRUE(main.FadeIn);
     EXPECT_EQ(main.FadeInStep, 128);
@@ -349,12 +392,28 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     const auto& listBox = static_cast<const TListBoxPayload&>(*main.Objects[3]->Payload);
     ASSERT_EQ(listBox.Items.size(), 2u);
     EXPECT_EQ(listBox.Items[1].Caption, "Second");
+    const auto& listView = static_cast<const TListViewPayload&>(*main.Objects[4]->Payload);
+    EXPECT_EQ(listView.ViewStyle, vsReport);
+    ASSERT_EQ(listView.Columns.size(), 2u);
+    EXPECT_EQ(listView.Columns[0].Caption, "Title");
+    EXPECT_EQ(listView.Columns[0].Alignment, caLeft);
+    EXPECT_EQ(listView.Columns[0].Width, 100);
+    EXPECT_EQ(listView.Columns[1].Caption, "Pages");
+    EXPECT_EQ(listView.Columns[1].Alignment, caRight);
+    EXPECT_EQ(listView.Columns[1].Width, 64);
+    ASSERT_EQ(listView.Items.size(), 1u);
+    EXPECT_EQ(listView.Items[0].Caption, "Manual");
+    EXPECT_EQ(listView.Items[0].SubItems, "312\r\n");
     TPageRecord sub;
     ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Sub Page"), sub, TPageReadMode::Build, {}));
     ASSERT_EQ(sub.MenuBar.size(), 1u);
     EXPECT_EQ(sub.MenuBar[0].Caption, "Help");
     ASSERT_EQ(sub.MenuBar[0].Items.size(), 1u);
     EXPECT_EQ(sub.MenuBar[0].Items[0].ShortCut, 0x70);
+    // The picture became a bitmap of its size.
+    EXPECT_EQ(sub.MenuBar[0].Items[0].Bitmap.Kind, TPictureKind::Bitmap);
+    EXPECT_EQ(PictureImageOf(sub.MenuBar[0].Items[0].Bitmap)->Size(),
+              PictureImageOf(PngPrototype())->Size());
     ASSERT_EQ(sub.StatusPanels.size(), 1u);
     EXPECT_EQ(sub.StatusPanels[0].Text, "New Panel");
     ASSERT_EQ(sub.ToolButtons.size(), 2u);
@@ -362,7 +421,8 @@ TEST(DesignerEndToEnd, NewProjectToSavedTargetThatThePlayerPlays) {
     // The pages as the tool shows them carry them too.
     for (const auto& [page, shown] :
          {std::pair{"Sub Page", "\"About\""}, std::pair{"Sub Page", "\"New Panel\""},
-          std::pair{"Sub Page", "\"New Button\""}, std::pair{"Main Page", "\"Second\""}}) {
+          std::pair{"Sub Page", "\"New Button\""}, std::pair{"Main Page", "\"Second\""},
+          std::pair{"Main Page", "\"Pages\""}, std::pair{"Main Page", "\"Manual\""}}) {
         const auto pageJson = f.Root.File("page.json");
         ASSERT_EQ(Shell(std::string("'") + BRELVANE_TOOL + "' page '" +
                         SourcePagePath(f.Base, page) + "' > '" + pageJson + "'"),

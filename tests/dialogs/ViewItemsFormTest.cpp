@@ -165,5 +165,27 @@ TEST_F(ViewItemsTest, WriteBackKeepsThePlaceAndOkWithoutAChangeWritesNothing) {
     EXPECT_NE(errors.Messages()[0].find("/1056)"), std::string::npos) << errors.Messages()[0];
 }
 
+TEST_F(ViewItemsTest, TheTreeOpensAsTheObjectShowsItAndADamagedNodeStopsIt) {
+    TViewItemsForm::TAssociated oneLevel;
+    oneLevel.ExpandLevels = 1;
+    TViewItemsForm form(nullptr, Context,
+                        std::vector<TTreeNode>{Node("Root", {Node("Kid", {Node("Grandchild")})})},
+                        QSize(18, 18), oneLevel);
+    auto* root = form.View()->topLevelItem(0);
+    EXPECT_TRUE(root->isExpanded());
+    EXPECT_FALSE(root->child(0)->isExpanded());
+    EXPECT_EQ(form.Nodes()[0].Nodes[0].Nodes[0].Item.Caption, "Grandchild");
+
+    TTreeViewPayload tree;
+    tree.Nodes = {Node("Root", {Node("Kid"), Node("Broken")})};
+    tree.Nodes[0].Nodes[1].Item.Icon.Data.resize(5);
+    const auto before = tree.Nodes;
+    ErrorCollector errors;
+    // Nothing opens: a dialog would wait here for ever.
+    EXPECT_FALSE(EditTreeViewItems(nullptr, Context, tree, nullptr));
+    EXPECT_EQ(errors.Messages().size(), 1u);
+    EXPECT_EQ(tree.Nodes, before);
+}
+
 } // namespace
 } // namespace brelvane

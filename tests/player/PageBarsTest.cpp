@@ -1,10 +1,13 @@
+#include "player/PageSurface.h"
 #include "player/PlayerProject.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -48,9 +51,51 @@ TEST(ToolBar, HiddenWithoutEntriesAndStatusBarWithoutPanels) {
     TAutoRunForm form;
     ASSERT_TRUE(form.BuildPage("Main", TPageReadMode::Build));
     form.show();
+    // Not even made: a page without bars pays nothing for them.
+    EXPECT_EQ(form.ToolBar(), nullptr);
+    EXPECT_EQ(form.StatusBar(), nullptr);
+    EXPECT_EQ(form.MenuBar(), nullptr);
+    EXPECT_EQ(form.Surface()->geometry(), form.rect());
+}
+
+TEST(PageBars, MadeOnFirstUseAroundThePageAndHiddenForTheNextPageWithout) {
+    PlayerProject project;
+    auto withBars = TestPage("Main", pkMainPage);
+    TMenuItem file;
+    file.Caption = "File";
+    withBars.MenuBar = {file};
+    withBars.ToolBarShowCaptions = true;
+    withBars.ToolButtons = {Button("A")};
+    withBars.StatusPanels = {{0, "Ready", 120}};
+    project.AddPage(withBars);
+    project.AddPage(TestPage("Plain", pkSubPage));
+    TAutoRunForm form;
+    ASSERT_TRUE(form.BuildPage("Main", TPageReadMode::Build));
+    form.show();
+    ASSERT_NE(form.MenuBar(), nullptr);
+    ASSERT_NE(form.ToolBar(), nullptr);
+    ASSERT_NE(form.StatusBar(), nullptr);
+    // Top to bottom: menu bar, tool bar, page, status bar, filling the window.
+    const QRect menu = form.MenuBar()->geometry();
+    const QRect tools = form.ToolBar()->geometry();
+    const QRect page = form.Surface()->geometry();
+    const QRect status = form.StatusBar()->geometry();
+    EXPECT_EQ(menu.top(), 0);
+    EXPECT_EQ(tools.top(), menu.bottom() + 1);
+    EXPECT_EQ(page.top(), tools.bottom() + 1);
+    EXPECT_EQ(status.top(), page.bottom() + 1);
+    EXPECT_EQ(status.bottom(), form.height() - 1);
+    EXPECT_EQ(form.StatusBar()->findChildren<QSizeGrip*>().size(), 0);
+
+    // The menu bar belongs to the window, which a replacing page keeps.
+    ASSERT_TRUE(form.BuildPage("Plain", TPageReadMode::Replace));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form.MenuBar()->isVisible());
     EXPECT_FALSE(form.ToolBar()->isVisible());
     EXPECT_FALSE(form.StatusBar()->isVisible());
-    EXPECT_FALSE(form.MenuBar()->isVisible());
+    EXPECT_EQ(form.StatusPanelCount(), 0);
+    EXPECT_EQ(form.Surface()->geometry().top(), form.MenuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(form.Surface()->geometry().bottom(), form.height() - 1);
 }
 
 TEST(StatusBar, PanelsShowTheirTextsAndViewersReplaceThem) {

@@ -3,6 +3,7 @@
 #include "storage/EffectBlock.h"
 
 #include <QImage>
+#include <QPainterPath>
 #include <gtest/gtest.h>
 
 namespace brelvane {
@@ -103,6 +104,55 @@ TEST(GradientFill, FillsOnlyTheRectangleAndNothingForOtherStyles) {
     EXPECT_EQ(image.pixel(1, 3), 0u);
     EXPECT_EQ(image.pixel(6, 3), 0u);
     EXPECT_EQ(image.pixel(2, 8), 0u);
+}
+
+// The column styles drawn as one fill per column, the plain way.
+void FillColumnByColumn(QPainter& painter, int style, const QRect& rect) {
+    const QColor a(0, 0, 0), b(255, 100, 10);
+    const int left = rect.left(), right = left + rect.width();
+    const int mid = (left + right) / 2, half = rect.width() / 2;
+    for (int x = left; x < right; ++x) {
+        QColor colour;
+        if (style == gfLeftRight)
+            colour = GradientStep(a, b, x - left, rect.width());
+        else if (x < mid)
+            colour = GradientStep(a, b, mid - 1 - x, half);
+        else
+            colour = GradientStep(a, b, x - mid, half);
+        painter.fillRect(QRect(x, rect.top(), 1, rect.height()), colour);
+    }
+}
+
+// Both ways on the same painter set-up: translated, clipped by an
+// antialiased ellipse, optionally scaled.
+QImage Drawn(bool plain, int style, const QRect& rect, QTransform transform) {
+    QImage image(90, 60, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setTransform(transform);
+    QPainterPath clip;
+    clip.addEllipse(QRectF(rect).adjusted(3.5, 2.5, -3.5, -2.5));
+    painter.setClipPath(clip);
+    if (plain)
+        FillColumnByColumn(painter, style, rect);
+    else
+        GradientFill(painter, style, kA, rect, kB);
+    return image;
+}
+
+TEST(GradientFill, ColumnStylesGiveThePixelsOfOneFillPerColumnUnderAnyPainterSetUp) {
+    const QTransform setUps[] = {QTransform(), QTransform::fromTranslate(7, 5),
+                                 QTransform::fromTranslate(2.5, 1.25),
+                                 QTransform::fromScale(1.5, 2)};
+    const QRect rects[] = {QRect(0, 0, 40, 20), QRect(-5, 3, 33, 17), QRect(11, -2, 1, 9)};
+    for (const int style : {int(gfLeftRight), int(gfMiddleLeftRight)})
+        for (const auto& transform : setUps)
+            for (const auto& rect : rects)
+                EXPECT_EQ(Drawn(false, style, rect, transform), Drawn(true, style, rect, transform))
+                    << "style " << style << " rect " << rect.x() << "," << rect.y() << " "
+                    << rect.width() << "x" << rect.height() << " dx " << transform.dx() << " scale "
+                    << transform.m11();
 }
 
 } // namespace
