@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Each benchmark runs several times and its fastest run counts, which keeps
@@ -38,3 +40,43 @@ public:
 
     std::map<std::string, TFastestTime>& times = noted;
 };
+
+// One line of a ratio table: the fastest real time of `Ours` over that of
+// `Theirs`, beside the target ratio.
+struct TRatioPair {
+    const char* What;
+    const char* Ours;
+    const char* Theirs;
+    double Target;
+};
+
+inline void PrintFastestRatios(const std::vector<TRatioPair>& pairs,
+                               const std::map<std::string, TFastestTime>& times) {
+    std::printf("\n%-40s %9s %9s %8s %7s\n", "measure", "ours ms", "base ms", "ratio", "target");
+    for (const auto& pair : pairs) {
+        const auto ours = times.find(pair.Ours);
+        const auto theirs = times.find(pair.Theirs);
+        if (ours == times.end() || theirs == times.end()) continue;
+        std::printf("%-40s %9.2f %9.2f %7.2fx %6.1fx\n", pair.What, ours->second.Real / 1000,
+                    theirs->second.Real / 1000, ours->second.Real / theirs->second.Real,
+                    pair.Target);
+    }
+}
+
+using TNamedBenchmark = std::pair<const char*, void (*)(benchmark::State&)>;
+
+// Runs each benchmark for its fastest run, printing the runs and then the
+// ratio table of `pairs`.
+inline void RunForFastestRatios(int& argc, char** argv,
+                                const std::vector<TNamedBenchmark>& benchmarks,
+                                const std::vector<TRatioPair>& pairs) {
+    for (const auto& [name, run] : benchmarks)
+        RepeatForFastest(benchmark::RegisterBenchmark(name, run)
+                             ->Unit(benchmark::kMicrosecond)
+                             ->ReportAggregatesOnly(true));
+    benchmark::Initialize(&argc, argv);
+    FastestReporter reporter(true);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    PrintFastestRatios(pairs, reporter.times);
+    benchmark::Shutdown();
+}

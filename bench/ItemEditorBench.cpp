@@ -137,41 +137,18 @@ void PlainTreeFill(benchmark::State& state) {
     }
 }
 
-void PrintRatios(const std::map<std::string, TFastestTime>& times) {
-    const struct {
-        const char* what;
-        const char* ours;
-        const char* theirs;
-    } pairs[] = {{"list item editor / QListWidget + copy", "ListItemsEditor", "PlainListFill"},
-                 {"view item editor / QTreeWidget", "ViewItemsEditor", "PlainTreeFill"}};
-    std::printf("\n%-40s %9s %9s %8s %7s\n", "measure", "ours ms", "base ms", "ratio", "target");
-    for (const auto& pair : pairs) {
-        const auto ours = times.find(pair.ours);
-        const auto theirs = times.find(pair.theirs);
-        if (ours == times.end() || theirs == times.end()) continue;
-        std::printf("%-40s %9.2f %9.2f %7.2fx %6.1fx\n", pair.what, ours->second.Real / 1000,
-                    theirs->second.Real / 1000, ours->second.Real / theirs->second.Real, 2.0);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const auto add = [](const char* name, void (*run)(benchmark::State&)) {
-        RepeatForFastest(benchmark::RegisterBenchmark(name, run)
-                             ->Unit(benchmark::kMicrosecond)
-                             ->ReportAggregatesOnly(true));
-    };
-    add("ListItemsEditor", ListItemsEditor);
-    add("PlainListFill", PlainListFill);
-    add("ViewItemsEditor", ViewItemsEditor);
-    add("PlainTreeFill", PlainTreeFill);
-    benchmark::Initialize(&argc, argv);
-    FastestReporter reporter(true);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    PrintRatios(reporter.times);
-    benchmark::Shutdown();
+    RunForFastestRatios(
+        argc, argv,
+        {{"ListItemsEditor", ListItemsEditor},
+         {"PlainListFill", PlainListFill},
+         {"ViewItemsEditor", ViewItemsEditor},
+         {"PlainTreeFill", PlainTreeFill}},
+        {{"list item editor / QListWidget + copy", "ListItemsEditor", "PlainListFill", 2},
+         {"view item editor / QTreeWidget", "ViewItemsEditor", "PlainTreeFill", 2}});
     return 0;
 }

@@ -111,8 +111,8 @@ void TBurnerWindow::Start() {
             return Fail("The image cannot lie inside the folder it holds.");
         partial_ = Partial(imagePath_);
         QFile::remove(partial_);
-        command =
-            DiscImageCommand(job_.BaseFolder, job_.RuntimeFolder, partial_.toStdString(), label);
+        command = DiscImageCommand(job_.BaseFolder, OwnPlayer(job_.RuntimeFolder),
+                                   partial_.toStdString(), label);
     } else {
         command = BurnCommand(job_.BaseFolder, job_.RuntimeFolder,
                               target_->currentData().toString().toStdString(), label);

@@ -5,8 +5,6 @@
 #include "designer/PublishForm.h"
 #include "designer/WaitCursor.h"
 #include "platform/Shell.h"
-#include "publish/LaunchingExecutable.h"
-#include "publish/PublishTree.h"
 #include "storage/AnsiCodePage.h"
 
 #include <QFileDialog>
@@ -31,8 +29,6 @@ void TMainForm::SaveAndPublish() {
     services.ProgramPath = paths_.ProgramPath;
     services.ProgramFolder = paths_.ProgramFolder;
     services.BaseFolder = project_.BaseFolder;
-    services.RuntimeFolder = paths_.ProgramFolder + "/" + kPublishedRuntimeFolder;
-    services.LauncherProgram = paths_.ProgramFolder + "/" + kLauncherProgramName;
     services.Title = AnsiToUtf8(project_.Index.Settings.ApplicationTitle);
     services.SaveStep = [this] {
         WaitCursor wait;

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -32,6 +33,25 @@ namespace {
 // Work shorter than this shows no progress window.
 constexpr int kProgressDelayMs = 500;
 constexpr int kProgressSteps = 1000;
+
+// One radio button of a group: where it is kept, its text and object name.
+struct TRadioChoice {
+    QRadioButton** Button;
+    const char* Text;
+    const char* Name;
+};
+
+QGroupBox* RadioGroup(QWidget* owner, const QString& title,
+                      std::initializer_list<TRadioChoice> choices) {
+    auto* group = new QGroupBox(title, owner);
+    auto* list = new QVBoxLayout(group);
+    for (const auto& choice : choices) {
+        *choice.Button = new QRadioButton(choice.Text, group);
+        (*choice.Button)->setObjectName(choice.Name);
+        list->addWidget(*choice.Button);
+    }
+    return group;
+}
 
 bool RefusedInsideBase(const std::string& path, const std::string& baseFolder) {
     if (!IsInsideFolder(path, baseFolder)) return false;
@@ -63,18 +83,21 @@ TPublishForm::TPublishForm(QWidget* owner, TPublishServices services)
     setWindowTitle("Save and Publish Project");
     auto* layout = new QVBoxLayout(this);
 
-    auto* targets = new QGroupBox("Publish Target", this);
-    targets_ = targets;
-    auto* targetList = new QVBoxLayout(targets);
-    burn_ = new QRadioButton("Burn CD/DVD Directly or Create ISO Image", targets);
-    executable_ = new QRadioButton("Create a Single Executable File", targets);
-    folder_ = new QRadioButton("Folder on Your Hard Drive", targets);
-    burn_->setObjectName("BurnTarget");
-    executable_->setObjectName("ExecutableTarget");
-    folder_->setObjectName("FolderTarget");
-    for (auto* button : {burn_, executable_, folder_})
-        targetList->addWidget(button);
-    layout->addWidget(targets);
+    targets_ = RadioGroup(this, "Publish Target",
+                          {{&burn_, "Burn CD/DVD Directly or Create ISO Image", "BurnTarget"},
+                           {&executable_, "Create a Single Executable File", "ExecutableTarget"},
+                           {&folder_, "Folder on Your Hard Drive", "FolderTarget"}});
+    layout->addWidget(targets_);
+
+    auto* players = RadioGroup(this, "Player",
+                               {{&linux_, "Linux", "LinuxPlayer"},
+                                {&windows_, "Windows", "WindowsPlayer"},
+                                {&both_, "Linux and Windows", "BothPlayers"}});
+    playerNote_ = new QLabel(players);
+    playerNote_->setObjectName("PlayerNote");
+    playerNote_->setWordWrap(true);
+    players->layout()->addWidget(playerNote_);
+    layout->addWidget(players);
 
     auto* information = new QGroupBox("Executable File Information", this);
     auto* fields = new QFormLayout(information);
@@ -104,6 +127,36 @@ TPublishForm::TPublishForm(QWidget* owner, TPublishServices services)
     const bool canBurn = !BurnerPath().empty() || services_.ImageProgramFound;
     burn_->setEnabled(canBurn);
     (canBurn ? burn_ : executable_)->setChecked(true);
+    (kNativePlayer == TPlayerChoice::Linux ? linux_ : windows_)->setChecked(true);
+    connect(burn_, &QRadioButton::toggled, this, &TPublishForm::UpdatePlayerChoices);
+    UpdatePlayerChoices();
+}
+
+TPublishedPlayers TPublishForm::Players() const {
+    const auto choice = both_->isChecked()      ? TPlayerChoice::Both
+                        : windows_->isChecked() ? TPlayerChoice::Windows
+                                                : TPlayerChoice::Linux;
+    return PlayersBesideProgram(choice, services_.BaseFolder, services_.ProgramFolder);
+}
+
+void TPublishForm::UpdatePlayerChoices() {
+    auto* native = kNativePlayer == TPlayerChoice::Linux ? linux_ : windows_;
+    auto* foreign = native == linux_ ? windows_ : linux_;
+    const auto foreignPlayer =
+        PlayersBesideProgram(TPlayerChoice::Both, services_.BaseFolder, services_.ProgramFolder);
+    const auto& foreignPath =
+        native == linux_ ? foreignPlayer.WindowsPlayer : foreignPlayer.LinuxPlayer;
+    QString note;
+    if (burn_->isChecked() && !BurnerPath().empty())
+        note = "The disc burner publishes the base folder with its own player.";
+    else if (!FileExists(foreignPath))
+        note = QString("No %1 player: \"%2\" not found.")
+                   .arg(foreign->text(), QString::fromStdString(foreignPath));
+    for (auto* button : {foreign, both_})
+        button->setEnabled(note.isEmpty());
+    if (!note.isEmpty()) native->setChecked(true);
+    playerNote_->setText(note);
+    playerNote_->setVisible(!note.isEmpty());
 }
 
 std::string TPublishForm::BurnerPath() const {
@@ -191,7 +244,7 @@ bool TPublishForm::MakeDiscImage() {
                     std::min(int(*percent * kProgressSteps / 100), kProgressSteps - 1));
         });
     const auto result =
-        WriteDiscImage(services_.BaseFolder, services_.RuntimeFolder, *image, services_.Title, run);
+        WriteDiscImage(services_.BaseFolder, Players(), *image, services_.Title, run);
     progress.close();
     SetBusy(false);
     return result == TPublishResult::Done;
@@ -202,17 +255,21 @@ bool TPublishForm::MakeSingleExecutable() {
     if (!path || path->empty() || RefusedInsideBase(*path, services_.BaseFolder) ||
         !services_.SaveStep())
         return false;
+    const auto players = Players();
     {
         WaitCursor wait;
-        if (!WriteLaunchingExecutable(
-                {services_.BaseFolder, services_.LauncherProgram, services_.RuntimeFolder}, *path))
-            return false;
+        if (!WriteSingleExecutables(services_.BaseFolder, players, *path)) return false;
     }
     if (platform::AskYesNo(this, "Executable File", "Executable file created, launch it?",
                            platform::TMessageIcon::Information)) {
+        // Of two, the one this system runs.
+        const auto files = SingleExecutableNames(players.Choice, *path);
+        const auto native = std::find_if(files.begin(), files.end(), [](const auto& file) {
+            return file.first == kNativePlayer;
+        });
         platform::ShellRequest request;
         request.Verb = "open";
-        request.File = *path;
+        request.File = (native != files.end() ? *native : files.front()).second;
         platform::CurrentShell().Execute(request);
     }
     return true;
@@ -228,15 +285,13 @@ bool TPublishForm::CopyToFolder() {
     progress.setObjectName("PublishProgress");
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressDelayMs);
-    const auto result =
-        PublishFolder(services_.BaseFolder, destination, services_.RuntimeFolder,
-                      [&](std::uint64_t done, std::uint64_t total) {
-                          const auto step =
-                              total == 0 ? kProgressSteps : int(done * kProgressSteps / total);
-                          progress.setValue(std::min(step, kProgressSteps - 1));
-                          QCoreApplication::processEvents();
-                          return !progress.wasCanceled();
-                      });
+    const auto result = PublishFolder(
+        services_.BaseFolder, destination, Players(), [&](std::uint64_t done, std::uint64_t total) {
+            const auto step = total == 0 ? kProgressSteps : int(done * kProgressSteps / total);
+            progress.setValue(std::min(step, kProgressSteps - 1));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
     progress.close();
     SetBusy(false);
     return result == TPublishResult::Done;

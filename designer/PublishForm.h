@@ -1,6 +1,7 @@
 #pragma once
 
 #include "publish/DiscImage.h"
+#include "publish/PublishedPlayers.h"
 
 #include <QDialog>
 #include <functional>
@@ -32,10 +33,6 @@ struct TPublishServices {
     std::string ProgramPath;
     std::string ProgramFolder;
     std::string BaseFolder;
-    // Every target carries the player's libraries in this folder.
-    std::string RuntimeFolder;
-    // The front of a single executable, which unpacks and runs the player.
-    std::string LauncherProgram;
     // The project's title, the label of a disc image.
     std::string Title;
     // Saves the project and writes its target file; false when either failed
@@ -51,8 +48,9 @@ struct TPublishServices {
 };
 
 // "Save and Publish Project": burns the base folder or makes a disc image of
-// it, packs it into one executable, or copies it to a folder. A target that
-// fails or is cancelled leaves the dialog open.
+// it, packs it into one executable, or copies it to a folder, with the Linux
+// player, the Windows player or both. A target that fails or is cancelled
+// leaves the dialog open.
 class TPublishForm : public QDialog {
     Q_OBJECT
 public:
@@ -64,6 +62,13 @@ public:
     QRadioButton* BurnTarget() const { return burn_; }
     QRadioButton* ExecutableTarget() const { return executable_; }
     QRadioButton* FolderTarget() const { return folder_; }
+    QRadioButton* LinuxPlayer() const { return linux_; }
+    QRadioButton* WindowsPlayer() const { return windows_; }
+    QRadioButton* BothPlayers() const { return both_; }
+    // Why a player choice is not offered, empty when all are.
+    QLabel* PlayerNote() const { return playerNote_; }
+    // The chosen players with the files they come from.
+    TPublishedPlayers Players() const;
     QLabel* FileDescription() const { return description_; }
     QLabel* CompanyName() const { return company_; }
     QLabel* LegalCopyright() const { return copyright_; }
@@ -76,6 +81,9 @@ public:
 
 private:
     void ShowVersionStrings();
+    // Offers the choices whose files are there; the burner publishes the base
+    // folder with its own player only.
+    void UpdatePlayerChoices();
     void SetBusy(bool busy);
     bool Burn();
     bool MakeDiscImage();
@@ -88,6 +96,10 @@ private:
     QRadioButton* burn_ = nullptr;
     QRadioButton* executable_ = nullptr;
     QRadioButton* folder_ = nullptr;
+    QRadioButton* linux_ = nullptr;
+    QRadioButton* windows_ = nullptr;
+    QRadioButton* both_ = nullptr;
+    QLabel* playerNote_ = nullptr;
     QLabel* description_ = nullptr;
     QLabel* company_ = nullptr;
     QLabel* copyright_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "dialogs/ActionFileForm.h"
 #include "dialogs/ActionGroupForm.h"
+#include "dialogs/ActionIcons.h"
 #include "dialogs/ActionTypes.h"
 #include "dialogs/CopyFileActionForm.h"
 #include "dialogs/DialogSupport.h"
@@ -187,7 +188,7 @@ TActionRows AddActionRows(QWidget* owner, QGridLayout* grid, const TActionContex
     actions->setObjectName("ActionList");
     actions->setMaxVisibleItems(16);
     for (const int type : kOfferedActionTypes)
-        actions->addItem(QString::fromLatin1(ActionTypeName(type)), type);
+        actions->addItem(ActionIcon(type), QString::fromLatin1(ActionTypeName(type)), type);
     grid->addWidget(new QLabel("ClickAction:", owner), 0, 0);
     grid->addWidget(actions, 0, 1, 1, 2);
     auto* file = new TActionFileField(owner, context);

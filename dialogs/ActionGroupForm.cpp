@@ -1,6 +1,7 @@
 #include "dialogs/ActionGroupForm.h"
 
 #include "dialogs/ActionEditorForm.h"
+#include "dialogs/ActionIcons.h"
 #include "dialogs/ActionTypes.h"
 #include "dialogs/DialogSupport.h"
 #include "objects/records/ActionArguments.h"
@@ -30,6 +31,7 @@ TActionGroupForm::TActionGroupForm(QWidget* owner, const TActionContext& context
 void TActionGroupForm::ShowRow(int row) {
     const auto& command = commands_[row];
     auto* item = List()->topLevelItem(row);
+    item->setIcon(0, ActionIcon(command.ActionType));
     item->setText(0, QString::fromLatin1(ActionTypeName(command.ActionType)));
     item->setText(1, ShownText(ShownFileField(command.ActionType, command.ActionFile)));
 }

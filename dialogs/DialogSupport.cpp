@@ -26,6 +26,18 @@ std::string StoredText(const QString& shown) {
     return ToAnsi(shown);
 }
 
+QString MemoText(const std::string& stored) {
+    auto shown = ShownText(stored);
+    shown.replace("\r\n", "\n");
+    return shown;
+}
+
+std::string StoredMemoText(const QString& shown) {
+    auto text = shown;
+    text.replace("\n", "\r\n");
+    return StoredText(text);
+}
+
 std::string FolderOfPath(const std::string& path) {
     const auto slash = path.find_last_of("\\/:");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);

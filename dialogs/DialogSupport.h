@@ -19,6 +19,10 @@ namespace brelvane {
 // Stored ANSI bytes shown in a control, and back.
 QString ShownText(const std::string& stored);
 std::string StoredText(const QString& shown);
+// A stored multi-line text (lines ended by CR LF, or a lone LF) as a memo
+// shows it, and a memo's text stored with CR LF line ends.
+QString MemoText(const std::string& stored);
+std::string StoredMemoText(const QString& shown);
 
 // The folder part of a stored path with its trailing backslash ("\" for a
 // file at the root of the base folder).

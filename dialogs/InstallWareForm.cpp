@@ -66,7 +66,7 @@ TInstallWareForm::TInstallWareForm(QWidget* owner, const TActionContext& context
     prompt_ = new QCheckBox("Prompt before running install", this);
     prompt_->setChecked(ware.Prompt);
     caption_ = new QLineEdit(ShownText(ware.PromptCaption), this);
-    message_ = new QPlainTextEdit(ShownText(ware.PromptText), this);
+    message_ = new QPlainTextEdit(MemoText(ware.PromptText), this);
     message_->setFixedHeight(70);
     allowSkip_ = new QCheckBox("Allow user to skip the installation", this);
     allowSkip_->setChecked(ware.AllowSkip);
@@ -154,7 +154,7 @@ void TInstallWareForm::WriteTo(TInstallWare& ware) const {
     ware.FileType = WithLeadingDot(StoredText(fileType_->currentText()));
     ware.Prompt = prompt_->isChecked();
     ware.PromptCaption = StoredText(caption_->text());
-    ware.PromptText = StoredText(message_->toPlainText());
+    ware.PromptText = StoredMemoText(message_->toPlainText());
     ware.AllowSkip = allowSkip_->isChecked();
 }
 

@@ -1,6 +1,5 @@
 #include "dialogs/LaunchSlideShowActionForm.h"
 
-#include "dialogs/ColorSwatch.h"
 #include "render/TransitionStyles.h"
 
 #include <QCheckBox>
@@ -60,7 +59,8 @@ TSlideShowReading ReadSlideShowSettings(const std::string& text) {
 
 TLaunchSlideShowActionForm::TLaunchSlideShowActionForm(QWidget* owner,
                                                        const TActionContext& context,
-                                                       const TSlideShowArgument& s)
+                                                       const TSlideShowArgument& s,
+                                                       TColorPrompt colorPrompt)
     : QDialog(owner), context_(context), modified_(new TModifiedFlag(this)) {
     setObjectName("LaunchSlideShowActionForm");
     setWindowTitle("Launch slide show");
@@ -84,7 +84,7 @@ TLaunchSlideShowActionForm::TLaunchSlideShowActionForm(QWidget* owner,
     step_ = NumberSpin(this, 1, 99, s.Step);
     stepDelay_ = NumberSpin(this, 1, 9999, s.StepDelay);
     interval_ = NumberSpin(this, 0, 99, s.Interval);
-    background_ = new TColorSwatch(this);
+    background_ = new TColorBox(this, std::move(colorPrompt));
     background_->SetValue(s.BackgroundColor);
     music_ = new QLineEdit(ShownText(s.MusicFile), this);
     auto* selectMusic = new QPushButton("S&elect...", this);
@@ -119,7 +119,7 @@ TLaunchSlideShowActionForm::TLaunchSlideShowActionForm(QWidget* owner,
         modified_->Watch(box);
     for (auto* spin : {step_, stepDelay_, interval_})
         modified_->Watch(spin);
-    connect(background_, &TColorSwatch::Picked, modified_, &TModifiedFlag::Set);
+    connect(background_, &TColorBox::ValueChosen, modified_, &TModifiedFlag::Set);
     connect(selectFolder, &QPushButton::clicked, this, &TLaunchSlideShowActionForm::ChooseFolder);
     connect(selectMusic, &QPushButton::clicked, this, &TLaunchSlideShowActionForm::ChooseMusic);
 }

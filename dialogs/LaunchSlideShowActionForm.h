@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/ActionContext.h"
+#include "dialogs/ColorBox.h"
 #include "dialogs/DialogSupport.h"
 #include "objects/records/ActionArguments.h"
 
@@ -13,8 +14,6 @@ class QLineEdit;
 class QSpinBox;
 
 namespace brelvane {
-
-class TColorSwatch;
 
 // The slide show settings as the dialog reads them: fields in order up to the
 // first missing separator, the rest at their defaults.
@@ -31,7 +30,8 @@ class TLaunchSlideShowActionForm : public QDialog {
     Q_OBJECT
 public:
     TLaunchSlideShowActionForm(QWidget* owner, const TActionContext& context,
-                               const TSlideShowArgument& settings);
+                               const TSlideShowArgument& settings,
+                               TColorPrompt colorPrompt = DesktopColorPrompt());
 
     std::string Text() const;
     TModifiedFlag& Modified() { return *modified_; }
@@ -43,7 +43,7 @@ public:
     QSpinBox* StepSpin() const { return step_; }
     QSpinBox* StepDelaySpin() const { return stepDelay_; }
     QSpinBox* IntervalSpin() const { return interval_; }
-    TColorSwatch* BackgroundSwatch() const { return background_; }
+    TColorBox* BackgroundBox() const { return background_; }
     QLineEdit* MusicEdit() const { return music_; }
 
 private:
@@ -59,7 +59,7 @@ private:
     QSpinBox* step_ = nullptr;
     QSpinBox* stepDelay_ = nullptr;
     QSpinBox* interval_ = nullptr;
-    TColorSwatch* background_ = nullptr;
+    TColorBox* background_ = nullptr;
     QLineEdit* music_ = nullptr;
 };
 

@@ -13,13 +13,6 @@ namespace brelvane {
 
 namespace {
 constexpr const char* kTextFilter = "Text file (*.txt)";
-
-// Stored line ends (CR LF, or a lone LF) as the memo's.
-QString MemoText(const std::string& text) {
-    auto shown = ShownText(text);
-    shown.replace("\r\n", "\n");
-    return shown;
-}
 } // namespace
 
 TTextFilePrompts DesktopTextFilePrompts() {
@@ -65,9 +58,7 @@ TTextEditorForm::TTextEditorForm(QWidget* owner, const std::string& text, TTextF
 }
 
 std::string TTextEditorForm::Text() const {
-    auto text = memo_->toPlainText();
-    text.replace("\n", "\r\n");
-    return StoredText(text);
+    return StoredMemoText(memo_->toPlainText());
 }
 
 void TTextEditorForm::Load() {

@@ -21,8 +21,8 @@ constexpr unsigned kExecutableMode = 0755;
 void SetFileMode(const std::string& path, unsigned mode) {
     if (mode == 0) return;
     std::error_code error;
-    std::filesystem::permissions(NativePath(path), static_cast<std::filesystem::perms>(mode & 07777),
-                                 error);
+    std::filesystem::permissions(NativePath(path),
+                                 static_cast<std::filesystem::perms>(mode & 07777), error);
     if (error) {
         errno = error.value();
         throw StreamError("cannot set the mode of " + path);
@@ -35,13 +35,17 @@ std::string RootFile(const std::string& baseFolder, const std::string& name) {
 }
 
 // `mode` 0 leaves the new file's mode as the file system makes it.
+void WriteTextAtomically(const std::string& path, const std::string& text, unsigned mode) {
+    SaveFileAtomically(path, [&](TStream& stream) {
+        stream.Write(text.data(), text.size());
+        return true;
+    });
+    SetFileMode(path, mode);
+}
+
 bool WriteRootText(const std::string& path, const std::string& text, unsigned mode) {
     return FileTransfer(kCopyPlayerError, path, [&] {
-        SaveFileAtomically(path, [&](TStream& stream) {
-            stream.Write(text.data(), text.size());
-            return true;
-        });
-        SetFileMode(path, mode);
+        WriteTextAtomically(path, text, mode);
         return true;
     });
 }
@@ -58,8 +62,12 @@ std::string AutorunInfText() {
     return "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
 }
 
-std::string AutorunScriptText() {
-    return "#!/bin/sh\ncd \"$(dirname \"$0\")\" && exec ./autorun.exe \"$@\"\n";
+std::string AutorunScriptText(const std::string& player) {
+    return "#!/bin/sh\ncd \"$(dirname \"$0\")\" && exec ./" + player + " \"$@\"\n";
+}
+
+void WriteAutorunScript(const std::string& path, const std::string& player) {
+    WriteTextAtomically(path, AutorunScriptText(player), kExecutableMode);
 }
 
 void CopyFileAtomically(const std::string& from, const std::string& to, unsigned mode) {

@@ -26,9 +26,13 @@ struct TDiscRootSources {
 // The three lines of "autorun.inf", CR LF after each.
 std::string AutorunInfText();
 
-// "autorun": starts the player from its own folder when a desktop runs a
-// disc's autostart program after mounting it.
-std::string AutorunScriptText();
+// "autorun": starts the player (a file of the same folder) from its own
+// folder when a desktop runs a disc's autostart program after mounting it.
+std::string AutorunScriptText(const std::string& player = "autorun.exe");
+
+// Writes that script, mode 0755, through a temporary file renamed into
+// place. Throws StreamError on failure.
+void WriteAutorunScript(const std::string& path, const std::string& player = "autorun.exe");
 
 // The root files written before the pages of a save: the base folder must
 // exist, the player is copied when missing or of another version (mode 0755),

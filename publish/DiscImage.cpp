@@ -1,8 +1,11 @@
 #include "publish/DiscImage.h"
 
+#include "project/DiscRootFiles.h"
+#include "publish/LabelledPlayers.h"
 #include "publish/PublishTree.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
+#include "storage/Transfer.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -39,23 +42,29 @@ std::string DiscVolumeLabel(const std::string& title) {
 }
 
 std::vector<std::string> DiscImageCommand(const std::string& baseFolder,
-                                          const std::string& runtimeFolder,
-                                          const std::string& imagePath, const std::string& label) {
-    return {"xorriso",
-            "-as",
-            "mkisofs",
-            "-R",
-            "-J",
-            "-joliet-long",
-            "-V",
-            label,
-            "-m",
-            kProjectSourceFolder,
-            "-o",
-            imagePath,
-            "-graft-points",
-            "/=" + GraftPath(baseFolder),
-            "/" + std::string(kPublishedRuntimeFolder) + "/=" + GraftPath(runtimeFolder)};
+                                          const TPublishedPlayers& players,
+                                          const std::string& imagePath, const std::string& label,
+                                          const std::string& scriptFile) {
+    const auto root = PublishedRoot(players);
+    std::vector<std::string> command{"xorriso",      "-as", "mkisofs", "-R", "-J",
+                                     "-joliet-long", "-V",  label,     "-m", kProjectSourceFolder};
+    // Root files the chosen players replace, by their exact path on disk.
+    const auto base = fs::absolute(baseFolder);
+    for (const auto& name : root.LeftOut) {
+        command.push_back("-x");
+        command.push_back((base / name).string());
+    }
+    for (const auto& item : {"-o", imagePath.c_str(), "-graft-points"})
+        command.push_back(item);
+    command.push_back("/=" + GraftPath(baseFolder));
+    for (const auto& [name, source] : root.Added)
+        command.push_back("/" + GraftPath(name) + "=" + GraftPath(source));
+    if (!root.ScriptPlayer.empty())
+        command.push_back(std::string("/") + kRootScriptName + "=" + GraftPath(scriptFile));
+    if (root.Runtime)
+        command.push_back("/" + std::string(kPublishedRuntimeFolder) +
+                          "/=" + GraftPath(players.RuntimeFolder));
+    return command;
 }
 
 std::optional<double> ProgressPercent(const std::string& line) {
@@ -67,7 +76,7 @@ std::optional<double> ProgressPercent(const std::string& line) {
     return percent;
 }
 
-TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& runtimeFolder,
+TPublishResult WriteDiscImage(const std::string& baseFolder, const TPublishedPlayers& chosen,
                               const std::string& imagePath, const std::string& title,
                               const TProgramRunner& run) {
     if (IsInsideFolder(imagePath, baseFolder)) {
@@ -75,14 +84,27 @@ TPublishResult WriteDiscImage(const std::string& baseFolder, const std::string& 
         ReportFileError(kPublishInsideBaseError, imagePath);
         return TPublishResult::Failed;
     }
-    if (!RuntimeFolderFound(runtimeFolder)) return TPublishResult::Failed;
+    if (!PlayersFound(chosen)) return TPublishResult::Failed;
+    const TLabelledPlayers labelled(chosen, imagePath);
+    if (!labelled.Ready()) return TPublishResult::Failed;
+    const auto& players = labelled.Players();
     const fs::path target(imagePath);
-    const auto temporary =
-        (target.parent_path() / ("." + target.filename().string() + ".publishing")).string();
+    const auto beside = [&](const char* suffix) {
+        return (target.parent_path() / ("." + target.filename().string() + suffix)).string();
+    };
+    const auto temporary = beside(".publishing");
+    const auto script = beside(".autorun");
     std::error_code error;
     fs::remove(temporary, error);
+    const auto scriptPlayer = PublishedRoot(players).ScriptPlayer;
+    if (!scriptPlayer.empty() && !FileTransfer(kDiscImageError, script, [&] {
+            WriteAutorunScript(script, scriptPlayer);
+            return true;
+        }))
+        return TPublishResult::Failed;
     const auto status =
-        run(DiscImageCommand(baseFolder, runtimeFolder, temporary, DiscVolumeLabel(title)));
+        run(DiscImageCommand(baseFolder, players, temporary, DiscVolumeLabel(title), script));
+    if (!scriptPlayer.empty()) fs::remove(script, error);
     if (status == 0 && fs::is_regular_file(temporary, error)) {
         fs::rename(temporary, imagePath, error);
         if (!error) return TPublishResult::Done;

@@ -1,8 +1,12 @@
 #include "publish/FolderPublish.h"
 
+#include "project/DiscRootFiles.h"
+#include "publish/LabelledPlayers.h"
 #include "storage/ErrorReport.h"
 #include "storage/FilePaths.h"
+#include "storage/Transfer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -36,6 +40,22 @@ bool CopyOneFile(const fs::path& from, const fs::path& to) {
     return true;
 }
 
+bool WriteScript(const fs::path& to, const std::string& player) {
+    return FileTransfer(kPublishFileError, to.string(), [&] {
+        WriteAutorunScript(to.string(), player);
+        return true;
+    });
+}
+
+void LeaveOutRootFiles(TPublishTree& tree, const std::vector<std::string>& names) {
+    std::erase_if(tree.Entries, [&](const TPublishTree::Entry& entry) {
+        if (entry.Folder || std::find(names.begin(), names.end(), entry.Path) == names.end())
+            return false;
+        tree.TotalBytes -= entry.Size;
+        return true;
+    });
+}
+
 bool MakeFolder(const fs::path& folder) {
     std::error_code error;
     if (fs::is_directory(folder, error)) return true;
@@ -45,20 +65,34 @@ bool MakeFolder(const fs::path& folder) {
 } // namespace
 
 TPublishResult PublishFolder(const std::string& baseFolder, const std::string& destination,
-                             const std::string& runtimeFolder, const TPublishProgress& progress) {
+                             const TPublishedPlayers& chosen, const TPublishProgress& progress) {
     if (IsInsideFolder(destination, baseFolder)) {
         errno = EINVAL;
         ReportFileError(kPublishInsideBaseError, destination);
         return TPublishResult::Failed;
     }
-    if (!RuntimeFolderFound(runtimeFolder)) return TPublishResult::Failed;
+    if (!PlayersFound(chosen)) return TPublishResult::Failed;
+    // Beside the destination folder, whether named with a trailing separator or not.
+    const TLabelledPlayers labelled(chosen, (fs::path(destination) / "").parent_path().string());
+    if (!labelled.Ready()) return TPublishResult::Failed;
+    const auto& players = labelled.Players();
+    const auto root = PublishedRoot(players);
     // The runtime is copied as one more folder of the base folder's.
     TPublishTree tree, runtime;
-    if (!CollectPublishTree(baseFolder, tree) || !CollectPublishTree(runtimeFolder, runtime) ||
+    if (!CollectPublishTree(baseFolder, tree) ||
+        (root.Runtime && !CollectPublishTree(players.RuntimeFolder, runtime)) ||
         !MakeFolder(destination))
         return TPublishResult::Failed;
+    LeaveOutRootFiles(tree, root.LeftOut);
     const fs::path target(destination);
-    const std::uint64_t total = tree.TotalBytes + runtime.TotalBytes;
+    std::uint64_t total = tree.TotalBytes + runtime.TotalBytes;
+    const auto sizeOf = [](const std::string& file) {
+        std::error_code error;
+        const auto size = fs::file_size(file, error);
+        return error ? 0 : size;
+    };
+    for (const auto& [name, source] : root.Added)
+        total += sizeOf(source);
     std::uint64_t done = 0;
     const auto copyTree = [&](const TPublishTree& from, const fs::path& source,
                               const fs::path& to) {
@@ -71,10 +105,19 @@ TPublishResult PublishFolder(const std::string& baseFolder, const std::string& d
         }
         return TPublishResult::Done;
     };
-    const auto runtimeTarget = target / kPublishedRuntimeFolder;
     auto result = copyTree(tree, baseFolder, target);
-    if (result == TPublishResult::Done)
-        result = MakeFolder(runtimeTarget) ? copyTree(runtime, runtimeFolder, runtimeTarget)
+    for (const auto& [name, source] : root.Added) {
+        if (result != TPublishResult::Done) break;
+        if (progress && !progress(done, total)) return TPublishResult::Cancelled;
+        if (!CopyOneFile(source, target / name)) return TPublishResult::Failed;
+        done += sizeOf(source);
+    }
+    if (result == TPublishResult::Done && !root.ScriptPlayer.empty() &&
+        !WriteScript(target / kRootScriptName, root.ScriptPlayer))
+        result = TPublishResult::Failed;
+    const auto runtimeTarget = target / kPublishedRuntimeFolder;
+    if (result == TPublishResult::Done && root.Runtime)
+        result = MakeFolder(runtimeTarget) ? copyTree(runtime, players.RuntimeFolder, runtimeTarget)
                                            : TPublishResult::Failed;
     if (result != TPublishResult::Done) return result;
     if (progress) progress(done, total);

@@ -14,6 +14,9 @@ enum : int {
     kDiscImageError = 1103,
     // The runtime folder a published player needs is not beside the program.
     kPublishRuntimeMissingError = 1104,
+    // The player the chosen system needs (the other system's build beside the
+    // designer) is missing.
+    kPublishPlayerMissingError = 1105,
 };
 
 // How a publishing run ended; a cancelled one leaves no partial file behind.

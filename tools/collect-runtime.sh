@@ -39,6 +39,9 @@ excluded='^(ld-linux.*|libc|libm|libdl|libpthread|librt|libresolv|libutil|libanl
 # tests), pictures, icons, sound and video, input methods, secure sockets.
 qt_categories="platforms xcbglintegrations imageformats iconengines multimedia
                platforminputcontexts tls networkinformation"
+# Window system plug-ins for a desktop (X11, Wayland) and off-screen drawing;
+# the frame-buffer, EGL-device, Vulkan-display and VNC ones never serve a menu.
+qt_platforms='^libq(xcb|offscreen|wayland.*)\.so$'
 
 # GStreamer plug-ins that only record, encode, visualise or talk to capture
 # hardware: a menu plays sound and video, so they stay behind.
@@ -53,6 +56,9 @@ for category in $qt_categories; do
     [ -d "$qt_plugins/$category" ] || continue
     mkdir -p "$staging/plugins/$category"
     for plugin in "$qt_plugins/$category"/*.so; do
+        if [ "$category" = platforms ] && [[ ! "$(basename "$plugin")" =~ $qt_platforms ]]; then
+            continue
+        fi
         cp -p "$plugin" "$staging/plugins/$category/"
         objects+=("$plugin")
     done
@@ -71,7 +77,9 @@ if [ -n "$webengine" ] && [ -f "$webengine" ]; then
     objects+=("$webengine")
     cp -p "$qt_libexec/QtWebEngineProcess" "$staging/libexec/"
     objects+=("$qt_libexec/QtWebEngineProcess")
+    # The developer tools' pages are for an inspector the player never opens.
     cp -a "$qt_data/resources" "$staging/resources"
+    rm -f "$staging/resources/qtwebengine_devtools_resources.pak"
     mkdir -p "$staging/translations"
     cp -a "$qt_translations/qtwebengine_locales" "$staging/translations/"
 fi
@@ -87,6 +95,11 @@ while read -r name path; do
     if [[ "$name" =~ $excluded ]]; then continue; fi
     [ -e "$staging/lib/$name" ] || cp -L "$path" "$staging/lib/$name"
 done
+
+# Debug information serves a debugger, not a player (the build's own plug-in
+# carries it).
+find "$staging" -type f \( -name '*.so' -o -name '*.so.*' -o -path "$staging/libexec/*" \) \
+    -exec strip --strip-debug {} +
 
 for helper in "$staging/libexec"/*; do
     [ -e "$helper" ] || continue

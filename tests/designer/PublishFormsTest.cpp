@@ -196,6 +196,113 @@ TEST(PublishForm, OpensWithTheTargetsThisMachineOffers) {
     EXPECT_EQ(form.BurnerPath(), f.Program + "/CDBurner");
 }
 
+TEST(PublishForm, OffersTheWindowsPlayerOnlyWhenItLiesBesideTheDesigner) {
+    PublishDialogFixture f;
+    TPublishServices services;
+    services.ProgramFolder = f.Program;
+    services.BaseFolder = f.Base;
+    const auto windowsPlayer = f.Program + "/Brelvane.exe";
+    {
+        TPublishForm form(nullptr, services);
+        EXPECT_TRUE(form.LinuxPlayer()->isChecked());
+        EXPECT_FALSE(form.WindowsPlayer()->isEnabled());
+        EXPECT_FALSE(form.BothPlayers()->isEnabled());
+        EXPECT_EQ(form.PlayerNote()->text().toStdString(),
+                  "No Windows player: \"" + windowsPlayer + "\" not found.");
+        EXPECT_EQ(form.Players().Choice, TPlayerChoice::Linux);
+    }
+    WriteText(windowsPlayer, "MZ");
+    {
+        TPublishForm form(nullptr, services);
+        EXPECT_TRUE(form.WindowsPlayer()->isEnabled());
+        EXPECT_TRUE(form.BothPlayers()->isEnabled());
+        EXPECT_TRUE(form.PlayerNote()->text().isEmpty());
+        form.BothPlayers()->setChecked(true);
+        const auto players = form.Players();
+        EXPECT_EQ(players.Choice, TPlayerChoice::Both);
+        EXPECT_EQ(players.WindowsPlayer, windowsPlayer);
+        EXPECT_EQ(players.LinuxPlayer, f.Player);
+    }
+    // The burner takes the base folder as it is, with its own player.
+    WriteText(f.Program + "/CDBurner", "#!/bin/sh\n");
+    TPublishForm form(nullptr, services);
+    ASSERT_TRUE(form.BurnTarget()->isChecked());
+    EXPECT_FALSE(form.BothPlayers()->isEnabled());
+    EXPECT_NE(form.PlayerNote()->text().indexOf("burner"), -1);
+    form.FolderTarget()->setChecked(true);
+    EXPECT_TRUE(form.BothPlayers()->isEnabled());
+    EXPECT_TRUE(form.PlayerNote()->text().isEmpty());
+}
+
+// The project's player relabelled as the executable information dialog
+// does it, and a copy of the program as the other system's player.
+struct RelabelledPlayerFixture : PublishDialogFixture {
+    std::string Other = Program + "/Brelvane.exe";
+    std::string Icon = WriteIcon(Root.File("own.ico"), Qt::blue);
+    RelabelledPlayerFixture() {
+        ProvideRuntime();
+        fs::copy_file(Player, Other);
+        ReplaceMainIcon(Player, Icon);
+        RewriteVersionStrings(Player, PadToVersionSlot("Own Company"), PadToVersionSlot("Own Menu"),
+                              PadToVersionSlot("(c) Own"));
+    }
+    // Publishes to the folder `out` with the player choice `player` names.
+    bool PublishToFolder(const std::string& out, QRadioButton* (TPublishForm::*player)()
+                                                     const = &TPublishForm::WindowsPlayer) {
+        Dialogs->Folders.push_back(out);
+        return Publish([player](TPublishForm* form) {
+            form->FolderTarget()->setChecked(true);
+            (form->*player)()->setChecked(true);
+            QTest::mouseClick(form->OkButton(), Qt::LeftButton);
+        });
+    }
+};
+
+TEST(PublishForm, TheOtherPlayerCarriesTheProjectsIconAndVersionStrings) {
+    RelabelledPlayerFixture f;
+    const auto before = ReadFileBytes(f.Other);
+    const auto out = f.Root.File("Published");
+    EXPECT_TRUE(f.PublishToFolder(out));
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+    std::string description, company, copyright;
+    ASSERT_TRUE(ReadVersionStrings(out + "/autorun.exe", description, company, copyright));
+    EXPECT_EQ(description, "Own Menu");
+    EXPECT_EQ(company, "Own Company");
+    EXPECT_EQ(copyright, "(c) Own");
+    EXPECT_EQ(ReadMainIcon(out + "/autorun.exe"), ReadFileBytes(f.Icon));
+    EXPECT_EQ(ModeOf(out + "/autorun.exe"), 0755u);
+    // The player beside the designer stays as built, and no copy is left over.
+    EXPECT_EQ(ReadFileBytes(f.Other), before);
+    for (const auto& entry : fs::directory_iterator(f.Root.Path()))
+        EXPECT_NE(entry.path().filename().string().substr(0, 10), "Published.") << entry.path();
+}
+
+TEST(PublishForm, PublishesAFolderForWindowsAndLinux) {
+    RelabelledPlayerFixture f;
+    const auto out = f.Root.File("Published");
+    EXPECT_TRUE(f.PublishToFolder(out, &TPublishForm::BothPlayers));
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+    std::string description, company, copyright;
+    ASSERT_TRUE(ReadVersionStrings(out + "/autorun.exe", description, company, copyright));
+    EXPECT_EQ(company, "Own Company");
+    EXPECT_EQ(ReadFileBytes(out + "/autorun-linux"), ReadFileBytes(f.Player));
+    EXPECT_EQ(ModeOf(out + "/autorun-linux"), 0755u);
+    EXPECT_NE(ReadFileText(out + "/autorun").find("exec ./autorun-linux"), std::string::npos);
+    EXPECT_TRUE(fs::exists(out + "/AutoRunRuntime/plugins/platforms/libqoffscreen.so"));
+    EXPECT_EQ(ReadFileBytes(out + "/autorun.tgt"), ReadFileBytes(f.Base + "/autorun.tgt"));
+}
+
+TEST(PublishForm, AnOtherPlayerThatCannotBeRelabelledIsReportedAndNothingPublished) {
+    RelabelledPlayerFixture f;
+    WriteText(f.Other, "MZ not a program");
+    const auto out = f.Root.File("Published");
+    EXPECT_FALSE(f.PublishToFolder(out));
+    ASSERT_EQ(f.Boxes.ErrorCount(), 1u);
+    EXPECT_NE(f.Boxes.Shown.back().find("1102"), std::string::npos) << f.Boxes.Shown.back();
+    EXPECT_FALSE(fs::exists(out + "/autorun.exe"));
+    EXPECT_EQ(ReadFileText(f.Other), "MZ not a program");
+}
+
 TEST(PublishForm, PublishesToAFolderAfterSaving) {
     PublishDialogFixture f;
     const auto runtime = f.ProvideRuntime();

@@ -10,6 +10,9 @@
 #include "designer/SurfaceClipboard.h"
 #include "designer/SurfaceImage.h"
 #include "designer/SurfaceObjects.h"
+#include "dialogs/ActionEditorForm.h"
+#include "dialogs/ActionGroupForm.h"
+#include "dialogs/ActionIcons.h"
 #include "dialogs/ColorPalette.h"
 #include "dialogs/ColumnPanelForm.h"
 #include "dialogs/ImageEditorForm.h"
@@ -17,6 +20,7 @@
 #include "dialogs/ListItemsForm.h"
 #include "dialogs/MenuEditorForm.h"
 #include "dialogs/SelectColorForm.h"
+#include "dialogs/ShowHideForm.h"
 #include "dialogs/ToolButtonsForm.h"
 #include "dialogs/ViewItemsForm.h"
 #include "objects/records/ItemListPayloads.h"
@@ -34,6 +38,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,6 +46,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -570,6 +576,138 @@ TEST(DesignerEndToEnd, TemplatesAndGroupsReachTheSavedPageAndThePlayer) {
         fs::copy_file(png, std::string(out) + "/sub-page-played.png",
                       fs::copy_options::overwrite_existing);
     }
+}
+
+// Picks `name` in an action editor's list.
+void ChooseAction(TActionEditorForm& editor, const char* name) {
+    auto* list = editor.ActionList();
+    list->setCurrentIndex(list->findText(name));
+}
+
+// Ticks the row `name` of a show/hide list.
+void Tick(QListWidget* list, const char* name) {
+    const auto rows = list->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1) << name;
+    rows.front()->setCheckState(Qt::Checked);
+}
+
+QImage IconImage(const QIcon& icon) {
+    return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST(DesignerEndToEnd, AnActionGroupThatShowsAMessageAndHidesAGroupIsSavedAndPlayed) {
+    DesignerFixture f(BRELVANE_PROGRAM);
+    f.NewProject();
+    f.Form->show();
+    f.Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.Form.get()));
+    auto& surface = *f.Form->EditForm();
+    QWidget* image = surface.Image1Widget();
+    for (const QPoint at : {QPoint(100, 37), QPoint(100, 120)}) {
+        f.Form->Action("ToolButton_Button")->trigger();
+        QTest::mouseClick(image, Qt::LeftButton, {}, at);
+    }
+    ASSERT_EQ(surface.ObjectCount(), 2);
+    const char* out = std::getenv("BRELVANE_E2E_OUT");
+    if (out) fs::create_directories(out);
+    const auto keep = [out](QWidget* dialog, const char* name) {
+        if (out) dialog->grab().save(QString(out) + "/" + name + ".png");
+    };
+
+    // Button2 joins the group "Extras"; Button1's click becomes an action group.
+    PropertyCells cells{f.Form->PropertyEditor()};
+    cells.Editor.ComboBox1Change(2);
+    cells.Type("GroupName", "Extras");
+    cells.Leave();
+    cells.Editor.ComboBox1Change(1);
+    ASSERT_EQ(cells.Shown("Name"), "Button1");
+    cells.Choose("ClickAction", {Qt::Key_End});
+    ASSERT_EQ(cells.Shown("ClickAction"), "Action Group");
+    EXPECT_EQ(cells.Shown("Actions"), "[None]");
+
+    // The row opens the action editor on the command, whose "..." opens the
+    // group: a message, then the show/hide dialog hiding the group and Button2.
+    bool groupSeen = false;
+    const auto editGroup = [&](QWidget* dialog) {
+        auto* group = qobject_cast<TActionGroupForm*>(dialog);
+        if (!group) static_cast<QDialog*>(dialog)->reject();
+        ASSERT_NE(group, nullptr);
+        OnNextDialog([&](QWidget* opened) {
+            auto* editor = static_cast<TActionEditorForm*>(opened);
+            ChooseAction(*editor, "Show Message");
+            editor->FileBox()->lineEdit()->setText("Hello");
+            keep(editor, "action-editor");
+            editor->accept();
+        });
+        group->AddButton()->click();
+        OnNextDialog([&](QWidget* opened) {
+            auto* editor = static_cast<TActionEditorForm*>(opened);
+            ChooseAction(*editor, "Show/Hide Enable/Disable Objects");
+            EXPECT_EQ(editor->FileBox()->currentText(), "[None]");
+            OnNextDialog([&](QWidget* lists) {
+                auto* showHide = static_cast<TShowHideForm*>(lists);
+                EXPECT_EQ(showHide->List(1)->count(), 1);
+                EXPECT_EQ(showHide->List(5)->count(), 2);
+                Tick(showHide->List(1), "Extras");
+                Tick(showHide->List(5), "Button2");
+                keep(showHide, "show-hide");
+                showHide->accept();
+            });
+            editor->BrowseButton()->click();
+            EXPECT_EQ(editor->FileBox()->currentText(), "[Settings]");
+            editor->accept();
+        });
+        group->AddButton()->click();
+        auto* rows = group->List();
+        EXPECT_EQ(rows->topLevelItemCount(), 2);
+        if (rows->topLevelItemCount() == 2) {
+            EXPECT_EQ(rows->topLevelItem(0)->text(1), "Hello");
+            EXPECT_EQ(rows->topLevelItem(1)->text(0), "Show/Hide Enable/Disable Objects");
+            EXPECT_EQ(rows->topLevelItem(1)->text(1), "[Settings]");
+            EXPECT_EQ(IconImage(rows->topLevelItem(1)->icon(0)), IconImage(ActionIcon(27)));
+        }
+        keep(group, "action-group");
+        groupSeen = true;
+        group->accept();
+    };
+    OnNextDialog([&](QWidget* dialog) {
+        auto* editor = qobject_cast<TActionEditorForm*>(dialog);
+        if (!editor) static_cast<QDialog*>(dialog)->reject();
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->FileLabel()->text(), "Actions:");
+        EXPECT_EQ(editor->FileBox()->currentText(), "[None]");
+        OnNextDialog(editGroup);
+        editor->BrowseButton()->click();
+        EXPECT_EQ(editor->FileBox()->currentText(), "[Settings]");
+        keep(editor, "action-editor-group");
+        editor->accept();
+    });
+    cells.Editor.ValueEditEditButtonClick(cells.Editor.RowOf("Actions"));
+    ASSERT_TRUE(groupSeen);
+    EXPECT_EQ(cells.Shown("Actions"), "[Settings]");
+    ASSERT_TRUE(f.Form->Save1Click());
+    f.Form->CreateTargetFile();
+    EXPECT_TRUE(f.Form->close());
+    EXPECT_EQ(f.Boxes.ErrorCount(), 0u) << ::testing::PrintToString(f.Boxes.Shown);
+
+    // The saved command, byte for byte: two grouped commands, the second
+    // holding the eight show/hide lists.
+    TPageRecord main;
+    ASSERT_TRUE(LoadPageFile(SourcePagePath(f.Base, "Main Page"), main, TPageReadMode::Build, {}));
+    ASSERT_EQ(main.Objects.size(), 2u);
+    EXPECT_EQ(main.Objects[1]->Props.GroupName, "Extras");
+    const auto& action = main.Objects[0]->Props;
+    EXPECT_EQ(action.ActionType, 28);
+    EXPECT_EQ(action.ActionFile, std::string("16\x03"
+                                             "1\x03"
+                                             "Hello\x03\x03\x03 \x04"
+                                             "27\x03"
+                                             "1\x03"
+                                             "\x01"
+                                             "Extras\r\n\x01\x01\x01\x01"
+                                             "Button2\r\n\x01\x01\x01\x03\x03\x03 \x04"));
+    // The player loads the project and plays it until stopped.
+    EXPECT_TRUE(RunsFor(f.Base + "/autorun.exe", f.Base, 3));
 }
 
 // Opens Save and Publish, picks a target and presses OK; true when the dialog

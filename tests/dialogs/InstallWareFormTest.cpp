@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace brelvane {
@@ -92,6 +93,30 @@ TEST_F(InstallWareTest, StoresTrimmedPathsAndTheDottedFileType) {
     EXPECT_EQ(ware.ReservedText, "kept");
     EXPECT_EQ(ware.ReservedNumber, 7);
     EXPECT_FALSE(EditInstallWare(nullptr, Context, nullptr));
+}
+
+TEST_F(InstallWareTest, AMessageOfSeveralLinesKeepsItsCrLfLineEnds) {
+    TInstallWare ware;
+    ware.Executable = "\\setup.exe";
+    ware.When = 1;
+    ware.PromptText = "First line\r\nSecond line";
+    OnNextDialog([](QWidget* dialog) {
+        auto* form = static_cast<TInstallWareForm*>(dialog);
+        EXPECT_EQ(form->MessageEdit()->toPlainText(), "First line\nSecond line");
+        form->CaptionEdit()->clear();
+        QTest::keyClicks(form->CaptionEdit(), "Setup");
+        form->accept();
+    });
+    ASSERT_TRUE(EditInstallWare(nullptr, Context, &ware));
+    EXPECT_EQ(ware.PromptCaption, "Setup");
+    EXPECT_EQ(ware.PromptText, "First line\r\nSecond line");
+    OnNextDialog([](QWidget* dialog) {
+        auto* form = static_cast<TInstallWareForm*>(dialog);
+        form->MessageEdit()->setPlainText("One\nTwo\n");
+        form->accept();
+    });
+    ASSERT_TRUE(EditInstallWare(nullptr, Context, &ware));
+    EXPECT_EQ(ware.PromptText, "One\r\nTwo\r\n");
 }
 
 TEST_F(InstallWareTest, PromptAndSelectDriveTheOtherControls) {

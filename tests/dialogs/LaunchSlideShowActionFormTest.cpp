@@ -1,6 +1,5 @@
 #include "dialogs/LaunchSlideShowActionForm.h"
 
-#include "dialogs/ColorSwatch.h"
 #include "dialogs/DialogsFixture.h"
 #include "render/TransitionStyles.h"
 
@@ -56,8 +55,49 @@ TEST_F(SlideShowTest, AFullTextRoundTripsByteForByte) {
                              "5\x01"
                              "16711680\x01\\music\\a.mp3\x01";
     TLaunchSlideShowActionForm form(nullptr, Context, ReadSlideShowSettings(text).Settings);
-    EXPECT_EQ(form.BackgroundSwatch()->Value(), 16711680);
+    EXPECT_EQ(form.BackgroundBox()->Value(), 16711680);
+    EXPECT_EQ(form.BackgroundBox()->currentText(), "Blue");
     EXPECT_EQ(form.Text(), text);
+}
+
+TEST_F(SlideShowTest, BackgroundComesFromTheColourBoxNamedOrCustom) {
+    std::optional<std::int32_t> answer;
+    const auto prompt = [&answer](QWidget*, std::int32_t) { return answer; };
+    // A colour outside the list shows as the custom entry and is kept.
+    TLaunchSlideShowActionForm form(nullptr, Context,
+                                    ReadSlideShowSettings("\\p\x01Y\x01"
+                                                          "0\x01"
+                                                          "3\x01"
+                                                          "4\x01"
+                                                          "50\x01"
+                                                          "2\x01"
+                                                          "1193046\x01\x01")
+                                        .Settings,
+                                    prompt);
+    auto* box = form.BackgroundBox();
+    EXPECT_EQ(box->currentText(), "Custom...");
+    EXPECT_FALSE(form.Modified().IsSet());
+    // Choosing a listed colour marks the dialog and writes its decimal value.
+    const int red = box->findText("Red");
+    ASSERT_GT(red, 0);
+    box->setCurrentIndex(red);
+    emit box->activated(red);
+    EXPECT_TRUE(form.Modified().IsSet());
+    EXPECT_NE(form.Text().find("\x01"
+                               "255\x01"),
+              std::string::npos);
+    // "Custom..." asks for a colour; a cancelled prompt keeps red.
+    emit box->activated(0);
+    EXPECT_EQ(box->Value(), 255);
+    answer = 0x0a141e;
+    emit box->activated(0);
+    EXPECT_EQ(form.Text(), "\\p\x01Y\x01"
+                           "0\x01"
+                           "3\x01"
+                           "4\x01"
+                           "50\x01"
+                           "2\x01"
+                           "660510\x01\x01");
 }
 
 TEST_F(SlideShowTest, ANonNumericFieldGivesOneMessageAndNoChange) {

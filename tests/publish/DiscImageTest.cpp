@@ -120,9 +120,9 @@ TEST(DiscImage, RefusesAnImageInsideTheBaseFolderOrAMissingRuntimeWithoutRunning
         int Code;
         std::string Named;
     };
-    for (const auto& c : {Case{p.Runtime, inside, kPublishInsideBaseError, inside},
-                          Case{missing, p.Root.File("disc.iso"), kPublishRuntimeMissingError,
-                               missing}}) {
+    for (const auto& c :
+         {Case{p.Runtime, inside, kPublishInsideBaseError, inside},
+          Case{missing, p.Root.File("disc.iso"), kPublishRuntimeMissingError, missing}}) {
         ErrorCollector errors;
         EXPECT_EQ(WriteDiscImage(p.Base, c.Runtime, c.Image, "t", run), TPublishResult::Failed);
         ExpectOneError(errors, c.Code);

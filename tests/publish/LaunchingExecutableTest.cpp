@@ -39,7 +39,7 @@ struct LaunchedProject : PublishedProject {
                                              Log + "/helper'\n" + playerBody);
     }
     bool Write(const std::string& launcher = BRELVANE_LAUNCHER) {
-        return WriteLaunchingExecutable({Base, launcher, Runtime}, Exe);
+        return WriteLaunchingExecutable({Base, launcher, Runtime, {}}, Exe);
     }
     // Starts the single executable with TMPDIR pointing into the test's folder.
     pid_t Start(const std::vector<std::string>& arguments) {
@@ -119,14 +119,14 @@ TEST(LaunchingExecutable, RefusalsAndFailuresLeaveThePreviousFileAsItWas) {
     };
     const auto missing = p.Root.File("missing");
     for (const auto& c :
-         {Case{{p.Base, launcher, p.Runtime},
+         {Case{{p.Base, launcher, p.Runtime, {}},
                p.Base + "/Media/Demo.exe",
                kPublishExecutableError,
                p.Base + "/Media/Demo.exe"},
-          Case{{p.Base, missing, p.Runtime}, p.Exe, kPublishExecutableError, missing},
-          Case{{p.Base, launcher, missing}, p.Exe, kPublishRuntimeMissingError, missing},
+          Case{{p.Base, missing, p.Runtime, {}}, p.Exe, kPublishExecutableError, missing},
+          Case{{p.Base, launcher, missing, {}}, p.Exe, kPublishRuntimeMissingError, missing},
           // The player of the base folder cannot be read.
-          Case{{p.Root.File("Program"), launcher, p.Runtime},
+          Case{{p.Root.File("Program"), launcher, p.Runtime, {}},
                p.Exe,
                kPublishExecutableError,
                "autorun.exe"}}) {

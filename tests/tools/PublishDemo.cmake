@@ -3,6 +3,28 @@
 # the image is read back by isoinfo (not by the program that wrote it).
 include(${CMAKE_CURRENT_LIST_DIR}/RunCommand.cmake)
 
+# A single executable starts with the front given in hexadecimal and ends
+# with the front's length as four bytes.
+function(expect_front_and_trailer file front_hex trailer_hex)
+    string(LENGTH "${front_hex}" digits)
+    math(EXPR bytes "${digits} / 2")
+    file(READ "${file}" front LIMIT ${bytes} HEX)
+    file(SIZE "${file}" size)
+    math(EXPR last "${size} - 4")
+    file(READ "${file}" trailer OFFSET ${last} HEX)
+    if(NOT front STREQUAL front_hex OR NOT trailer STREQUAL trailer_hex)
+        message(FATAL_ERROR "${file}: starts ${front}, ends ${trailer}")
+    endif()
+endfunction()
+
+# Publishing the base folder with these arguments is refused with its usage.
+function(expect_usage_error what)
+    execute_process(COMMAND ${TOOL} publish "${base}" ${ARGN} RESULT_VARIABLE status)
+    if(NOT status EQUAL 2)
+        message(FATAL_ERROR "${what}: exit ${status}")
+    endif()
+endfunction()
+
 file(REMOVE_RECURSE "${OUT}")
 set(base "${OUT}/base")
 run(${TOOL} make-demo "${base}")
@@ -46,14 +68,8 @@ endif()
 
 # One executable: the launcher in front, its length as the last four bytes.
 run(${TOOL} publish "${base}" --exe "${OUT}/demo.exe" --runtime "${runtime}" --launcher "${launcher}")
-file(READ "${OUT}/demo.exe" front LIMIT 8 HEX)
-file(SIZE "${OUT}/demo.exe" size)
-math(EXPR last "${size} - 4")
-file(READ "${OUT}/demo.exe" trailer OFFSET ${last} HEX)
 # "LAUNCHER" in hexadecimal.
-if(NOT front STREQUAL "4c41554e43484552" OR NOT trailer STREQUAL "08000000")
-    message(FATAL_ERROR "single executable: starts ${front}, ends ${trailer}")
-endif()
+expect_front_and_trailer("${OUT}/demo.exe" 4c41554e43484552 08000000)
 # Without a runtime folder nothing is published.
 execute_process(COMMAND ${TOOL} publish "${base}" --exe "${OUT}/none.exe" --runtime "${OUT}/none"
                         --launcher "${launcher}" RESULT_VARIABLE status ERROR_VARIABLE errors)
@@ -68,12 +84,32 @@ execute_process(COMMAND ${TOOL} publish "${base}" --folder "${base}/again" --run
 if(status EQUAL 0 OR NOT errors MATCHES "again\", .*Error Code: [0-9]+/1100" OR EXISTS "${base}/again")
     message(FATAL_ERROR "inside the base folder: exit ${status}, ${errors}")
 endif()
-execute_process(COMMAND ${TOOL} publish "${base}" --zip x RESULT_VARIABLE status)
-if(NOT status EQUAL 2)
-    message(FATAL_ERROR "unknown option: exit ${status}")
+expect_usage_error("unknown option" --zip x)
+expect_usage_error("two targets" --folder a --iso b)
+
+# The Windows player, chosen alone or beside the Linux one.
+set(windows "${OUT}/Brelvane.exe")
+file(WRITE "${windows}" "MZwindows")
+run(${TOOL} publish "${base}" --folder "${OUT}/both" --runtime "${runtime}" --player both
+    --windows-player "${windows}")
+file(READ "${OUT}/both/autorun.exe" both_exe)
+file(READ "${OUT}/both/autorun-linux" both_linux)
+file(READ "${OUT}/both/autorun" both_script)
+if(NOT both_exe STREQUAL "MZwindows" OR NOT both_linux STREQUAL "player"
+   OR NOT both_script MATCHES "exec ./autorun-linux" OR NOT EXISTS "${OUT}/both/AutoRunRuntime")
+    message(FATAL_ERROR "both players: autorun.exe ${both_exe}, autorun-linux ${both_linux}, "
+                        "${both_script}")
 endif()
-execute_process(COMMAND ${TOOL} publish "${base}" --folder a --iso b RESULT_VARIABLE status)
-if(NOT status EQUAL 2)
-    message(FATAL_ERROR "two targets: exit ${status}")
+run(${TOOL} publish "${base}" --exe "${OUT}/menu.exe" --player windows --windows-player "${windows}")
+# "MZwindows" in hexadecimal.
+expect_front_and_trailer("${OUT}/menu.exe" 4d5a77696e646f7773 09000000)
+# A missing Windows player is named; nothing is published without it.
+execute_process(COMMAND ${TOOL} publish "${base}" --folder "${OUT}/nowin" --player windows
+                        --windows-player "${OUT}/missing.exe"
+                RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(status EQUAL 0 OR NOT errors MATCHES "missing.exe\", .*Error Code: [0-9]+/1105"
+   OR EXISTS "${OUT}/nowin")
+    message(FATAL_ERROR "missing Windows player: exit ${status}, ${errors}")
 endif()
-message("published the demo to a folder, an image and one executable")
+expect_usage_error("unknown player" --folder x --player mac)
+message("published the demo to a folder, an image and one executable, for Linux and Windows")

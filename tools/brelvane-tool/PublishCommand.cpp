@@ -13,21 +13,32 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 namespace brelvane {
 
 namespace {
 constexpr char kUsage[] =
     "usage: brelvane-tool publish BASEFOLDER --folder DIR | --iso FILE | --exe FILE\n"
+    "                             [--player linux|windows|both] [--windows-player FILE]\n"
     "                             [--runtime FOLDER] [--launcher FILE]\n"
-    "  the runtime folder and the launcher default to those beside Brelvane\n";
+    "  the Windows player (Brelvane.exe), the runtime folder and the launcher default to\n"
+    "  those beside Brelvane; with both, --exe FILE writes FILE.exe and FILE\n";
+
+std::optional<TPlayerChoice> PlayerChoiceNamed(const std::string& name) {
+    if (name == "linux") return TPlayerChoice::Linux;
+    if (name == "windows") return TPlayerChoice::Windows;
+    if (name == "both") return TPlayerChoice::Both;
+    return std::nullopt;
+}
 
 // Brelvane lies beside the tool when installed, one folder up in the build tree.
-std::string BesideProgram(const std::string& name) {
+std::string ProgramFolder() {
     const std::filesystem::path tool = platform::RunningProgramFolder();
     for (const auto& folder : {tool, tool.parent_path()})
-        if (std::filesystem::exists(folder / "Brelvane")) return (folder / name).string();
-    return (tool / name).string();
+        if (std::filesystem::exists(folder / "Brelvane")) return folder.string();
+    return tool.string();
 }
 
 // A base folder with its project source gets a fresh target file; one
@@ -53,8 +64,8 @@ bool PrepareBaseFolder(const std::string& base, std::string& title) {
 
 int RunPublishCommand(const std::vector<std::string>& args) {
     std::string target, output;
-    std::string runtime = BesideProgram(kPublishedRuntimeFolder);
-    std::string launcher = BesideProgram(kLauncherProgramName);
+    std::optional<TPlayerChoice> choice = kNativePlayer;
+    std::string runtime, launcher, windowsPlayer;
     bool understood = args.size() % 2 == 1;
     for (std::size_t i = 1; understood && i + 1 < args.size(); i += 2) {
         const auto& option = args[i];
@@ -66,6 +77,11 @@ int RunPublishCommand(const std::vector<std::string>& args) {
             runtime = args[i + 1];
         } else if (option == "--launcher") {
             launcher = args[i + 1];
+        } else if (option == "--player") {
+            choice = PlayerChoiceNamed(args[i + 1]);
+            understood = choice.has_value();
+        } else if (option == "--windows-player") {
+            windowsPlayer = args[i + 1];
         } else {
             understood = false;
         }
@@ -79,11 +95,16 @@ int RunPublishCommand(const std::vector<std::string>& args) {
     std::string title;
     auto result = TPublishResult::Failed;
     if (!PrepareBaseFolder(base, title)) return errors.ExitCode(false);
+    auto players = PlayersBesideProgram(*choice, base, ProgramFolder());
+    for (auto [given, field] : {std::pair{&windowsPlayer, &players.WindowsPlayer},
+                                {&runtime, &players.RuntimeFolder},
+                                {&launcher, &players.Launcher}})
+        if (!given->empty()) *field = *given;
     if (target == "--folder")
-        result = PublishFolder(base, output, runtime);
+        result = PublishFolder(base, output, players);
     else if (target == "--iso")
-        result = WriteDiscImage(base, runtime, output, title, RunProgram);
-    else if (WriteLaunchingExecutable({base, launcher, runtime}, output))
+        result = WriteDiscImage(base, players, output, title, RunProgram);
+    else if (WriteSingleExecutables(base, players, output))
         result = TPublishResult::Done;
     return errors.ExitCode(result == TPublishResult::Done);
 }
