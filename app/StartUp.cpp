@@ -19,6 +19,7 @@
 #include "player/HintStyle.h"
 #include "player/PlayerEnvironment.h"
 #include "player/StartSequence.h"
+#include "render/AAFaceNames.h"
 #include "render/AnsiText.h"
 #include "storage/FilePaths.h"
 #include "storage/exe/FileVersion.h"
@@ -136,6 +137,8 @@ int RunProgram(int argc, char** argv) {
     platform::PrepareMediaOutput();
     platform::UseBundledRuntime(platform::RunningProgramFolder(), platform::TempFolder());
     QApplication application(argc, argv);
+    // Pages name Windows faces; where those are missing the sans ones must stay sans.
+    InstallFaceStandIns();
     // Fades and shadows need a desktop that blends windows.
     state.IsNtPlatform = state.CanFade = platform::DesktopBlendsWindows();
     QApplication::setApplicationName(kApplicationTitle);

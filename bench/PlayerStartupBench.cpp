@@ -13,7 +13,8 @@
 //
 // With "--windows PROBE.exe" the children of the first ratio are the Windows
 // build's startup_probe.exe under Wine (tools/wine-run.sh) instead: the same
-// ratio for the Windows player.
+// ratio for the Windows player. The children draw off-screen unless
+// QT_QPA_PLATFORM names another platform ("windows" under Wine on a display).
 #include "InterleavedRatio.h"
 #include "StartupChildren.h"
 #include "objects/records/ImagePayload.h"
@@ -135,7 +136,7 @@ void CompareStarts(benchmark::State& state, TClock clock, std::vector<std::strin
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 1 && std::strcmp(argv[1], kBareRole) == 0)
         return brelvane::bench::BareWindowChild(argc, argv);
     if (argc > 2 && std::strcmp(argv[1], kMainPageRole) == 0)

@@ -7,12 +7,18 @@
 #include "render/AnsiText.h"
 #include "storage/FilePaths.h"
 
+#include <algorithm>
+
 namespace brelvane {
 
 namespace {
 constexpr std::int32_t kIfNoViewer = 0;
 constexpr std::int32_t kAlways = 1;
 constexpr int kShowNormal = 1;
+
+bool InstallerPresent(const TInstallWare& record) {
+    return !record.Executable.empty() && FileExists(BaseResolved(record.Executable));
+}
 
 bool WantsInstall(const TInstallWare& record) {
     if (record.When == kAlways) return true;
@@ -47,8 +53,7 @@ std::string ViewerExtension(const std::string& fileType) {
 }
 
 bool ShouldInstall(const TInstallWare& record, QWidget* owner) {
-    if (record.Executable.empty() || !FileExists(BaseResolved(record.Executable))) return false;
-    return WantsInstall(record) && UserAgrees(record, owner);
+    return InstallerPresent(record) && WantsInstall(record) && UserAgrees(record, owner);
 }
 
 void RunInstaller(const TInstallWare& record) {
@@ -60,6 +65,14 @@ void RunInstaller(const TInstallWare& record) {
     } else {
         platform::CurrentShell().Execute({"open", file, record.Parameters, folder, kShowNormal});
     }
+}
+
+bool AnyInstallerPresent() {
+    const auto* project = PlayerEnvironment().Project;
+    if (!project) return false;
+    const auto& records = project->Settings.InstallWares;
+    return std::any_of(records.begin(), records.end(),
+                       [](const auto& record) { return InstallerPresent(*record); });
 }
 
 void RunInstallWareChecks(QWidget* owner) {

@@ -20,6 +20,10 @@ bool ShouldInstall(const TInstallWare& record, QWidget* owner);
 // so. Failures to start are not reported.
 void RunInstaller(const TInstallWare& record);
 
+// Whether a record of the project's settings names an installer that exists: without one
+// the checks have nothing to ask or start.
+bool AnyInstallerPresent();
+
 // Tests every install-ware record of the project's settings, in list order.
 void RunInstallWareChecks(QWidget* owner);
 

@@ -80,6 +80,9 @@ bool ShowSplashPages() {
 }
 
 void RunInstallWareChecksWithOwner() {
+    // Showing and closing the owner window costs seconds where no window manager answers
+    // (Wine on a bare X server): it is made only for an installer that may run.
+    if (!AnyInstallerPresent()) return;
     QWidget owner(nullptr, Qt::Window | Qt::FramelessWindowHint);
     owner.setFixedSize(0, 0);
     // Message boxes are centred on their owner.

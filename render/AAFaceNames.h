@@ -8,4 +8,8 @@ namespace brelvane {
 // not installed here; a face that is installed still wins.
 QFont WithFaceStandIn(QFont font);
 
+// Makes every font of the program (controls, captions, message boxes) take the same stand-ins
+// for the Windows faces that are not installed.
+void InstallFaceStandIns();
+
 } // namespace brelvane

@@ -8,7 +8,7 @@ prefix=$(tools/build-windows-deps.sh | tail -n 1)
 targets=(Brelvane brelvane-tool)
 for arg in "$@"; do
     if [ "$arg" = "--tests" ]; then
-        targets+=(storage_tests object_records_tests project_tests platform_tests render_tests
+        targets+=(storage_tests object_records_tests project_tests exe_tests platform_tests render_tests
                   controls_tests player_tests app_tests)
     else
         targets+=("$arg")

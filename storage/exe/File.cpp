@@ -2,8 +2,19 @@
 
 namespace brelvane {
 
+namespace {
+// The two short-transfer codes are Windows numbers with Windows' texts; errno gives other
+// texts to 38 and 29, and Wine's system texts differ from Windows' own.
+std::string ShortTransferText(int code) {
+    if (code == kFileErrorEndOfFile) return "Reached the end of the file.";
+    if (code == kFileErrorWriteFault) return "The system cannot write to the specified device.";
+    return {};
+}
+} // namespace
+
 std::string FileErrorMessage(int code) {
-    std::string text = PlatformErrorText(code);
+    std::string text = ShortTransferText(code);
+    if (text.empty()) text = PlatformErrorText(code);
     while (!text.empty()) {
         const unsigned char last = static_cast<unsigned char>(text.back());
         if (last != ' ' && last != '.' && last >= 0x20) break;

@@ -26,7 +26,7 @@ std::string FileErrorMessage(int code);
 // Windows); empty when it has none.
 std::string PlatformErrorText(int code);
 
-// Error numbers of the two short transfers, with texts of their own.
+// Error numbers of the two short transfers, with texts of their own on every system.
 constexpr int kFileErrorEndOfFile = 38;
 constexpr int kFileErrorWriteFault = 29;
 

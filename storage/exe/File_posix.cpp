@@ -64,11 +64,7 @@ int LockFor(TFileSharing sharing) {
 }
 } // namespace
 
-// The two short-transfer codes are Windows numbers; errno gives other texts
-// to 38 and 29, so they carry their own.
 std::string PlatformErrorText(int code) {
-    if (code == kFileErrorEndOfFile) return "Reached the end of the file.";
-    if (code == kFileErrorWriteFault) return "The system cannot write to the specified device.";
     std::string text = std::strerror(code);
     if (text.starts_with("Unknown error")) return {};
     return text;

@@ -1,6 +1,7 @@
 #include "storage/exe/MainIcon.h"
 
 #include "ExeTestSupport.h"
+#include "OtherReader.h"
 #include "storage/exe/ExecutableResources.h"
 #include "storage/exe/FileVersion.h"
 #include "storage/exe/IconGroup.h"
@@ -10,8 +11,6 @@
 #include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <sys/stat.h>
 
 namespace brelvane {
 namespace {
@@ -68,13 +67,11 @@ TEST(MainIcon, IconFilesAreCheckedBeforeTheExecutableIsTouched) {
 TEST(MainIcon, ThreeImagesReplaceSixAndTheFileStaysSound) {
     test::TempFolder folder;
     const auto exe = test::FixtureCopy(folder, "full32.exe");
-    ASSERT_EQ(::chmod(exe.c_str(), 0751), 0);
+    test::GiveDistinctMode(exe);
     const auto icon = test::FixturePath("three.ico");
     ReplaceMainIcon(exe, icon);
 
-    struct stat info {};
-    ASSERT_EQ(::stat(exe.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0751u);
+    EXPECT_TRUE(test::HasDistinctMode(exe));
     EXPECT_EQ(ReadMainIcon(exe), test::ReadFileBytes(icon));
     EXPECT_EQ(ReadFileVersion(exe), "1.2.3.4");
 
@@ -91,31 +88,19 @@ TEST(MainIcon, ThreeImagesReplaceSixAndTheFileStaysSound) {
 
     // The listing of an independent reader: "MAINICON" and icons 1..3 only,
     // each image as the icon file holds it.
-    const std::string wrestool = BRELVANE_WRESTOOL;
-    const auto listed = test::RunCommand(wrestool + " -l '" + exe + "'");
-    ASSERT_EQ(listed.Status, 0) << listed.Output;
-    std::vector<std::string> names;
-    std::istringstream lines(listed.Output);
-    for (std::string line; std::getline(lines, line);)
-        names.push_back(line.substr(0, line.find(" --language")));
-    EXPECT_EQ(names, (std::vector<std::string>{"--type=3 --name=1", "--type=3 --name=2",
-                                               "--type=3 --name=3", "--type=14 --name='MAINICON'",
-                                               "--type=16 --name=1"}));
+    EXPECT_EQ(test::ListedResources(exe),
+              (std::vector<std::string>{"3/1", "3/2", "3/3", "14/MAINICON", "16/1"}));
     TIconFile expected;
     const Bytes iconBytes = test::ReadFileBytes(icon);
     ASSERT_TRUE(ParseIconFile(iconBytes, expected));
-    for (std::size_t i = 0; i < expected.Images.size(); ++i) {
-        const auto extracted = test::RunCommand(
-            wrestool + " -x --raw --type=3 --name=" + std::to_string(i + 1) + " '" + exe + "'");
-        EXPECT_EQ(extracted.Output,
+    for (std::size_t i = 0; i < expected.Images.size(); ++i)
+        EXPECT_EQ(test::ResourceBytes(exe, kResourceIcon, std::to_string(i + 1)),
                   std::string(expected.Images[i].Data.begin(), expected.Images[i].Data.end()))
             << "image " << i + 1;
-    }
-    const auto pe = test::RunCommand(std::string(BRELVANE_PYTHON) + " " + BRELVANE_EXE_SCRIPTS +
-                                     "/ReadStrings.py '" + exe + "'");
-    EXPECT_EQ(pe.Status, 0);
-    EXPECT_NE(pe.Output.find("CompanyName=Fixture Company "), std::string::npos) << pe.Output;
-    EXPECT_NE(pe.Output.find("warnings=0\n"), std::string::npos) << pe.Output;
+    EXPECT_EQ(test::ResourceBytes(exe, kResourceGroupIcon, "MAINICON").size(), 6u + 3 * 14);
+    const auto strings = test::VersionStringsListing(exe);
+    EXPECT_EQ(strings.rfind("CompanyName=Fixture Company ", 0), 0u) << strings;
+    EXPECT_EQ(std::count(strings.begin(), strings.end(), '\n'), 3) << strings;
 }
 
 // Growing resources move the discardable sections behind them; the loader's
@@ -157,9 +142,9 @@ TEST(MainIcon, GrowthMovesTheSectionsBehindTheResources) {
     std::memcpy(&sizeOfImage, after.Headers.data() + after.OptionalHeader + 56, 4);
     EXPECT_EQ(sizeOfImage, (last.VirtualAddress + last.VirtualSize + 0xFFF) / 0x1000 * 0x1000);
     // The symbol table (long section names live in its string table) moved too.
-    const auto objdump = test::RunCommand("i686-w64-mingw32-objdump -h '" + exe + "'");
-    EXPECT_EQ(objdump.Status, 0) << objdump.Output;
-    EXPECT_NE(objdump.Output.find(".debug_info"), std::string::npos) << objdump.Output;
+    if (const auto listing = test::SectionHeaderListing(exe)) {
+        EXPECT_NE(listing->find(".debug_info"), std::string::npos) << *listing;
+    }
 }
 
 TEST(MainIcon, FailuresAfterTheStartLeaveTheFileByteIdentical) {

@@ -84,9 +84,13 @@ TEST(InstallWare, MissingInstallerIsSkippedWithoutAQuestion) {
     InstallFixture f;
     f.Add(1, "");
     f.Add(1, "\\missing.exe").Prompt = true;
+    EXPECT_FALSE(AnyInstallerPresent());
     RunInstallWareChecks(nullptr);
     EXPECT_TRUE(f.Shell.Requests.empty());
     EXPECT_TRUE(f.Messages.empty());
+    // One record with its installer in place is enough, wherever it stands in the list.
+    f.Add(2);
+    EXPECT_TRUE(AnyInstallerPresent());
 }
 
 TEST(InstallWare, IfNoViewerRunsOnlyWhenTheDesktopHasNoneForTheExtension) {

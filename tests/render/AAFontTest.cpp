@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -357,6 +358,30 @@ TEST_F(AAFaceNames, WindowsFacesResolveToTheirMetricStandIns) {
     EXPECT_EQ(family("Verdana"), "DejaVu Sans");
     EXPECT_EQ(family("MS Sans Serif"), "DejaVu Sans");
     EXPECT_EQ(WithFaceStandIn(QFont("DejaVu Serif")).families(), QStringList{"DejaVu Serif"});
+}
+
+TEST_F(AAFaceNames, InstalledStandInsServeEveryFontOnceEach) {
+    InstallFaceStandIns();
+    InstallFaceStandIns(); // a second start of the table adds nothing
+    // Qt keeps the names in lower case; the system may have stand-ins of its own beside ours.
+    const auto times = [](const char* face, const char* standIn) {
+        const QStringList all = QFont::substitutes(QString::fromLatin1(face));
+        return std::count_if(all.begin(), all.end(), [standIn](const QString& name) {
+            return name.compare(QLatin1String(standIn), Qt::CaseInsensitive) == 0;
+        });
+    };
+    EXPECT_EQ(times("Arial", "Liberation Sans"), 1);
+    EXPECT_EQ(times("ms shell dlg 2", "DejaVu Sans"), 1);
+    // Plain fonts, as controls and message boxes use them, without the renderer's help.
+    const auto family = [](const char* face) {
+        QFont font(QString::fromLatin1(face));
+        return QFontInfo(font).family();
+    };
+    EXPECT_EQ(family("Arial"), "Liberation Sans");
+    EXPECT_EQ(family("Tahoma"), "DejaVu Sans");
+    EXPECT_EQ(family("MS Sans Serif"), "DejaVu Sans");
+    EXPECT_EQ(family("Segoe UI"), "DejaVu Sans");
+    EXPECT_EQ(family("Times New Roman"), "Liberation Serif");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "TransitionsCommand.h"
+#include "render/AAFaceNames.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -113,6 +114,8 @@ int main(int argc, char** argv) {
         // --style for itself and remove them from the command's arguments.
         static int applicationArgc = 1;
         application = std::make_unique<QApplication>(applicationArgc, argv);
+        // Drawn as the player draws: the same faces for the Windows ones that are missing.
+        brelvane::InstallFaceStandIns();
     }
     return found->second.run(std::vector<std::string>(argv + 2, argv + argc));
 }
