@@ -24,7 +24,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -199,24 +198,11 @@ void PlainListViewFirstPaint(benchmark::State& state, const std::string& folder)
 }
 
 void PrintRatios(const std::map<std::string, TFastestTime>& times) {
-    const struct {
-        const char* what;
-        const char* ours;
-        const char* theirs;
-        double target;
-    } pairs[] = {{"list box screen / QListWidget", "ListBoxPaint", "PlainListPaint", 2},
-                 {"tree read + cells / QTreeWidget fill", "TreeRead", "PlainTreeFill", 3},
-                 {"shell list first paint / QListView", "ShellListFirstPaint",
-                  "PlainListViewFirstPaint", 1.5}};
-    std::printf("\n%-40s %9s %9s %8s %7s\n", "measure", "ours ms", "base ms", "ratio", "target");
-    for (const auto& pair : pairs) {
-        const auto ours = times.find(pair.ours);
-        const auto theirs = times.find(pair.theirs);
-        if (ours == times.end() || theirs == times.end()) continue;
-        std::printf("%-40s %9.2f %9.2f %7.2fx %6.1fx\n", pair.what, ours->second.Real / 1000,
-                    theirs->second.Real / 1000, ours->second.Real / theirs->second.Real,
-                    pair.target);
-    }
+    PrintFastestRatios({{"list box screen / QListWidget", "ListBoxPaint", "PlainListPaint", 2},
+                        {"tree read + cells / QTreeWidget fill", "TreeRead", "PlainTreeFill", 3},
+                        {"shell list first paint / QListView", "ShellListFirstPaint",
+                         "PlainListViewFirstPaint", 1.5}},
+                       times);
 }
 
 } // namespace
