@@ -23,9 +23,13 @@ namespace brelvane {
 
 // One row of the view with the item or node it edits (a node's associated
 // items are in Item); the row owns it, so deleting a row drops its item.
+// Children below the levels the tree opens with wait, already copied, in
+// Pending until the row is expanded or edited: most of a large tree is
+// never looked at, and rows for it would cost more than the copy.
 struct TViewItemsForm::TEntry : QTreeWidgetItem {
     explicit TEntry(TListBoxItem item) : Item(std::move(item)) {}
     TListBoxItem Item;
+    std::vector<TTreeNode> Pending;
 };
 
 namespace {
@@ -135,7 +139,8 @@ TViewItemsForm::TViewItemsForm(QWidget* owner, const TActionContext& context,
                                TAssociated associated)
     : TViewItemsForm(owner, context, true, iconSize, associated) {
     TMemoryStream through;
-    loaded_ = AddTreeNodes(nodes, nullptr, through);
+    loaded_ = AddTreeNodes(nodes, nullptr, through, 0);
+    connect(view_, &QTreeWidget::itemExpanded, this, &TViewItemsForm::AddPendingRows);
     // As the object shows them: the levels above ExpandLevels open.
     if (associated.ExpandLevels > 0) view_->expandToDepth(associated.ExpandLevels - 1);
     Select();
@@ -144,26 +149,61 @@ TViewItemsForm::TViewItemsForm(QWidget* owner, const TActionContext& context,
 TViewItemsForm::~TViewItemsForm() = default;
 
 bool TViewItemsForm::AddTreeNodes(const std::vector<TTreeNode>& nodes, QTreeWidgetItem* parent,
-                                  TMemoryStream& through) {
+                                  TMemoryStream& through, int depth) {
     // Each node is copied through the stream straight into its row, and the
     // rows are handed to the view at once: far cheaper than one insertion
     // at a time for large trees.
     QList<QTreeWidgetItem*> rows;
     rows.reserve(static_cast<qsizetype>(nodes.size()));
+    const bool shownOpen = depth < associated_.ExpandLevels;
     for (const auto& node : nodes) {
         auto row = std::make_unique<TEntry>(TListBoxItem{});
-        const bool copied = CopyListItem(node.Item, row->Item, kNodeItem, through);
-        if (copied) rows.push_back(Shown(row.release()));
-        if (!copied || !AddTreeNodes(node.Nodes, rows.back(), through)) {
+        if (!CopyListItem(node.Item, row->Item, kNodeItem, through)) {
             qDeleteAll(rows);
             return false;
         }
+        auto* entry = Shown(row.release());
+        rows.push_back(entry);
+        const bool childrenCopied = shownOpen ? AddTreeNodes(node.Nodes, entry, through, depth + 1)
+                                              : CopyNodes(node.Nodes, entry->Pending, through);
+        if (!childrenCopied) {
+            qDeleteAll(rows);
+            return false;
+        }
+        if (!entry->Pending.empty()) entry->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     }
     if (parent)
         parent->addChildren(rows);
     else
         view_->addTopLevelItems(rows);
     return true;
+}
+
+bool TViewItemsForm::CopyNodes(const std::vector<TTreeNode>& from, std::vector<TTreeNode>& to,
+                               TMemoryStream& through) {
+    to.resize(from.size());
+    for (std::size_t i = 0; i < from.size(); ++i)
+        if (!CopyListItem(from[i].Item, to[i].Item, kNodeItem, through) ||
+            !CopyNodes(from[i].Nodes, to[i].Nodes, through))
+            return false;
+    return true;
+}
+
+void TViewItemsForm::AddPendingRows(QTreeWidgetItem* item) {
+    auto* entry = EntryOf(item);
+    if (entry->Pending.empty()) return;
+    // The copies were checked when the form opened: moved, not copied again.
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(entry->Pending.size()));
+    for (auto& node : entry->Pending) {
+        auto* row = NewRow(std::move(node.Item));
+        row->Pending = std::move(node.Nodes);
+        if (!row->Pending.empty()) row->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        rows.push_back(row);
+    }
+    entry->Pending.clear();
+    entry->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    item->addChildren(rows);
 }
 
 TViewItemsForm::TEntry* TViewItemsForm::NewRow(TListBoxItem item) {
@@ -219,6 +259,7 @@ void TViewItemsForm::AddListItem() {
 }
 
 void TViewItemsForm::AddNode(QTreeWidgetItem* parent) {
+    if (parent) AddPendingRows(parent);
     auto* row = NewRow(NewItem("New Item"));
     if (parent)
         parent->addChild(row);
@@ -308,6 +349,7 @@ void TViewItemsForm::EditAssociatedItems() {
         platform::ShowInformation(this, "Associated ListView",
                                   "The TreeView has no Associated ListView, you can set the "
                                   "AssociatedListView property of the TreeView.");
+    AddPendingRows(row);
     auto& entry = *EntryOf(row);
     // Entry j stands for child j: such items are linked and cannot be deleted.
     std::vector<TTreeNode> children(static_cast<std::size_t>(row->childCount()));
@@ -339,6 +381,14 @@ TTreeNode TViewItemsForm::NodeOf(QTreeWidgetItem* item, bool take) const {
         node.Item = std::move(edited);
     else
         node.Item = edited;
+    auto& pending = EntryOf(item)->Pending;
+    if (!pending.empty()) {
+        if (take)
+            node.Nodes = std::move(pending);
+        else
+            node.Nodes = pending;
+        return node;
+    }
     node.Nodes.reserve(static_cast<std::size_t>(item->childCount()));
     for (int i = 0; i < item->childCount(); ++i)
         node.Nodes.push_back(NodeOf(item->child(i), take));

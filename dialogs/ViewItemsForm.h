@@ -88,8 +88,13 @@ private:
     // The image editor on the selected item's picture.
     void EditIcon();
     void EditAssociatedItems();
+    // Rows for `nodes` under `parent` at `depth`; below the levels shown open
+    // the children are only copied and wait for AddPendingRows.
     bool AddTreeNodes(const std::vector<TTreeNode>& nodes, QTreeWidgetItem* parent,
-                      TMemoryStream& through);
+                      TMemoryStream& through, int depth);
+    bool CopyNodes(const std::vector<TTreeNode>& from, std::vector<TTreeNode>& to,
+                   TMemoryStream& through);
+    void AddPendingRows(QTreeWidgetItem* item);
     TTreeNode NodeOf(QTreeWidgetItem* item, bool take) const;
     std::vector<TTreeNode> TreeOf(bool take) const;
 

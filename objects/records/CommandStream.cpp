@@ -1,6 +1,7 @@
 #include "objects/records/CommandStream.h"
 
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 namespace brelvane {
@@ -9,8 +10,16 @@ namespace {
 constexpr char kPieceEnd = '\x01';
 constexpr char kSelectSeparator = '\x02';
 
-std::string Flag(bool value) {
-    return value ? "Y" : " ";
+char Flag(bool value) {
+    return value ? 'Y' : ' ';
+}
+
+// Appends each flag as its letter and the piece byte.
+void AppendFlags(std::string& packed, std::initializer_list<bool> flags) {
+    for (const bool flag : flags) {
+        packed += Flag(flag);
+        packed += kPieceEnd;
+    }
 }
 
 // Hands out the pieces of a packed string that end with the piece byte.
@@ -43,18 +52,23 @@ std::string PackStringB(const TCommand& command) {
 }
 
 std::string PackStringA(const TCommand& command) {
+    const std::array selects{&command.SelectForOpenRun, &command.SelectForOpenRunParams,
+                             &command.SelectForOpenRunDir, &command.SelectForOpenRunWait};
+    // Every item of a list packs this: one allocation, not one per piece.
+    std::size_t size = command.GroupName.size() + 16;
+    for (const auto* field : selects)
+        size += field->size();
     std::string packed;
-    for (const auto* field : {&command.SelectForOpenRun, &command.SelectForOpenRunParams,
-                              &command.SelectForOpenRunDir, &command.SelectForOpenRunWait}) {
+    packed.reserve(size);
+    for (const auto* field : selects) {
         packed += *field;
         packed += kSelectSeparator;
     }
     packed += kPieceEnd;
-    for (const bool flag : {command.WindowMoveHandle, command.Enabled, command.Visible})
-        packed += Flag(flag) + kPieceEnd;
-    packed += command.GroupName + kPieceEnd;
-    for (const bool flag : {command.CheckStyleInGroup, command.Checked})
-        packed += Flag(flag) + kPieceEnd;
+    AppendFlags(packed, {command.WindowMoveHandle, command.Enabled, command.Visible});
+    packed += command.GroupName;
+    packed += kPieceEnd;
+    AppendFlags(packed, {command.CheckStyleInGroup, command.Checked});
     return packed;
 }
 

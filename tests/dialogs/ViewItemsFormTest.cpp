@@ -187,5 +187,61 @@ TEST_F(ViewItemsTest, TheTreeOpensAsTheObjectShowsItAndADamagedNodeStopsIt) {
     EXPECT_EQ(tree.Nodes, before);
 }
 
+TEST_F(ViewItemsTest, RowsBelowTheOpenLevelsAppearWhenTheirParentOpens) {
+    TViewItemsForm::TAssociated oneLevel;
+    oneLevel.ExpandLevels = 1;
+    const std::vector<TTreeNode> nodes{
+        Node("Root", {Node("Kid", {Node("Grandchild", {Node("Great")})}), Node("Second")})};
+    TViewItemsForm form(nullptr, Context, nodes, QSize(18, 18), oneLevel);
+    auto* kid = form.View()->topLevelItem(0)->child(0);
+    // Not yet a row, yet the node shows it has children and keeps them.
+    EXPECT_EQ(kid->childCount(), 0);
+    EXPECT_EQ(kid->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    EXPECT_EQ(form.View()->topLevelItem(0)->child(1)->childIndicatorPolicy(),
+              QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    EXPECT_EQ(form.Nodes(), nodes);
+
+    kid->setExpanded(true);
+    ASSERT_EQ(kid->childCount(), 1);
+    EXPECT_EQ(kid->child(0)->text(0), "Grandchild");
+    EXPECT_EQ(kid->child(0)->childCount(), 0);
+    EXPECT_EQ(form.Nodes(), nodes);
+    EXPECT_FALSE(form.Modified());
+    EXPECT_EQ(form.TakeNodes(), nodes);
+}
+
+TEST_F(ViewItemsTest, AddingUnderAClosedNodeKeepsItsWaitingChildrenFirst) {
+    TViewItemsForm::TAssociated noneOpen;
+    noneOpen.ExpandLevels = 0;
+    TViewItemsForm form(nullptr, Context,
+                        std::vector<TTreeNode>{Node("Root", {Node("Kid", {Node("Grandchild")})})},
+                        QSize(18, 18), noneOpen);
+    auto* root = form.View()->topLevelItem(0);
+    EXPECT_EQ(root->childCount(), 0);
+    form.View()->setCurrentItem(root);
+    form.AddButton()->click();
+    ASSERT_EQ(root->childCount(), 2);
+    EXPECT_EQ(root->child(0)->text(0), "Kid");
+    EXPECT_EQ(root->child(1)->text(0), "New Item");
+    const auto nodes = form.Nodes();
+    EXPECT_EQ(Captions(nodes[0].Item.AssociatedItems),
+              (std::vector<std::string>{"Kid", "New Item"}));
+    ASSERT_EQ(nodes[0].Nodes[0].Nodes.size(), 1u);
+    EXPECT_EQ(nodes[0].Nodes[0].Nodes[0].Item.Caption, "Grandchild");
+}
+
+TEST_F(ViewItemsTest, ADamagedNodeBelowTheOpenLevelsIsStillReportedOnce) {
+    TTreeViewPayload tree;
+    tree.ExpandLevels = 1;
+    tree.Nodes = {Node("Root", {Node("Kid", {Node("Fine"), Node("Broken")})}), Node("Last")};
+    tree.Nodes[0].Nodes[0].Nodes[1].Item.Icon.Data.resize(5);
+    const auto before = tree.Nodes;
+    ErrorCollector errors;
+    EXPECT_FALSE(EditTreeViewItems(nullptr, Context, tree, nullptr));
+    ASSERT_EQ(errors.Messages().size(), 1u);
+    EXPECT_NE(errors.Messages()[0].find("/1056)"), std::string::npos) << errors.Messages()[0];
+    EXPECT_EQ(tree.Nodes, before);
+}
+
 } // namespace
 } // namespace brelvane
