@@ -39,6 +39,12 @@ std::vector<std::string> Captions(const std::vector<TListBoxItem>& items) {
 
 struct ViewItemsTest : DialogsFixture, ::testing::Test {};
 
+TViewItemsForm::TAssociated OpenLevels(int levels) {
+    TViewItemsForm::TAssociated associated;
+    associated.ExpandLevels = levels;
+    return associated;
+}
+
 TEST_F(ViewItemsTest, ListViewModeShowsTheMemoAndHidesTheTreeControls) {
     TViewItemsForm form(nullptr, Context, std::vector<TListBoxItem>{Item("A"), Item("B")},
                         QSize(32, 32));
@@ -166,11 +172,9 @@ TEST_F(ViewItemsTest, WriteBackKeepsThePlaceAndOkWithoutAChangeWritesNothing) {
 }
 
 TEST_F(ViewItemsTest, TheTreeOpensAsTheObjectShowsItAndADamagedNodeStopsIt) {
-    TViewItemsForm::TAssociated oneLevel;
-    oneLevel.ExpandLevels = 1;
     TViewItemsForm form(nullptr, Context,
                         std::vector<TTreeNode>{Node("Root", {Node("Kid", {Node("Grandchild")})})},
-                        QSize(18, 18), oneLevel);
+                        QSize(18, 18), OpenLevels(1));
     auto* root = form.View()->topLevelItem(0);
     EXPECT_TRUE(root->isExpanded());
     EXPECT_FALSE(root->child(0)->isExpanded());
@@ -188,11 +192,9 @@ TEST_F(ViewItemsTest, TheTreeOpensAsTheObjectShowsItAndADamagedNodeStopsIt) {
 }
 
 TEST_F(ViewItemsTest, RowsBelowTheOpenLevelsAppearWhenTheirParentOpens) {
-    TViewItemsForm::TAssociated oneLevel;
-    oneLevel.ExpandLevels = 1;
     const std::vector<TTreeNode> nodes{
         Node("Root", {Node("Kid", {Node("Grandchild", {Node("Great")})}), Node("Second")})};
-    TViewItemsForm form(nullptr, Context, nodes, QSize(18, 18), oneLevel);
+    TViewItemsForm form(nullptr, Context, nodes, QSize(18, 18), OpenLevels(1));
     auto* kid = form.View()->topLevelItem(0)->child(0);
     // Not yet a row, yet the node shows it has children and keeps them.
     EXPECT_EQ(kid->childCount(), 0);
@@ -211,11 +213,9 @@ TEST_F(ViewItemsTest, RowsBelowTheOpenLevelsAppearWhenTheirParentOpens) {
 }
 
 TEST_F(ViewItemsTest, AddingUnderAClosedNodeKeepsItsWaitingChildrenFirst) {
-    TViewItemsForm::TAssociated noneOpen;
-    noneOpen.ExpandLevels = 0;
     TViewItemsForm form(nullptr, Context,
                         std::vector<TTreeNode>{Node("Root", {Node("Kid", {Node("Grandchild")})})},
-                        QSize(18, 18), noneOpen);
+                        QSize(18, 18), OpenLevels(0));
     auto* root = form.View()->topLevelItem(0);
     EXPECT_EQ(root->childCount(), 0);
     form.View()->setCurrentItem(root);
