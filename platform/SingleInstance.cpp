@@ -6,6 +6,7 @@ namespace brelvane::platform {
 
 namespace {
 constexpr char kActivate[] = "activate\n";
+constexpr char kDone[] = "done\n";
 constexpr int kTimeoutMs = 1000;
 } // namespace
 
@@ -17,9 +18,15 @@ bool SingleInstance::ActivateRunningInstance() const {
     socket.connectToServer(serverName_);
     if (!socket.waitForConnected(kTimeoutMs)) return false;
     socket.write(kActivate);
-    socket.waitForBytesWritten(kTimeoutMs);
+    // The first instance answers once it has acted. Hanging up before that may drop
+    // the request with the pipe (Wine does), and a request nobody read is no success.
+    if (!socket.waitForBytesWritten(kTimeoutMs)) return false;
+    QByteArray answer;
+    while (!answer.contains('\n') && socket.waitForReadyRead(kTimeoutMs))
+        answer += socket.readAll();
+    answer += socket.readAll();
     socket.disconnectFromServer();
-    return true;
+    return answer.startsWith(kDone);
 }
 
 bool SingleInstance::Listen(std::function<void()> onActivate) {
@@ -35,7 +42,11 @@ bool SingleInstance::Listen(std::function<void()> onActivate) {
             // other side hangs up (Windows' pipes): it is read whenever it is there.
             const auto answer = [this, client] {
                 if (client->bytesAvailable() == 0) return;
-                if (client->readAll().startsWith("activate") && onActivate_) onActivate_();
+                if (client->readAll().startsWith("activate") && onActivate_) {
+                    onActivate_();
+                    client->write(kDone);
+                    client->flush();
+                }
                 client->disconnectFromServer();
             };
             connect(client, &QLocalSocket::readyRead, this, answer);
