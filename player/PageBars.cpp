@@ -30,9 +30,11 @@ namespace {
 constexpr int kSeparatorWidth = 8;
 
 // Stored shortcuts: a virtual key in the low byte, modifier bits above; a key
-// the designer has no name for is no shortcut.
+// the designer has no name for is no shortcut, and neither is a value with
+// bits outside those (it would otherwise fire on the bare key).
 QKeySequence ShortcutOf(std::uint16_t code) {
-    if (ShortCutToText(code).empty()) return {};
+    constexpr std::uint16_t kKnownBits = 0xff | scShift | scCtrl | scAlt;
+    if ((code & ~kKnownBits) != 0 || ShortCutToText(code).empty()) return {};
     const int key = code & 0xff;
     int qtKey = 0;
     if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))

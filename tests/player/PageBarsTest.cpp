@@ -154,6 +154,10 @@ TEST(MenuBar, StoredShortcutsBecomeKeySequences) {
         {0x8008, QKeySequence(Qt::ALT | Qt::Key_Backspace)},
         {0x402e, QKeySequence(Qt::CTRL | Qt::Key_Delete)},
         {0x40ff, QKeySequence()},
+        // Damaged values: unknown bits above the key must not leave a bare key.
+        {0x1041, QKeySequence()},
+        {0x0141, QKeySequence()},
+        {0x5041, QKeySequence()},
     };
     for (const auto& [code, keys] : cases) {
         TMenuItem item;
