@@ -454,9 +454,12 @@ bool EditTreeViewItems(QWidget* owner, const TActionContext& context, TTreeViewP
     link.ExpandLevels = tree.ExpandLevels;
     TViewItemsForm form(owner, context, tree.Nodes, QSize(tree.IconWidth, tree.IconHeight), link);
     if (!form.Loaded() || form.exec() != QDialog::Accepted || !form.Modified()) return false;
-    auto edited = WithoutItems(tree, &TTreeViewPayload::Nodes);
-    edited.Nodes = form.TakeNodes();
-    return WriteBack(edited, tree, &TTreeViewPayload::Nodes);
+    // Every node was checked by its stream copy on opening and every change
+    // since came from the dialog's own editors, so a second trip through the
+    // stored form would give the same nodes back: they are moved in instead,
+    // and the object keeps its other settings, place and size as they are.
+    tree.Nodes = form.TakeNodes();
+    return true;
 }
 
 } // namespace brelvane

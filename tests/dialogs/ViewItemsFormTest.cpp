@@ -1,7 +1,9 @@
 #include "dialogs/ViewItemsForm.h"
 
+#include "dialogs/DialogSupport.h"
 #include "dialogs/DialogsFixture.h"
 #include "dialogs/ItemActionPanel.h"
+#include "dialogs/StreamCopy.h"
 #include "storage/ErrorReport.h"
 #include "storage/StorageTestSupport.h"
 
@@ -38,6 +40,12 @@ std::vector<std::string> Captions(const std::vector<TListBoxItem>& items) {
 }
 
 struct ViewItemsTest : DialogsFixture, ::testing::Test {};
+
+// A caption typed with letters beyond ASCII.
+QString TypedCaption() {
+    return QString::fromUtf8("Gr\xc3\xb6\xc3\x9f"
+                             "e \xe2\x82\xac");
+}
 
 TViewItemsForm::TAssociated OpenLevels(int levels) {
     TViewItemsForm::TAssociated associated;
@@ -169,6 +177,63 @@ TEST_F(ViewItemsTest, WriteBackKeepsThePlaceAndOkWithoutAChangeWritesNothing) {
     EXPECT_FALSE(EditListViewItems(nullptr, Context, view));
     ASSERT_EQ(errors.Messages().size(), 1u);
     EXPECT_NE(errors.Messages()[0].find("/1056)"), std::string::npos) << errors.Messages()[0];
+}
+
+TEST_F(ViewItemsTest, NodesChangedByEveryEditorAreWrittenBackAsTheStoredFormKeepsThem) {
+    // The nodes are moved back without a second stream copy: whatever each
+    // editor leaves in a node must already be what a saved page reads back.
+    TTreeViewPayload tree;
+    tree.ExpandLevels = 1;
+    tree.Left = 7;
+    tree.Height = 90;
+    tree.AssociatedListView = "Files";
+    tree.Nodes = {Node("Root", {Node("Kid", {Node("Deep")})}), Node("Other")};
+    tree.Nodes[1].Item.AssociatedItems = {Item("Entry")};
+    OnNextDialog([](QWidget* dialog) {
+        auto* form = static_cast<TViewItemsForm*>(dialog);
+        auto* view = form->View();
+        auto* root = view->topLevelItem(0);
+        view->setCurrentItem(root);
+        form->CaptionEdit()->setText(TypedCaption());
+        emit form->CaptionEdit()->textEdited(form->CaptionEdit()->text());
+        form->ActionPanel()->ActionList()->setCurrentIndex(3);
+        form->ActionPanel()->FileBox()->setEditText(
+            QString::fromUtf8("Dossier \xc3\xa9t\xc3\xa9.txt"));
+        form->DefaultIconButton()->click();
+        // Below the open levels: the waiting child gets a sibling.
+        view->setCurrentItem(root->child(0));
+        form->AddButton()->click();
+        view->setCurrentItem(view->topLevelItem(1));
+        OnNextDialog([](QWidget* nested) {
+            auto* items = static_cast<TViewItemsForm*>(nested);
+            items->AddButton()->click();
+            items->accept();
+        });
+        form->AssociatedButton()->click();
+        form->AddRootButton()->click();
+        form->accept();
+    });
+    ASSERT_TRUE(EditTreeViewItems(nullptr, Context, tree, nullptr));
+
+    const auto& root = tree.Nodes[0];
+    EXPECT_EQ(root.Item.Caption, StoredText(TypedCaption()));
+    EXPECT_TRUE(root.Item.Icon.Empty());
+    EXPECT_NE(root.Item.Command, Node("Root").Item.Command);
+    EXPECT_EQ(root.Item.Command.ActionFile,
+              StoredText(QString::fromUtf8("Dossier \xc3\xa9t\xc3\xa9.txt")));
+    ASSERT_EQ(root.Nodes[0].Nodes.size(), 2u);
+    EXPECT_EQ(root.Nodes[0].Nodes[0].Item.Caption, "Deep");
+    EXPECT_EQ(Captions(tree.Nodes[1].Item.AssociatedItems),
+              (std::vector<std::string>{"Entry", "New Item"}));
+    ASSERT_EQ(tree.Nodes.size(), 3u);
+    EXPECT_EQ(tree.Left, 7);
+    EXPECT_EQ(tree.Height, 90);
+    EXPECT_EQ(tree.AssociatedListView, "Files");
+
+    TTreeViewPayload reread;
+    ASSERT_TRUE(CopyRecord(tree, reread));
+    EXPECT_EQ(reread.Nodes, tree.Nodes);
+    EXPECT_EQ(test::Stored(WriteTreeViewPayload, reread), test::Stored(WriteTreeViewPayload, tree));
 }
 
 TEST_F(ViewItemsTest, TheTreeOpensAsTheObjectShowsItAndADamagedNodeStopsIt) {
